@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <optional>
+
+class QDialog;
+
+// Every box the program shows, and its own modal windows, go through here so that tests
+// can answer them from a script.
+class Dialogues {
+public:
+    enum class Icone { Aucune, Information, Question, Exclamation, Critique };
+    enum class Boutons { Ok, OuiNon, OuiNonAnnuler };
+    enum class Reponse { Ok, Oui, Non, Annuler };
+
+    virtual ~Dialogues() = default;
+
+    // boutonDefaut counts the buttons from the left (0 = "OK" or "Oui"). An empty title
+    // shows the application's title.
+    virtual Reponse Message(const QString& texte, Icone icone, Boutons boutons = Boutons::Ok,
+                            int boutonDefaut = 0, const QString& titre = {}) = 0;
+    // Answers "" on Cancel.
+    virtual QString Saisie(const QString& invite, const QString& titre = {},
+                           const QString& defaut = {}) = 0;
+    // Answers the chosen folder's path, or "" on Cancel.
+    virtual QString ChoisirDossier(const QString& invite) = 0;
+    virtual std::optional<QColor> ChoisirCouleur(const QColor& initiale) = 0;
+    // Shows one of the program's own windows modally; answers its result code.
+    virtual int Executer(QDialog& fenetre) = 0;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "dialogues.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// The boxes of Qt, parented to the program's current main window.
+class DialoguesQt : public Dialogues {
+public:
+    void DefinirParent(QWidget* parent) { m_parent = parent; }
+
+    Reponse Message(const QString& texte, Icone icone, Boutons boutons, int boutonDefaut,
+                    const QString& titre) override;
+    QString Saisie(const QString& invite, const QString& titre, const QString& defaut) override;
+    QString ChoisirDossier(const QString& invite) override;
+    std::optional<QColor> ChoisirCouleur(const QColor& initiale) override;
+    int Executer(QDialog& fenetre) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "resultat.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <optional>
+
+// Files and folders. Paths use "/". No operation ever replaces an existing file: renames,
+// copies and moves refuse when the target exists, and a failed trash is never followed by a
+// plain delete.
+class Fichiers {
+public:
+    virtual ~Fichiers() = default;
+
+    // Names of the folder's regular files (links to regular files included), hidden names
+    // left out, in enumeration order (case ignored, ties by exact comparison). A folder that
+    // cannot be read lists nothing.
+    virtual QStringList Lister(const QString& dossier) = 0;
+    // The same, kept to the names that match one pattern ("*.jpg", "*.*", "*.*   [M]").
+    QStringList Lister(const QString& dossier, const QString& motif);
+
+    virtual bool Existe(const QString& chemin) = 0;
+    virtual bool EstDossier(const QString& chemin) = 0;
+
+    // Renames within a volume or across folders of it; refuses an existing target.
+    virtual Resultat Renommer(const QString& de, const QString& vers) = 0;
+    virtual Resultat Copier(const QString& de, const QString& vers) = 0;
+    // Rename, or across volumes copy, check the size, then remove the source.
+    virtual Resultat Deplacer(const QString& de, const QString& vers) = 0;
+    virtual Resultat MettreCorbeille(const QString& chemin) = 0;
+    // A plain delete, for the program's own files only (its database, its settings).
+    virtual Resultat Supprimer(const QString& chemin) = 0;
+
+    virtual bool LectureSeule(const QString& chemin) = 0;
+    virtual Resultat RetirerLectureSeule(const QString& chemin) = 0;
+    // Creates one folder; its parent must exist.
+    virtual Resultat CreerDossier(const QString& chemin) = 0;
+
+    // Creates the folder and the missing folders above it.
+    Resultat CreerChemin(const QString& chemin);
+
+    // At most maximum bytes (all when negative); nothing when the file cannot be read.
+    virtual std::optional<QByteArray> Lire(const QString& chemin, qint64 maximum = -1) = 0;
+    // Replaces a file whole, so that a crash leaves either the old or the new content.
+    virtual Resultat EcrireAtomique(const QString& chemin, const QByteArray& contenu) = 0;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Other programs: the desktop's program for a file, or a given program with arguments
+// (an argument list, never a command line read by a shell).
+class Shell {
+public:
+    virtual ~Shell() = default;
+    virtual bool Ouvrir(const QString& chemin) = 0;
+    virtual bool Lancer(const QString& programme, const QStringList& arguments) = 0;
+};

@@ -1,0 +1,46 @@
+#include "demarrage.h"
+
+#include "frmdepart.h"
+#include "frmphoto.h"
+#include "plateforme.h"
+
+Demarrage::Demarrage(Plateforme& plateforme, QObject* parent)
+    : QObject(parent), m_plateforme(plateforme) {}
+
+Demarrage::~Demarrage() {
+    delete m_principale;
+    delete m_depart;
+}
+
+FrmDepart* Demarrage::fenetreDepart() const {
+    return m_depart;
+}
+
+FrmPhoto* Demarrage::fenetrePrincipale() const {
+    return m_principale;
+}
+
+bool Demarrage::Lancer() {
+    m_plateforme.fichiers.CreerChemin(m_plateforme.environnement.dossierProgramme);
+    m_depart = new FrmDepart(m_plateforme, m_etat);
+    m_depart->setAttribute(Qt::WA_DeleteOnClose);
+    if (!m_depart->ProcedureDossierDonnees()) {
+        delete m_depart;
+        return false;
+    }
+    connect(m_depart, &FrmDepart::DelaiEcoule, this, &Demarrage::OuvrirFenetrePrincipale);
+    m_depart->Demarrer();
+    m_depart->show();
+    return true;
+}
+
+void Demarrage::OuvrirFenetrePrincipale() {
+    if (!m_principale) {
+        m_principale = new FrmPhoto(m_plateforme, m_etat);
+        m_principale->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    Q_EMIT FenetrePrincipaleOuverte(m_principale);
+    m_principale->show();
+    m_principale->raise();
+    m_principale->activateWindow();
+}

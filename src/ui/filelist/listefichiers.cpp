@@ -1,0 +1,171 @@
+#include "listefichiers.h"
+
+#include "etatprogramme.h"
+#include "frmphoto.h"
+#include "plateforme.h"
+#include "typesfichiers.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+ListeFichiers::ListeFichiers(FrmPhoto& fenetre) : m_f(fenetre) {}
+
+void ListeFichiers::CheminFichier() {
+    const QString chemin = m_f.CheminDossier();
+    m_f.etat().RepertoireOuvert =
+        chemin.endsWith(QLatin1Char('/')) ? chemin : chemin + QLatin1Char('/');
+}
+
+void ListeFichiers::Liste_Fichiers(const QString& dossier) {
+    EtatProgramme& etat = m_f.etat();
+    Plateforme& p = m_f.plateforme();
+    const int index = m_f.CboFileType->currentIndex();
+
+    m_f.LstFF->clear();
+    m_f.LblRang->clear();
+
+    const QStringList noms = p.fichiers.Lister(dossier);
+    TypesFichiers::Filtre filtre;
+    if (index == TypesFichiers::ParChaine) {
+        // Only the marked files go in until a string is given.
+        m_f.LstFF->addItems(TypesFichiers::ComposerListe(noms, index));
+        ChaineFiltre = p.dialogues.Saisie(
+            QStringLiteral("Inscrivez la chaîne de caractères souhaitée pour n'afficher que les "
+                           "fichiers qui la contiennent."),
+            QStringLiteral("Sélection de fichiers"));
+        if (ChaineFiltre.isEmpty())
+            return;
+        filtre.chaine = ChaineFiltre;
+        filtre.respecterCasse =
+            p.dialogues.Message(QStringLiteral("Respecter la casse ?"), Dialogues::Icone::Question,
+                                Dialogues::Boutons::OuiNon) == Dialogues::Reponse::Oui;
+        m_f.LabelTrie->setText(QStringLiteral("Chaine : ") +
+                               (filtre.respecterCasse ? ChaineFiltre : ChaineFiltre.toUpper()));
+        m_f.LstFF->clear();
+    }
+    m_f.LstFF->addItems(TypesFichiers::ComposerListe(noms, index, filtre));
+
+    const int nombre = m_f.LstFF->count();
+    const bool liste = etat.modeAffichage == ModeAffichage::Liste;
+    if (nombre == 0) {
+        m_f.CmdInc->setEnabled(false);
+        m_f.CmdRefresh->setEnabled(false);
+        m_f.OptZ0->setEnabled(false);
+        m_f.OptZ1->setEnabled(false);
+        m_f.ChkIns->setChecked(false);
+        m_f.ChkIns->setEnabled(false);
+        m_f.Txt->setEnabled(false);
+        m_f.ImgUp->hide();
+        m_f.ImgDown->hide();
+        m_f.axBPivoter->hide();
+        m_f.axBRedimensionner->hide();
+    } else {
+        m_f.CmdInc->setEnabled(liste);
+        m_f.CmdRefresh->setEnabled(true);
+        m_f.OptZ0->setEnabled(true);
+        m_f.OptZ1->setEnabled(true);
+        if (!TypesFichiers::EstSon(index)) {
+            if (liste)
+                m_f.ChkIns->setEnabled(true);
+            m_f.axBPivoter->hide();
+            m_f.axBRedimensionner->hide();
+        }
+    }
+    m_f.LblDirName->setText(QStringLiteral("Répertoire ouvert : %1 fichier(s)").arg(nombre));
+    etat.PremiereMiniature = 0;
+    etat.DerniereMiniature = nombre - 1;
+}
+
+void ListeFichiers::EffacerApercu() {
+    m_f.Img0->clear();
+    m_f.Img0->setFrameShape(QFrame::NoFrame);
+    m_f.TxtFileName->clear();
+    m_f.LblTaille->clear();
+}
+
+void ListeFichiers::CboFileType_Click() {
+    EtatProgramme& etat = m_f.etat();
+    const int index = m_f.CboFileType->currentIndex();
+
+    m_f.LblNonImage->hide();
+    m_f.Lblmp31->hide();
+    m_f.Lblmp32->hide();
+    m_f.Lblmp31->clear();
+    m_f.Lblmp32->clear();
+    m_f.CmdJouer->hide();
+    m_f.CmdStop->hide();
+
+    m_f.LabelTrie->setVisible(index == TypesFichiers::ParChaine);
+    const bool images = TypesFichiers::EstImage(index) || index == TypesFichiers::TousFichiers;
+    if (!images) {
+        m_f.CmdMin->setText(QStringLiteral("Miniatures"));
+        etat.modeAffichage = ModeAffichage::Liste;
+        m_f.PctMere->hide();
+    }
+    m_f.CmdMin->setEnabled(images);
+    m_f.axBDiapo->setEnabled(images);
+
+    EffacerApercu();
+    m_f.plateforme().horloge.TraiterEvenements();
+    Liste_Fichiers(etat.RepertoireOuvert);
+
+    if (etat.modeAffichage == ModeAffichage::Liste && m_f.LstFF->count() > 0) {
+        m_f.LstFF->setCurrentRow(0);
+        m_f.LstFF_Click();
+    }
+}
+
+void ListeFichiers::CmdRefresh_Click() {
+    EtatProgramme& etat = m_f.etat();
+    etat.ListeOccupee = false;
+    m_f.LstFF->repaint();
+    Liste_Fichiers(etat.RepertoireOuvert);
+    if (m_f.LstFF->count() > 0)
+        m_f.LstFF->setCurrentRow(0);
+}
+
+void ListeFichiers::DirDirectory_Change() {
+    EtatProgramme& etat = m_f.etat();
+    Plateforme& p = m_f.plateforme();
+    p.horloge.TraiterEvenements();
+    etat.ArretChargement = false;
+
+    EffacerApercu();
+    m_f.LblNonImage->hide();
+    m_f.Lblmp31->hide();
+    m_f.Lblmp32->hide();
+    m_f.Lblmp31->clear();
+    m_f.Lblmp32->clear();
+    m_f.CmdJouer->setEnabled(false);
+    m_f.CmdStop->setEnabled(false);
+    etat.PasDePhoto = true;
+    etat.AfficherApercu = true;
+
+    const QString chemin = m_f.CheminDossier();
+    if (etat.EnregistrerDossier)
+        etat.DossiersOuverts.append(chemin);
+
+    CheminFichier();
+    if (m_f.CboFileType->currentIndex() == TypesFichiers::ParChaine)
+        m_f.CboFileType->setCurrentIndex(TypesFichiers::TousImages);
+    else
+        Liste_Fichiers(etat.RepertoireOuvert);
+
+    if (m_f.LstFF->count() == 0)
+        etat.PasDePhoto = true;
+    if (etat.modeAffichage == ModeAffichage::Liste) {
+        p.horloge.TraiterEvenements();
+        if (m_f.LstFF->count() > 0)
+            m_f.LstFF->setCurrentRow(0);
+    }
+    if (etat.photo.OuvrirDernier == 1) {
+        etat.photo.RepertoireDemarrage = chemin;
+        m_f.parametres().EcrirePhotoIni();
+    }
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+class FrmPhoto;
+
+// The file list of the main window: which folder is open, filling the list by file type,
+// the file-type box and the refresh command.
+class ListeFichiers {
+public:
+    explicit ListeFichiers(FrmPhoto& fenetre);
+
+    // RepertoireOuvert from the folder tree's path, always ending with "/".
+    void CheminFichier();
+    // Refills LstFF from the folder, then the captions and the command states.
+    void Liste_Fichiers(const QString& dossier);
+    void CboFileType_Click();
+    void CmdRefresh_Click();
+    // The folder tree's path changed: the display is cleared and the new folder listed.
+    void DirDirectory_Change();
+
+    // The substring of the type "Tri par chaîne de caractères", kept between listings.
+    QString ChaineFiltre;
+
+private:
+    void EffacerApercu();
+
+    FrmPhoto& m_f;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "fichiersparametres.h"
+#include "options.h"
+
+#include <QString>
+#include <QStringList>
+
+enum class ModeAffichage { Liste, Miniatures };
+
+// The program's module-wide variables, owned by the main window and handed by reference to
+// the subsystems.
+struct EtatProgramme {
+    // The data folder, ending with "/DataKorvane/DataPhoto".
+    QString DossierDonnees;
+    // The open folder, always ending with "/".
+    QString RepertoireOuvert;
+
+    Options options;
+    ParametresPhoto photo;
+
+    ModeAffichage modeAffichage = ModeAffichage::Liste;
+    int PremiereMiniature = 0;
+    int DerniereMiniature = -1;
+
+    // Set while a command changes the list itself: list clicks are then ignored.
+    bool ListeOccupee = false;
+    bool AfficherApercu = true;
+    bool PasDePhoto = true;
+    bool IgnorerClicVide = false;
+    bool IgnorerClicApercu = false;
+    // Asks a picture loading loop to stop because the folder is changing.
+    bool ArretChargement = false;
+
+    int IndexCourant = 0;
+    int IndexSouris = 0;
+
+    // Folder history: the next folder change is recorded while true.
+    bool EnregistrerDossier = true;
+    // Every folder opened since start-up, duplicates kept.
+    QStringList DossiersOuverts;
+};
