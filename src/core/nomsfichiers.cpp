@@ -1,6 +1,7 @@
 #include "nomsfichiers.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace NomsFichiers {
 
@@ -23,15 +24,24 @@ bool CorrespondMotif(const QString& nom, const QString& motif) {
     return nom == motif;
 }
 
+// Case is folded to upper case, as the volumes the program was made for do: "_" sorts
+// after the letters.
 bool AvantDans(const QString& a, const QString& b) {
-    const int c = a.compare(b, Qt::CaseInsensitive);
-    if (c != 0)
-        return c < 0;
+    const QString ha = a.toUpper();
+    const QString hb = b.toUpper();
+    if (ha != hb)
+        return ha < hb;
     return a < b;
 }
 
 void TrierCommeDossier(QStringList& noms) {
-    std::sort(noms.begin(), noms.end(), AvantDans);
+    std::vector<std::pair<QString, QString>> cles;
+    cles.reserve(noms.size());
+    for (QString& nom : noms)
+        cles.emplace_back(nom.toUpper(), std::move(nom));
+    std::sort(cles.begin(), cles.end());
+    for (qsizetype i = 0; i < noms.size(); ++i)
+        noms[i] = std::move(cles[size_t(i)].second);
 }
 
 bool ContientCaractereInterdit(const QString& texte) {

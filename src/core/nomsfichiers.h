@@ -15,7 +15,8 @@ bool EstMarque(const QString& nom);
 // after its last dot is ext (case ignored), "*.*   [M]" a name ending with the mark suffix.
 bool CorrespondMotif(const QString& nom, const QString& motif);
 
-// The enumeration order: case ignored, ties broken by exact comparison.
+// The enumeration order: case ignored (folded to upper case), ties broken by exact
+// comparison.
 bool AvantDans(const QString& a, const QString& b);
 void TrierCommeDossier(QStringList& noms);
 

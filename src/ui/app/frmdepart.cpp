@@ -25,6 +25,8 @@ FrmDepart::FrmDepart(Plateforme& plateforme, EtatProgramme& etat, QWidget* paren
     setObjectName(QStringLiteral("FrmDepart"));
     setWindowTitle(QStringLiteral("Vimbral"));
     setFixedSize(520, 300);
+    const QSize ecran = plateforme.environnement.ecran;
+    move((ecran.width() - width()) / 2, (ecran.height() - height()) / 2);
 
     auto* titre = new QLabel(QStringLiteral("VIMBRAL"), this);
     titre->setObjectName(QStringLiteral("LblTitre"));

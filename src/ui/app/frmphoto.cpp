@@ -304,6 +304,11 @@ void FrmPhoto::LstFF_Click() {
     TxtFileName->setText(LstFF->item(rang)->text());
 }
 
+void FrmPhoto::SelectionnerEntree(int rang) {
+    LstFF->setCurrentRow(rang, QItemSelectionModel::ClearAndSelect);
+    LstFF_Click();
+}
+
 void FrmPhoto::mnuRep_Click() {
     Dialogues& d = m_plateforme.dialogues;
     const QString reponse = d.Saisie(

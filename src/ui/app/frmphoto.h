@@ -42,6 +42,9 @@ public:
     void DefinirCheminDossier(const QString& chemin);
 
     void LstFF_Click();
+    // Selects one entry alone and runs the list's click handling, as a selection made by the
+    // program does.
+    void SelectionnerEntree(int rang);
     void mnuRep_Click();
     void mnuNLi_Click();
 

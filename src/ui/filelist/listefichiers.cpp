@@ -115,10 +115,8 @@ void ListeFichiers::CboFileType_Click() {
     m_f.plateforme().horloge.TraiterEvenements();
     Liste_Fichiers(etat.RepertoireOuvert);
 
-    if (etat.modeAffichage == ModeAffichage::Liste && m_f.LstFF->count() > 0) {
-        m_f.LstFF->setCurrentRow(0);
-        m_f.LstFF_Click();
-    }
+    if (etat.modeAffichage == ModeAffichage::Liste && m_f.LstFF->count() > 0)
+        m_f.SelectionnerEntree(0);
 }
 
 void ListeFichiers::CmdRefresh_Click() {
@@ -127,7 +125,7 @@ void ListeFichiers::CmdRefresh_Click() {
     m_f.LstFF->repaint();
     Liste_Fichiers(etat.RepertoireOuvert);
     if (m_f.LstFF->count() > 0)
-        m_f.LstFF->setCurrentRow(0);
+        m_f.SelectionnerEntree(0);
 }
 
 void ListeFichiers::DirDirectory_Change() {
@@ -162,7 +160,7 @@ void ListeFichiers::DirDirectory_Change() {
     if (etat.modeAffichage == ModeAffichage::Liste) {
         p.horloge.TraiterEvenements();
         if (m_f.LstFF->count() > 0)
-            m_f.LstFF->setCurrentRow(0);
+            m_f.SelectionnerEntree(0);
     }
     if (etat.photo.OuvrirDernier == 1) {
         etat.photo.RepertoireDemarrage = chemin;

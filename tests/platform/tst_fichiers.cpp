@@ -1,0 +1,163 @@
+#include "banc.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <unistd.h>
+
+class TstFichiers : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void liste();
+    void dossierIlisible();
+    void renommerSansRemplacer();
+    void renommerLaCasse();
+    void copierEtDeplacer();
+    void corbeille();
+    void lectureSeule();
+    void ecritureAtomique();
+    void creerChemin();
+};
+
+void TstFichiers::liste() {
+    Banc b;
+    const QString d = b.photos();
+    for (const QString& nom : {QStringLiteral("b.JPG"), QStringLiteral("Été 2019.jpg"),
+                               QStringLiteral("a \"cité\".jpg"), QStringLiteral("-rf.jpg"),
+                               QStringLiteral("x.y.z.bmp"), QStringLiteral("a.jpg   [M]")})
+        Banc::creerFichier(d + "/" + nom);
+    Banc::creerFichier(d + "/.cachée.jpg");
+    QDir().mkpath(d + "/sous-dossier.jpg");
+    QVERIFY(QFile::link(d + "/b.JPG", d + "/lien.jpg"));
+    QVERIFY(QFile::link(d + "/sous-dossier.jpg", d + "/lien-dossier.jpg"));
+    QVERIFY(QFile::link(d + "/absent", d + "/lien-mort.jpg"));
+
+    QCOMPARE(b.fichiers.Lister(d),
+             QStringList({"-rf.jpg", "a \"cité\".jpg", "a.jpg   [M]", "b.JPG", "lien.jpg",
+                          "x.y.z.bmp", "Été 2019.jpg"}));
+    QCOMPARE(b.fichiers.Lister(d, "*.jpg"),
+             QStringList({"-rf.jpg", "a \"cité\".jpg", "b.JPG", "lien.jpg", "Été 2019.jpg"}));
+    QCOMPARE(b.fichiers.Lister(d, "*.*   [M]"), QStringList({"a.jpg   [M]"}));
+}
+
+void TstFichiers::dossierIlisible() {
+    Banc b;
+    QCOMPARE(b.fichiers.Lister(b.photos() + "/absent"), QStringList());
+    if (::geteuid() == 0)
+        QSKIP("root reads every folder");
+    const QString d = b.photos() + "/fermé";
+    Banc::creerFichier(d + "/a.jpg");
+    QFile::setPermissions(d, QFileDevice::WriteOwner);
+    QCOMPARE(b.fichiers.Lister(d), QStringList());
+    QFile::setPermissions(d, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                 QFileDevice::ExeOwner);
+}
+
+void TstFichiers::renommerSansRemplacer() {
+    Banc b;
+    const QString a = Banc::creerFichier(b.photos() + "/a.jpg", "A");
+    const QString c = Banc::creerFichier(b.photos() + "/c.jpg", "C");
+    const Resultat refus = b.fichiers.Renommer(a, c);
+    QVERIFY(!refus.ok);
+    QVERIFY(!refus.message.isEmpty());
+    QCOMPARE(Banc::lire(a), QByteArray("A"));
+    QCOMPARE(Banc::lire(c), QByteArray("C"));
+
+    QVERIFY(b.fichiers.Renommer(a, b.photos() + "/nouveau nom.jpg").ok);
+    QVERIFY(!QFile::exists(a));
+    QCOMPARE(Banc::lire(b.photos() + "/nouveau nom.jpg"), QByteArray("A"));
+    QVERIFY(!b.fichiers.Renommer(b.photos() + "/absent.jpg", a).ok);
+}
+
+void TstFichiers::renommerLaCasse() {
+    Banc b;
+    // Here two names that differ by case are two files: neither is given up for the other.
+    const QString petit = Banc::creerFichier(b.photos() + "/photo.jpg", "1");
+    const QString grand = Banc::creerFichier(b.photos() + "/Photo.jpg", "2");
+    QVERIFY(!b.fichiers.Renommer(petit, grand).ok);
+    QCOMPARE(Banc::lire(petit), QByteArray("1"));
+    QCOMPARE(Banc::lire(grand), QByteArray("2"));
+    QFile::remove(grand);
+    QVERIFY(b.fichiers.Renommer(petit, grand).ok);
+    QCOMPARE(b.fichiers.Lister(b.photos()), QStringList({"Photo.jpg"}));
+}
+
+void TstFichiers::copierEtDeplacer() {
+    Banc b;
+    const QString a = Banc::creerFichier(b.photos() + "/a.jpg", "A");
+    const QString c = Banc::creerFichier(b.photos() + "/c.jpg", "C");
+    QVERIFY(!b.fichiers.Copier(a, c).ok);
+    QCOMPARE(Banc::lire(c), QByteArray("C"));
+    QVERIFY(b.fichiers.Copier(a, b.photos() + "/Copie de a.jpg").ok);
+    QCOMPARE(Banc::lire(b.photos() + "/Copie de a.jpg"), QByteArray("A"));
+
+    QDir().mkpath(b.photos() + "/autre");
+    Banc::creerFichier(b.photos() + "/autre/c.jpg", "autre C");
+    QVERIFY(!b.fichiers.Deplacer(c, b.photos() + "/autre/c.jpg").ok);
+    QCOMPARE(Banc::lire(c), QByteArray("C"));
+    QCOMPARE(Banc::lire(b.photos() + "/autre/c.jpg"), QByteArray("autre C"));
+    QVERIFY(b.fichiers.Deplacer(a, b.photos() + "/autre/a.jpg").ok);
+    QVERIFY(!QFile::exists(a));
+    QCOMPARE(Banc::lire(b.photos() + "/autre/a.jpg"), QByteArray("A"));
+
+    // Across volumes when /dev/shm is one: copy, size check, then the source goes.
+    if (QFileInfo(QStringLiteral("/dev/shm")).isWritable()) {
+        QTemporaryDir ailleurs(QStringLiteral("/dev/shm/vimbral-XXXXXX"));
+        const QString cible = ailleurs.path() + "/c.jpg";
+        QVERIFY(b.fichiers.Deplacer(c, cible).ok);
+        QVERIFY(!QFile::exists(c));
+        QCOMPARE(Banc::lire(cible), QByteArray("C"));
+        const QString d = Banc::creerFichier(b.photos() + "/d.jpg", "D");
+        Banc::creerFichier(ailleurs.path() + "/d.jpg", "déjà là");
+        QVERIFY(!b.fichiers.Deplacer(d, ailleurs.path() + "/d.jpg").ok);
+        QCOMPARE(Banc::lire(d), QByteArray("D"));
+        QCOMPARE(Banc::lire(ailleurs.path() + "/d.jpg"), QByteArray("déjà là"));
+    }
+}
+
+void TstFichiers::corbeille() {
+    Banc b;
+    const QString a = Banc::creerFichier(b.photos() + "/à jeter.jpg", "contenu");
+    QVERIFY(b.fichiers.MettreCorbeille(a).ok);
+    QVERIFY(!QFile::exists(a));
+    // The trash of the redirected home, never the user's own.
+    const QString jete =
+        qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Trash/files/à jeter.jpg");
+    QVERIFY(jete.startsWith(DossierPersonnelTest()));
+    QCOMPARE(Banc::lire(jete), QByteArray("contenu"));
+    QVERIFY(!b.fichiers.MettreCorbeille(b.photos() + "/absent.jpg").ok);
+}
+
+void TstFichiers::lectureSeule() {
+    Banc b;
+    const QString a = Banc::creerFichier(b.photos() + "/a.jpg");
+    QVERIFY(!b.fichiers.LectureSeule(a));
+    QFile::setPermissions(a, QFileDevice::ReadOwner);
+    QVERIFY(b.fichiers.LectureSeule(a));
+    QVERIFY(b.fichiers.RetirerLectureSeule(a).ok);
+    QVERIFY(!b.fichiers.LectureSeule(a));
+}
+
+void TstFichiers::ecritureAtomique() {
+    Banc b;
+    const QString f = b.programme() + "/Options.cfg";
+    QVERIFY(b.fichiers.EcrireAtomique(f, "un\r\n").ok);
+    QVERIFY(b.fichiers.EcrireAtomique(f, "deux\r\n").ok);
+    QCOMPARE(Banc::lire(f), QByteArray("deux\r\n"));
+    QCOMPARE(b.fichiers.Lire(f, 2), std::optional<QByteArray>("de"));
+    QCOMPARE(b.fichiers.Lire(b.programme() + "/absent"), std::nullopt);
+    QVERIFY(!b.fichiers.EcrireAtomique(b.programme() + "/absent/x.cfg", "x").ok);
+}
+
+void TstFichiers::creerChemin() {
+    Banc b;
+    const QString chemin = b.racine() + "/a/b/c";
+    QVERIFY(b.fichiers.CreerChemin(chemin).ok);
+    QVERIFY(QFileInfo(chemin).isDir());
+    QVERIFY(b.fichiers.CreerChemin(chemin).ok);
+    Banc::creerFichier(b.racine() + "/fichier");
+    QVERIFY(!b.fichiers.CreerChemin(b.racine() + "/fichier/sous").ok);
+}
+
+VIMBRAL_TEST_MAIN(TstFichiers)
+#include "tst_fichiers.moc"

@@ -1,0 +1,87 @@
+#include "banc.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QImage>
+
+namespace {
+
+QTemporaryDir& racineProcessus() {
+    static QTemporaryDir racine(QDir::tempPath() + QStringLiteral("/vimbral-test-XXXXXX"));
+    return racine;
+}
+
+} // namespace
+
+void PreparerEnvironnementTest() {
+    const QString personnel = racineProcessus().path() + QStringLiteral("/home");
+    const QList<QPair<const char*, QString>> variables = {
+        {"HOME", personnel},
+        {"XDG_DATA_HOME", personnel + "/.local/share"},
+        {"XDG_CONFIG_HOME", personnel + "/.config"},
+        {"XDG_CACHE_HOME", personnel + "/.cache"},
+        {"XDG_STATE_HOME", personnel + "/.local/state"},
+        {"XDG_RUNTIME_DIR", racineProcessus().path() + "/runtime"},
+    };
+    for (const auto& [nom, valeur] : variables) {
+        QDir().mkpath(valeur);
+        qputenv(nom, QFile::encodeName(valeur));
+    }
+    QFile::setPermissions(racineProcessus().path() + "/runtime",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                              QFileDevice::ExeOwner);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+QString DossierPersonnelTest() {
+    return racineProcessus().path() + QStringLiteral("/home");
+}
+
+Banc::Banc()
+    : plateforme{fichiers, dialogues, horloge, shell, {}},
+      m_racine(DossierPersonnelTest() + QStringLiteral("/banc-XXXXXX")) {
+    QDir().mkpath(programme());
+    QDir().mkpath(photos());
+    plateforme.environnement.dossierProgramme = programme();
+    plateforme.environnement.dossierPersonnel = DossierPersonnelTest();
+    plateforme.environnement.ecran = QSize(1280, 1024);
+    plateforme.environnement.version = QStringLiteral("1.2.3");
+}
+
+QString Banc::creerFichier(const QString& chemin, const QByteArray& contenu) {
+    QDir().mkpath(QFileInfo(chemin).path());
+    QFile f(chemin);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(contenu);
+    return chemin;
+}
+
+QString Banc::creerImage(const QString& chemin, int largeur, int hauteur) {
+    QDir().mkpath(QFileInfo(chemin).path());
+    QImage image(largeur, hauteur, QImage::Format_RGB32);
+    image.fill(QColor(40, 120, 200));
+    const QString format = QFileInfo(chemin).suffix().toLower();
+    image.save(chemin, format == QLatin1String("jpeg") ? "jpg" : qPrintable(format));
+    return chemin;
+}
+
+QByteArray Banc::lire(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList Banc::empreinte(const QString& dossier) {
+    QStringList lignes;
+    QDirIterator it(dossier, QDir::Files | QDir::Hidden);
+    while (it.hasNext()) {
+        it.next();
+        lignes.append(it.fileName() + QLatin1Char(' ') +
+                      QCryptographicHash::hash(lire(it.filePath()), QCryptographicHash::Md5)
+                          .toHex());
+    }
+    lignes.sort();
+    return lignes;
+}

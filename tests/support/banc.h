@@ -1,0 +1,54 @@
+#pragma once
+
+#include "dialoguesscriptes.h"
+#include "fichierssysteme.h"
+#include "horlogetest.h"
+#include "plateforme.h"
+#include "shelltest.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Points HOME and the XDG folders (the trash included) at a temporary folder for the whole
+// test process. Must run before anything reads them, so before the application object.
+void PreparerEnvironnementTest();
+QString DossierPersonnelTest();
+
+// One test's surroundings: a fresh program folder and photo folder under the temporary
+// home, real files, and scripted dialogs and clock.
+class Banc {
+public:
+    Banc();
+
+    QString programme() const { return m_racine.path() + QStringLiteral("/programme"); }
+    QString photos() const { return m_racine.path() + QStringLiteral("/photos"); }
+    QString racine() const { return m_racine.path(); }
+
+    // Files named relative to a folder given in full.
+    static QString creerFichier(const QString& chemin, const QByteArray& contenu = "x");
+    static QString creerImage(const QString& chemin, int largeur = 64, int hauteur = 48);
+    static QByteArray lire(const QString& chemin);
+    // The names of a folder's regular files with a digest of each content, sorted: what a
+    // test compares before and after an operation to prove nothing was lost.
+    static QStringList empreinte(const QString& dossier);
+
+    FichiersSysteme fichiers;
+    DialoguesScriptes dialogues;
+    HorlogeTest horloge;
+    ShellTest shell;
+    Plateforme plateforme;
+
+private:
+    QTemporaryDir m_racine;
+};
+
+#define VIMBRAL_TEST_MAIN(Classe)                                                              \
+    int main(int argc, char* argv[]) {                                                         \
+        PreparerEnvironnementTest();                                                           \
+        QApplication application(argc, argv);                                                  \
+        Classe test;                                                                           \
+        return QTest::qExec(&test, argc, argv);                                                \
+    }
+
+#define VERIFIER_DIALOGUES(d) QVERIFY2((d).termine(), qPrintable((d).rapport()))

@@ -1,0 +1,121 @@
+#include "dialoguesscriptes.h"
+
+#include <QDialog>
+
+namespace {
+
+QString nomGenre(DialoguesScriptes::Genre g) {
+    switch (g) {
+    case DialoguesScriptes::Genre::Message: return QStringLiteral("message");
+    case DialoguesScriptes::Genre::Saisie: return QStringLiteral("saisie");
+    case DialoguesScriptes::Genre::Dossier: return QStringLiteral("dossier");
+    case DialoguesScriptes::Genre::Couleur: return QStringLiteral("couleur");
+    case DialoguesScriptes::Genre::Fenetre: return QStringLiteral("fenêtre");
+    }
+    return {};
+}
+
+} // namespace
+
+void DialoguesScriptes::attendreMessage(const QString& texte, Reponse reponse) {
+    m_attendus.append({Genre::Message, texte, reponse, {}, {}, {}});
+}
+
+void DialoguesScriptes::attendreSaisie(const QString& texte, const QString& reponse) {
+    m_attendus.append({Genre::Saisie, texte, Reponse::Ok, reponse, {}, {}});
+}
+
+void DialoguesScriptes::attendreDossier(const QString& reponse) {
+    m_attendus.append({Genre::Dossier, {}, Reponse::Ok, reponse, {}, {}});
+}
+
+void DialoguesScriptes::attendreCouleur(std::optional<QColor> reponse) {
+    m_attendus.append({Genre::Couleur, {}, Reponse::Ok, {}, reponse, {}});
+}
+
+void DialoguesScriptes::attendreFenetre(const QString& nomObjet,
+                                        std::function<int(QDialog&)> script) {
+    m_attendus.append({Genre::Fenetre, nomObjet, Reponse::Ok, {}, {}, std::move(script)});
+}
+
+QStringList DialoguesScriptes::textes() const {
+    QStringList t;
+    for (const Vue& v : m_vues)
+        t.append(v.texte);
+    return t;
+}
+
+QString DialoguesScriptes::rapport() const {
+    QStringList lignes = m_erreurs;
+    for (const Attendu& a : m_attendus)
+        lignes.append(QStringLiteral("attendu, jamais montré : %1 « %2 »")
+                          .arg(nomGenre(a.genre), a.texte));
+    return lignes.join(QLatin1Char('\n'));
+}
+
+void DialoguesScriptes::effacer() {
+    m_attendus.clear();
+    m_vues.clear();
+    m_erreurs.clear();
+}
+
+std::optional<DialoguesScriptes::Attendu> DialoguesScriptes::prendre(Genre genre,
+                                                                     const QString& texte) {
+    if (m_attendus.isEmpty()) {
+        m_erreurs.append(QStringLiteral("inattendu : %1 « %2 »").arg(nomGenre(genre), texte));
+        return std::nullopt;
+    }
+    const Attendu a = m_attendus.takeFirst();
+    if (a.genre != genre) {
+        m_erreurs.append(QStringLiteral("attendu %1 « %2 », montré %3 « %4 »")
+                             .arg(nomGenre(a.genre), a.texte, nomGenre(genre), texte));
+        return std::nullopt;
+    }
+    if (!a.texte.isEmpty() && a.texte != texte) {
+        m_erreurs.append(
+            QStringLiteral("texte attendu « %1 », montré « %2 »").arg(a.texte, texte));
+        return std::nullopt;
+    }
+    return a;
+}
+
+Dialogues::Reponse DialoguesScriptes::Message(const QString& texte, Icone icone,
+                                              Boutons boutons, int boutonDefaut,
+                                              const QString& titre) {
+    m_vues.append({Genre::Message, texte, titre, icone, boutons, boutonDefaut});
+    const auto a = prendre(Genre::Message, texte);
+    if (!a)
+        return boutons == Boutons::Ok ? Reponse::Ok
+                                      : (boutons == Boutons::OuiNon ? Reponse::Non
+                                                                    : Reponse::Annuler);
+    return a->reponse;
+}
+
+QString DialoguesScriptes::Saisie(const QString& invite, const QString& titre,
+                                  const QString& defaut) {
+    m_vues.append({Genre::Saisie, invite, titre, Icone::Aucune, Boutons::Ok, 0});
+    Q_UNUSED(defaut);
+    const auto a = prendre(Genre::Saisie, invite);
+    return a ? a->saisie : QString();
+}
+
+QString DialoguesScriptes::ChoisirDossier(const QString& invite) {
+    m_vues.append({Genre::Dossier, invite, {}, Icone::Aucune, Boutons::Ok, 0});
+    const auto a = prendre(Genre::Dossier, invite);
+    return a ? a->saisie : QString();
+}
+
+std::optional<QColor> DialoguesScriptes::ChoisirCouleur(const QColor&) {
+    m_vues.append({Genre::Couleur, {}, {}, Icone::Aucune, Boutons::Ok, 0});
+    const auto a = prendre(Genre::Couleur, {});
+    return a ? a->couleur : std::nullopt;
+}
+
+int DialoguesScriptes::Executer(QDialog& fenetre) {
+    m_vues.append({Genre::Fenetre, fenetre.objectName(), fenetre.windowTitle(), Icone::Aucune,
+                   Boutons::Ok, 0});
+    const auto a = prendre(Genre::Fenetre, fenetre.objectName());
+    if (!a || !a->script)
+        return QDialog::Rejected;
+    return a->script(fenetre);
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "dialogues.h"
+
+#include <QList>
+#include <QStringList>
+#include <functional>
+
+class QDialog;
+
+// Answers the program's boxes from a queue of expected boxes and records every one shown.
+// A box that was not expected, or whose text differs from the one expected, is a failure
+// that the test reads from erreurs() (the box then answers Cancel, "" or nothing).
+class DialoguesScriptes : public Dialogues {
+public:
+    enum class Genre { Message, Saisie, Dossier, Couleur, Fenetre };
+
+    struct Vue {
+        Genre genre;
+        QString texte;
+        QString titre;
+        Icone icone = Icone::Aucune;
+        Boutons boutons = Boutons::Ok;
+        int boutonDefaut = 0;
+    };
+
+    // An empty expected text accepts any text.
+    void attendreMessage(const QString& texte, Reponse reponse = Reponse::Ok);
+    void attendreSaisie(const QString& texte, const QString& reponse);
+    void attendreDossier(const QString& reponse);
+    void attendreCouleur(std::optional<QColor> reponse);
+    // A window of the program: the script acts on it and answers its result code.
+    void attendreFenetre(const QString& nomObjet, std::function<int(QDialog&)> script);
+
+    const QList<Vue>& vues() const { return m_vues; }
+    QStringList textes() const;
+    const QStringList& erreurs() const { return m_erreurs; }
+    // True when nothing unexpected happened and every expected box was shown.
+    bool termine() const { return m_erreurs.isEmpty() && m_attendus.isEmpty(); }
+    QString rapport() const;
+    void effacer();
+
+    Reponse Message(const QString& texte, Icone icone, Boutons boutons, int boutonDefaut,
+                    const QString& titre) override;
+    QString Saisie(const QString& invite, const QString& titre, const QString& defaut) override;
+    QString ChoisirDossier(const QString& invite) override;
+    std::optional<QColor> ChoisirCouleur(const QColor& initiale) override;
+    int Executer(QDialog& fenetre) override;
+
+private:
+    struct Attendu {
+        Genre genre;
+        QString texte;
+        Reponse reponse = Reponse::Ok;
+        QString saisie;
+        std::optional<QColor> couleur;
+        std::function<int(QDialog&)> script;
+    };
+    // The next expected box if it is of this kind and text; records a failure otherwise.
+    std::optional<Attendu> prendre(Genre genre, const QString& texte);
+
+    QList<Attendu> m_attendus;
+    QList<Vue> m_vues;
+    QStringList m_erreurs;
+};

@@ -1,0 +1,212 @@
+#include "banc.h"
+#include "demarrage.h"
+#include "frmdepart.h"
+#include "frmphoto.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+
+namespace {
+
+const QString Info1 = QStringLiteral(
+    "Pour fonctionner avec les dernières versions de Windows,\nles données doivent être "
+    "placées dans un répertoire spécifique, différent du répertoire de l'application.");
+const QString Info2 = QStringLiteral(
+    "Sélectionnez uniquement le répertoire où seront enregistrées les données du programme "
+    "sur le disque dur de votre ordinateur.\n\nCe répertoire DOIT ETRE celui qui porte  "
+    "\"VOTRE NOM D' UTILISATEUR\",   et dont l'emplacement diffère selon les versions de "
+    "Windows :\n\n- Dans \"Documents And settings\" sous XP\n- Dans \"Utilisateurs ou "
+    "Users\" pour les versions ultérieures (Seven, 8)");
+const QString Obligatoire =
+    QStringLiteral("Ce renseignement est obligatoire ; voulez-vous continuer ?");
+const QString PasLeBon = QStringLiteral("Ce répertoire n'est pas le bon ; voulez-vous continuer ?");
+
+} // namespace
+
+class TstDemarrage : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void premierDemarrage();
+    void cheminSansDataPhoto_data();
+    void cheminSansDataPhoto();
+    void annulerPuisOui();
+    void annulerPuisNon();
+    void dossierRefuse();
+    void dossierImpossibleACreer();
+    void baseDeplacee();
+    void cheminEnregistreSansTest();
+    void passageALaFenetrePrincipale();
+};
+
+void TstDemarrage::premierDemarrage() {
+    Banc b;
+    const QString nom = b.racine() + "/Nom";
+    QDir().mkpath(nom);
+    b.dialogues.attendreMessage(Info1);
+    b.dialogues.attendreMessage(Info2);
+    b.dialogues.attendreDossier(nom);
+    EtatProgramme etat;
+    FrmDepart depart(b.plateforme, etat);
+    QVERIFY(depart.ProcedureDossierDonnees());
+    VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(b.dialogues.vues()[0].icone, Dialogues::Icone::Information);
+    QCOMPARE(b.dialogues.vues()[2].texte,
+             QString("Sélectionnez uniquement le répertoire à votre NOM D'UTILISATEUR"));
+    const QString donnees = nom + "/DataKorvane/DataPhoto";
+    QCOMPARE(etat.DossierDonnees, donnees);
+    QVERIFY(QFileInfo(donnees).isDir());
+    QCOMPARE(Banc::lire(b.programme() + "/CheminData.cfg"), ("\"" + donnees + "\"\r\n").toUtf8());
+}
+
+void TstDemarrage::cheminSansDataPhoto_data() {
+    QTest::addColumn<QByteArray>("contenu");
+    QTest::newRow("sans DataPhoto") << QByteArray("\"/home/nom/Donnees\"\r\n");
+    QTest::newRow("dataphoto en minuscules") << QByteArray("\"/home/nom/dataphoto\"\r\n");
+    QTest::newRow("fichier vide") << QByteArray();
+}
+
+void TstDemarrage::cheminSansDataPhoto() {
+    QFETCH(QByteArray, contenu);
+    Banc b;
+    Banc::creerFichier(b.programme() + "/CheminData.cfg", contenu);
+    const QString nom = b.racine() + "/Nom";
+    QDir().mkpath(nom);
+    b.dialogues.attendreMessage(Info1);
+    b.dialogues.attendreMessage(Info2);
+    b.dialogues.attendreDossier(nom);
+    EtatProgramme etat;
+    FrmDepart depart(b.plateforme, etat);
+    QVERIFY(depart.ProcedureDossierDonnees());
+    VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(FichiersParametres::lireTexteSeul(Banc::lire(b.programme() + "/CheminData.cfg")),
+             nom + "/DataKorvane/DataPhoto");
+}
+
+void TstDemarrage::annulerPuisOui() {
+    Banc b;
+    const QString nom = b.racine() + "/Nom";
+    QDir().mkpath(nom);
+    b.dialogues.attendreMessage(Info1);
+    b.dialogues.attendreMessage(Info2);
+    b.dialogues.attendreDossier("");
+    b.dialogues.attendreMessage(Obligatoire, Dialogues::Reponse::Oui);
+    b.dialogues.attendreDossier(nom);
+    EtatProgramme etat;
+    FrmDepart depart(b.plateforme, etat);
+    QVERIFY(depart.ProcedureDossierDonnees());
+    VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(b.dialogues.vues()[3].boutons, Dialogues::Boutons::OuiNon);
+    QCOMPARE(etat.DossierDonnees, nom + "/DataKorvane/DataPhoto");
+}
+
+void TstDemarrage::annulerPuisNon() {
+    Banc b;
+    b.dialogues.attendreMessage(Info1);
+    b.dialogues.attendreMessage(Info2);
+    b.dialogues.attendreDossier("");
+    b.dialogues.attendreMessage(Obligatoire, Dialogues::Reponse::Non);
+    b.dialogues.attendreMessage("Lancement du programme interrompu par défaut de renseignement !");
+    Demarrage demarrage(b.plateforme);
+    QVERIFY(!demarrage.Lancer());
+    VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(b.dialogues.vues().last().icone, Dialogues::Icone::Critique);
+    // Nothing written, no window left.
+    QCOMPARE(QDir(b.programme()).entryList(QDir::Files), QStringList());
+    QVERIFY(!demarrage.fenetreDepart());
+    QCOMPARE(b.horloge.minuteriesEnAttente(), 0);
+}
+
+void TstDemarrage::dossierRefuse() {
+    Banc b;
+    b.dialogues.attendreMessage(Info1);
+    b.dialogues.attendreMessage(Info2);
+    b.dialogues.attendreDossier("/opt");
+    b.dialogues.attendreMessage(PasLeBon, Dialogues::Reponse::Oui);
+    b.dialogues.attendreDossier(DossierPersonnelTest() + "/Public");
+    b.dialogues.attendreMessage(PasLeBon, Dialogues::Reponse::Non);
+    b.dialogues.attendreMessage("Lancement du programme interrompu par erreur de renseignement !");
+    EtatProgramme etat;
+    FrmDepart depart(b.plateforme, etat);
+    QVERIFY(!depart.ProcedureDossierDonnees());
+    VERIFIER_DIALOGUES(b.dialogues);
+    QVERIFY(!QFile::exists(b.programme() + "/CheminData.cfg"));
+    QVERIFY(!QFile::exists("/opt/DataKorvane"));
+}
+
+void TstDemarrage::dossierImpossibleACreer() {
+    Banc b;
+    // A file stands where the folder must go.
+    const QString nom = b.racine() + "/Nom";
+    Banc::creerFichier(nom + "/DataKorvane", "pas un dossier");
+    b.dialogues.attendreMessage(Info1);
+    b.dialogues.attendreMessage(Info2);
+    b.dialogues.attendreDossier(nom);
+    b.dialogues.attendreMessage("Le dossier suivant n'a pas pu être créé :\n" + nom +
+                                "/DataKorvane\n\nLancement du programme interrompu !");
+    EtatProgramme etat;
+    FrmDepart depart(b.plateforme, etat);
+    QVERIFY(!depart.ProcedureDossierDonnees());
+    VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(Banc::lire(nom + "/DataKorvane"), QByteArray("pas un dossier"));
+    QVERIFY(!QFile::exists(b.programme() + "/CheminData.cfg"));
+}
+
+void TstDemarrage::baseDeplacee() {
+    Banc b;
+    const QString donnees = b.racine() + "/Nom/DataKorvane/DataPhoto";
+    QDir().mkpath(donnees);
+    Banc::creerFichier(b.programme() + "/CheminData.cfg",
+                       FichiersParametres::texteSeul(donnees));
+    Banc::creerFichier(b.programme() + "/Date.mdb", "nouvelle");
+    Banc::creerFichier(donnees + "/Date.mdb", "ancienne");
+    EtatProgramme etat;
+    FrmDepart depart(b.plateforme, etat);
+    QVERIFY(depart.ProcedureDossierDonnees());
+    VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(b.dialogues.vues().size(), 0);
+    QVERIFY(!QFile::exists(b.programme() + "/Date.mdb"));
+    QCOMPARE(Banc::lire(donnees + "/Date.mdb"), QByteArray("nouvelle"));
+}
+
+void TstDemarrage::cheminEnregistreSansTest() {
+    Banc b;
+    const QString donnees = b.racine() + "/disparu/DataKorvane/DataPhoto";
+    Banc::creerFichier(b.programme() + "/CheminData.cfg",
+                       FichiersParametres::texteSeul(donnees));
+    EtatProgramme etat;
+    FrmDepart depart(b.plateforme, etat);
+    QVERIFY(depart.ProcedureDossierDonnees());
+    QCOMPARE(etat.DossierDonnees, donnees);
+    QVERIFY(!QFileInfo::exists(donnees));
+    // With a database to move, the missing folder is made again for it.
+    Banc::creerFichier(b.programme() + "/Date.mdb", "base");
+    QVERIFY(depart.ProcedureDossierDonnees());
+    QCOMPARE(Banc::lire(donnees + "/Date.mdb"), QByteArray("base"));
+    VERIFIER_DIALOGUES(b.dialogues);
+}
+
+void TstDemarrage::passageALaFenetrePrincipale() {
+    Banc b;
+    const QString donnees = b.racine() + "/Nom/DataKorvane/DataPhoto";
+    Banc::creerFichier(b.programme() + "/CheminData.cfg",
+                       FichiersParametres::texteSeul(donnees));
+    Demarrage demarrage(b.plateforme);
+    QVERIFY(demarrage.Lancer());
+    QVERIFY(demarrage.fenetreDepart()->isVisible());
+    QCOMPARE(demarrage.fenetreDepart()->LblLigne->text(),
+             QString("Pour renommer et organiser rapidement vos fichiers photos"));
+    QCOMPARE(demarrage.fenetreDepart()->LblVersion->text(), QString("Version [1.2.3]"));
+    QCOMPARE(b.horloge.delais(), QList<int>{4000});
+    QVERIFY(!demarrage.fenetrePrincipale());
+    b.horloge.declencher();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!demarrage.fenetreDepart());
+    QVERIFY(demarrage.fenetrePrincipale());
+    QVERIFY(demarrage.fenetrePrincipale()->isVisible());
+    QCOMPARE(demarrage.fenetrePrincipale()->windowTitle(), QString("  VIMBRAL"));
+    QCOMPARE(demarrage.etat().DossierDonnees, donnees);
+}
+
+VIMBRAL_TEST_MAIN(TstDemarrage)
+#include "tst_demarrage.moc"
