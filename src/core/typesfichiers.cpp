@@ -2,6 +2,8 @@
 
 #include "nomsfichiers.h"
 
+#include <vector>
+
 namespace TypesFichiers {
 
 QString Texte(int index) {
@@ -59,12 +61,30 @@ QStringList ComposerListe(const QStringList& nomsTries, int index, const Filtre&
         return liste;
     }
 
-    const bool sauterMarques = index == TousFichiers;
-    for (const QString& motif : Motifs(index))
+    if (index == TousFichiers) {
         for (const QString& nom : nomsTries)
-            if (!(sauterMarques && NomsFichiers::EstMarque(nom)) &&
-                NomsFichiers::CorrespondMotif(nom, motif))
+            if (!NomsFichiers::EstMarque(nom))
                 liste.append(nom);
+        return liste;
+    }
+
+    // One pass sorts the names into one bucket per pattern ("*.ext"), so each pattern's
+    // names follow the previous pattern's, in enumeration order, as with one pass a pattern.
+    const QStringList motifs = Motifs(index);
+    std::vector<QStringList> paquets(size_t(motifs.size()));
+    for (const QString& nom : nomsTries) {
+        const qsizetype point = nom.lastIndexOf(QLatin1Char('.'));
+        if (point < 0)
+            continue;
+        const QStringView extension = QStringView(nom).mid(point + 1);
+        for (qsizetype m = 0; m < motifs.size(); ++m)
+            if (extension.compare(QStringView(motifs[m]).mid(2), Qt::CaseInsensitive) == 0) {
+                paquets[size_t(m)].append(nom);
+                break;
+            }
+    }
+    for (const QStringList& paquet : paquets)
+        liste.append(paquet);
     return liste;
 }
 
