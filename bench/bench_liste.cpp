@@ -37,8 +37,9 @@ double mediane(const std::function<void()>& travail) {
 void creerCorpus(const QString& dossier) {
     const char* extensions[] = {"jpg", "JPG", "jpeg", "bmp", "gif", "mp3", "txt", "png"};
     for (int i = 0; i < NombreFichiers; ++i) {
-        QString nom = QStringLiteral("IMG_%1.%2").arg(i, 5, 10, QLatin1Char('0')).arg(
-            QLatin1String(extensions[i % 8]));
+        QString nom = QStringLiteral("IMG_%1.%2")
+                          .arg(i, 5, 10, QLatin1Char('0'))
+                          .arg(QLatin1String(extensions[i % 8]));
         if (i % 500 == 0)
             nom += QStringLiteral("   [M]");
         QFile f(dossier + QLatin1Char('/') + nom);

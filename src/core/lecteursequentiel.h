@@ -28,8 +28,7 @@ public:
     bool lire(float& v) { return retenir(reel(), v); }
     bool lire(bool& v) { return retenir(booleen(), v); }
     template <typename T>
-        requires(std::is_integral_v<T> && !std::is_same_v<T, bool>)
-    bool lire(T& v) {
+    requires(std::is_integral_v<T> && !std::is_same_v<T, bool>) bool lire(T& v) {
         if (m_echec)
             return false;
         return retenir(entier(std::numeric_limits<T>::min(), std::numeric_limits<T>::max()), v);

@@ -46,8 +46,7 @@ void TrierCommeDossier(QStringList& noms) {
 
 bool ContientCaractereInterdit(const QString& texte) {
     static const QString interdits = QStringLiteral("\\/:*?\"<>");
-    return std::any_of(texte.begin(), texte.end(),
-                       [](QChar c) { return interdits.contains(c); });
+    return std::any_of(texte.begin(), texte.end(), [](QChar c) { return interdits.contains(c); });
 }
 
 } // namespace NomsFichiers

@@ -9,16 +9,23 @@ QString NomWindows(int majeure, int mineure, int plateforme) {
         if (plateforme == NT)
             return QStringLiteral("WinNT4");
         switch (mineure) {
-        case 0: return QStringLiteral("Win95");
-        case 10: return QStringLiteral("Win98");
-        case 90: return QStringLiteral("WinME");
-        default: return {};
+        case 0:
+            return QStringLiteral("Win95");
+        case 10:
+            return QStringLiteral("Win98");
+        case 90:
+            return QStringLiteral("WinME");
+        default:
+            return {};
         }
     case 5:
         switch (mineure) {
-        case 0: return QStringLiteral("Win2000");
-        case 1: return QStringLiteral("WinXP");
-        default: return {};
+        case 0:
+            return QStringLiteral("Win2000");
+        case 1:
+            return QStringLiteral("WinXP");
+        default:
+            return {};
         }
     default:
         return QStringLiteral("???");

@@ -3,7 +3,6 @@
 #include "ecrivainsequentiel.h"
 #include "lecteursequentiel.h"
 
-
 void Options::appliquerDefautsPrincipaux() {
     const Options defauts;
     OptionReservee = defauts.OptionReservee;

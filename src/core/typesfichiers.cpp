@@ -8,31 +8,50 @@ namespace TypesFichiers {
 
 QString Texte(int index) {
     switch (index) {
-    case TousImages: return QStringLiteral("Tous fichiers image  (*.*)");
-    case Jpeg: return QStringLiteral("Fichiers image  (*.jpg, *.jpeg)");
-    case Bmp: return QStringLiteral("Fichiers image  (*.bmp)");
-    case Gif: return QStringLiteral("Fichiers image  (*.gif)");
-    case TousSons: return QStringLiteral("Tous fichiers son  (*.*)");
-    case Mp3: return QStringLiteral("Fichiers son mp3  (*.mp3)");
-    case Wav: return QStringLiteral("Fichiers son wav  (*.wav)");
-    case ParChaine: return QStringLiteral("Tri par chaîne de caractères");
-    case TousFichiers: return QStringLiteral("Tous fichiers  (*.*)");
-    default: return {};
+    case TousImages:
+        return QStringLiteral("Tous fichiers image  (*.*)");
+    case Jpeg:
+        return QStringLiteral("Fichiers image  (*.jpg, *.jpeg)");
+    case Bmp:
+        return QStringLiteral("Fichiers image  (*.bmp)");
+    case Gif:
+        return QStringLiteral("Fichiers image  (*.gif)");
+    case TousSons:
+        return QStringLiteral("Tous fichiers son  (*.*)");
+    case Mp3:
+        return QStringLiteral("Fichiers son mp3  (*.mp3)");
+    case Wav:
+        return QStringLiteral("Fichiers son wav  (*.wav)");
+    case ParChaine:
+        return QStringLiteral("Tri par chaîne de caractères");
+    case TousFichiers:
+        return QStringLiteral("Tous fichiers  (*.*)");
+    default:
+        return {};
     }
 }
 
 QStringList Motifs(int index) {
     switch (index) {
-    case TousImages: return {"*.bmp", "*.jpg", "*.jpeg", "*.gif", "*.wmf", "*.ico"};
-    case Jpeg: return {"*.jpg", "*.jpeg"};
-    case Bmp: return {"*.bmp"};
-    case Gif: return {"*.gif"};
-    case TousSons: return {"*.mp3", "*.wav", "*.mid"};
-    case Mp3: return {"*.mp3"};
-    case Wav: return {"*.wav"};
+    case TousImages:
+        return {"*.bmp", "*.jpg", "*.jpeg", "*.gif", "*.wmf", "*.ico"};
+    case Jpeg:
+        return {"*.jpg", "*.jpeg"};
+    case Bmp:
+        return {"*.bmp"};
+    case Gif:
+        return {"*.gif"};
+    case TousSons:
+        return {"*.mp3", "*.wav", "*.mid"};
+    case Mp3:
+        return {"*.mp3"};
+    case Wav:
+        return {"*.wav"};
     case ParChaine:
-    case TousFichiers: return {"*.*"};
-    default: return {};
+    case TousFichiers:
+        return {"*.*"};
+    default:
+        return {};
     }
 }
 

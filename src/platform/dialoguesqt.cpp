@@ -21,18 +21,30 @@ Dialogues::Reponse DialoguesQt::Message(const QString& texte, Icone icone, Bouto
     boite.setWindowTitle(titreOuApplication(titre));
     boite.setText(texte);
     switch (icone) {
-    case Icone::Aucune: boite.setIcon(QMessageBox::NoIcon); break;
-    case Icone::Information: boite.setIcon(QMessageBox::Information); break;
-    case Icone::Question: boite.setIcon(QMessageBox::Question); break;
-    case Icone::Exclamation: boite.setIcon(QMessageBox::Warning); break;
-    case Icone::Critique: boite.setIcon(QMessageBox::Critical); break;
+    case Icone::Aucune:
+        boite.setIcon(QMessageBox::NoIcon);
+        break;
+    case Icone::Information:
+        boite.setIcon(QMessageBox::Information);
+        break;
+    case Icone::Question:
+        boite.setIcon(QMessageBox::Question);
+        break;
+    case Icone::Exclamation:
+        boite.setIcon(QMessageBox::Warning);
+        break;
+    case Icone::Critique:
+        boite.setIcon(QMessageBox::Critical);
+        break;
     }
     QList<QPair<QPushButton*, Reponse>> liste;
     auto ajouter = [&](const QString& texteBouton, QMessageBox::ButtonRole role, Reponse r) {
         liste.append({boite.addButton(texteBouton, role), r});
     };
     switch (boutons) {
-    case Boutons::Ok: ajouter(QStringLiteral("OK"), QMessageBox::AcceptRole, Reponse::Ok); break;
+    case Boutons::Ok:
+        ajouter(QStringLiteral("OK"), QMessageBox::AcceptRole, Reponse::Ok);
+        break;
     case Boutons::OuiNon:
         ajouter(QStringLiteral("Oui"), QMessageBox::YesRole, Reponse::Oui);
         ajouter(QStringLiteral("Non"), QMessageBox::NoRole, Reponse::Non);

@@ -32,7 +32,8 @@ int renommerSansRemplacer(const QString& de, const QString& vers) {
     if (code == EEXIST) {
         // On a volume that ignores case, "photo.jpg" -> "Photo.jpg" finds its own file as the
         // target: the same inode, so a plain rename changes only the case and loses nothing.
-        struct stat sa {}, sb {};
+        struct stat sa {
+        }, sb{};
         if (QFileInfo(de).fileName().compare(QFileInfo(vers).fileName(), Qt::CaseInsensitive) ==
                 0 &&
             ::lstat(a.constData(), &sa) == 0 && ::lstat(b.constData(), &sb) == 0 &&

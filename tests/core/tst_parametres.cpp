@@ -40,13 +40,33 @@ void TstParametres::ecriture() {
     QFETCH(int, cas);
     EcrivainSequentiel e;
     switch (cas) {
-    case 0: e.texte("C:/Users/Nom"); break;
-    case 1: e.texte(""); break;
-    case 2: e.texte("a\"b"); break;
-    case 3: e.entier(116); e.entier(-5); e.entier(0); break;
-    case 4: e.reel(10); e.reel(12.5f); e.reel(0.1f); e.reel(-3); break;
-    case 5: e.booleen(true); e.booleen(false); break;
-    case 6: e.texte(QStringLiteral("Été")); break;
+    case 0:
+        e.texte("C:/Users/Nom");
+        break;
+    case 1:
+        e.texte("");
+        break;
+    case 2:
+        e.texte("a\"b");
+        break;
+    case 3:
+        e.entier(116);
+        e.entier(-5);
+        e.entier(0);
+        break;
+    case 4:
+        e.reel(10);
+        e.reel(12.5f);
+        e.reel(0.1f);
+        e.reel(-3);
+        break;
+    case 5:
+        e.booleen(true);
+        e.booleen(false);
+        break;
+    case 6:
+        e.texte(QStringLiteral("Été"));
+        break;
     }
     QCOMPARE(e.ligne(), attendu);
 }
@@ -127,8 +147,8 @@ void TstParametres::optionsEndommagees_data() {
     QTest::newRow("tronqué après la liaison")
         << QByteArray("\"Arial\",10,0,0,0,0,0,1,0,0,0,\" - \",118") << 13 << " - " << 5 << 118;
     QTest::newRow("type faux au champ 13")
-        << QByteArray("\"Arial\",10,0,0,0,0,0,1,0,0,0,\" - \",F7,117,0,65280,1,1,0,9,1,0")
-        << 12 << " - " << 5 << 116;
+        << QByteArray("\"Arial\",10,0,0,0,0,0,1,0,0,0,\" - \",F7,117,0,65280,1,1,0,9,1,0") << 12
+        << " - " << 5 << 116;
     QTest::newRow("nombre énorme au champ 20")
         << QByteArray("\"\",0,0,0,0,0,0,0,0,0,0,\" _ \",116,117,0,65280,1,1,0,99999,1,0") << 19
         << " _ " << 5 << 116;
@@ -136,12 +156,13 @@ void TstParametres::optionsEndommagees_data() {
         << QByteArray("\"\",0,300,0,0,0,0,0,0,0,0,\" - \",116,117,0,65280,1,1,0,5,1,0") << 2
         << " _ " << 5 << 116;
     QTest::newRow("touches égales: défauts")
-        << QByteArray("\"\",0,0,0,0,0,0,0,0,0,0,\" _ \",118,118,0,65280,1,1,0,5,1,0") << 22
-        << " _ " << 5 << 116;
+        << QByteArray("\"\",0,0,0,0,0,0,0,0,0,0,\" _ \",118,118,0,65280,1,1,0,5,1,0") << 22 << " _ "
+        << 5 << 116;
     QTest::newRow("touche hors F5..F12")
-        << QByteArray("\"\",0,0,0,0,0,0,0,0,0,0,\" _ \",13,117,0,65280,1,1,0,5,1,0") << 22
-        << " _ " << 5 << 116;
-    QTest::newRow("pas nul") << QByteArray("\"\",0,0,0,0,0,0,0,0,0,0,\" _ \",116,117,0,65280,1,1,0,0,1,0")
+        << QByteArray("\"\",0,0,0,0,0,0,0,0,0,0,\" _ \",13,117,0,65280,1,1,0,5,1,0") << 22 << " _ "
+        << 5 << 116;
+    QTest::newRow("pas nul") << QByteArray(
+                                    "\"\",0,0,0,0,0,0,0,0,0,0,\" _ \",116,117,0,65280,1,1,0,0,1,0")
                              << 22 << " _ " << 5 << 116;
     QTest::newRow("octets au hasard") << QByteArray("\x01\xff\xfe,\"") << 1 << " _ " << 5 << 116;
 }
@@ -214,8 +235,7 @@ void TstParametres::aleatoire() {
         if (essai % 2) {
             contenu = valide.left(hasard.bounded(valide.size() + 1));
             if (!contenu.isEmpty() && hasard.bounded(3) == 0)
-                contenu[hasard.bounded(contenu.size())] =
-                    alphabet[hasard.bounded(alphabet.size())];
+                contenu[hasard.bounded(contenu.size())] = alphabet[hasard.bounded(alphabet.size())];
         } else {
             const int taille = hasard.bounded(80);
             for (int i = 0; i < taille; ++i)

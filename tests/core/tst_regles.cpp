@@ -25,16 +25,26 @@ void TstRegles::motifs_data() {
     QTest::addColumn<QString>("nom");
     QTest::addColumn<QString>("motif");
     QTest::addColumn<bool>("attendu");
-    QTest::newRow("extension en majuscules") << "A.JPG" << "*.jpg" << true;
-    QTest::newRow("jpeg n'est pas jpg") << "a.jpeg" << "*.jpg" << false;
-    QTest::newRow("marqué n'a plus l'extension") << "a.jpg   [M]" << "*.jpg" << false;
-    QTest::newRow("dernier point seulement") << "photo.jpg.bmp" << "*.jpg" << false;
-    QTest::newRow("plusieurs points") << "vacances.2019.été.JPG" << "*.jpg" << true;
-    QTest::newRow("sans point") << "jpg" << "*.jpg" << false;
-    QTest::newRow("tout") << "sans extension" << "*.*" << true;
-    QTest::newRow("marque") << "x.mp3   [M]" << "*.*   [M]" << true;
-    QTest::newRow("marque incomplète") << "x.mp3  [M]" << "*.*   [M]" << false;
-    QTest::newRow("tiret en tête") << "-rf.jpg" << "*.jpg" << true;
+    QTest::newRow("extension en majuscules") << "A.JPG"
+                                             << "*.jpg" << true;
+    QTest::newRow("jpeg n'est pas jpg") << "a.jpeg"
+                                        << "*.jpg" << false;
+    QTest::newRow("marqué n'a plus l'extension") << "a.jpg   [M]"
+                                                 << "*.jpg" << false;
+    QTest::newRow("dernier point seulement") << "photo.jpg.bmp"
+                                             << "*.jpg" << false;
+    QTest::newRow("plusieurs points") << "vacances.2019.été.JPG"
+                                      << "*.jpg" << true;
+    QTest::newRow("sans point") << "jpg"
+                                << "*.jpg" << false;
+    QTest::newRow("tout") << "sans extension"
+                          << "*.*" << true;
+    QTest::newRow("marque") << "x.mp3   [M]"
+                            << "*.*   [M]" << true;
+    QTest::newRow("marque incomplète") << "x.mp3  [M]"
+                                       << "*.*   [M]" << false;
+    QTest::newRow("tiret en tête") << "-rf.jpg"
+                                   << "*.jpg" << true;
 }
 
 void TstRegles::motifs() {
@@ -62,9 +72,8 @@ void TstRegles::composition_data() {
     const QStringList dossier{"a.jpg   [M]", "b.jpg", "c.bmp"};
     QTest::newRow("marqués d'abord, puis bmp avant jpg")
         << dossier << 0 << "" << true << QStringList{"a.jpg   [M]", "c.bmp", "b.jpg"};
-    QTest::newRow("son marqué sous les images")
-        << QStringList{"b.jpg", "x.mp3   [M]"} << 0 << "" << true
-        << QStringList{"x.mp3   [M]", "b.jpg"};
+    QTest::newRow("son marqué sous les images") << QStringList{"b.jpg", "x.mp3   [M]"} << 0 << ""
+                                                << true << QStringList{"x.mp3   [M]", "b.jpg"};
     QTest::newRow("tous les fichiers: marqué une seule fois")
         << QStringList{"a.jpg   [M]", "b.jpg", "notes.txt"} << 8 << "" << true
         << QStringList{"a.jpg   [M]", "b.jpg", "notes.txt"};

@@ -22,9 +22,9 @@ private Q_SLOTS:
 void TstFichiers::liste() {
     Banc b;
     const QString d = b.photos();
-    for (const QString& nom : {QStringLiteral("b.JPG"), QStringLiteral("Été 2019.jpg"),
-                               QStringLiteral("a \"cité\".jpg"), QStringLiteral("-rf.jpg"),
-                               QStringLiteral("x.y.z.bmp"), QStringLiteral("a.jpg   [M]")})
+    for (const QString& nom :
+         {QStringLiteral("b.JPG"), QStringLiteral("Été 2019.jpg"), QStringLiteral("a \"cité\".jpg"),
+          QStringLiteral("-rf.jpg"), QStringLiteral("x.y.z.bmp"), QStringLiteral("a.jpg   [M]")})
         Banc::creerFichier(d + "/" + nom);
     Banc::creerFichier(d + "/.cachée.jpg");
     QDir().mkpath(d + "/sous-dossier.jpg");
@@ -32,9 +32,8 @@ void TstFichiers::liste() {
     QVERIFY(QFile::link(d + "/sous-dossier.jpg", d + "/lien-dossier.jpg"));
     QVERIFY(QFile::link(d + "/absent", d + "/lien-mort.jpg"));
 
-    QCOMPARE(b.fichiers.Lister(d),
-             QStringList({"-rf.jpg", "a \"cité\".jpg", "a.jpg   [M]", "b.JPG", "lien.jpg",
-                          "x.y.z.bmp", "Été 2019.jpg"}));
+    QCOMPARE(b.fichiers.Lister(d), QStringList({"-rf.jpg", "a \"cité\".jpg", "a.jpg   [M]", "b.JPG",
+                                                "lien.jpg", "x.y.z.bmp", "Été 2019.jpg"}));
     QCOMPARE(b.fichiers.Lister(d, "*.jpg"),
              QStringList({"-rf.jpg", "a \"cité\".jpg", "b.JPG", "lien.jpg", "Été 2019.jpg"}));
     QCOMPARE(b.fichiers.Lister(d, "*.*   [M]"), QStringList({"a.jpg   [M]"}));
@@ -49,8 +48,8 @@ void TstFichiers::dossierIlisible() {
     Banc::creerFichier(d + "/a.jpg");
     QFile::setPermissions(d, QFileDevice::WriteOwner);
     QCOMPARE(b.fichiers.Lister(d), QStringList());
-    QFile::setPermissions(d, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                 QFileDevice::ExeOwner);
+    QFile::setPermissions(d,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 void TstFichiers::renommerSansRemplacer() {

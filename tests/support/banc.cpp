@@ -30,8 +30,7 @@ void PreparerEnvironnementTest() {
         qputenv(nom, QFile::encodeName(valeur));
     }
     QFile::setPermissions(racineProcessus().path() + "/runtime",
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                              QFileDevice::ExeOwner);
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
@@ -78,9 +77,9 @@ QStringList Banc::empreinte(const QString& dossier) {
     QDirIterator it(dossier, QDir::Files | QDir::Hidden);
     while (it.hasNext()) {
         it.next();
-        lignes.append(it.fileName() + QLatin1Char(' ') +
-                      QCryptographicHash::hash(lire(it.filePath()), QCryptographicHash::Md5)
-                          .toHex());
+        lignes.append(
+            it.fileName() + QLatin1Char(' ') +
+            QCryptographicHash::hash(lire(it.filePath()), QCryptographicHash::Md5).toHex());
     }
     lignes.sort();
     return lignes;

@@ -43,12 +43,12 @@ private:
     QTemporaryDir m_racine;
 };
 
-#define VIMBRAL_TEST_MAIN(Classe)                                                              \
-    int main(int argc, char* argv[]) {                                                         \
-        PreparerEnvironnementTest();                                                           \
-        QApplication application(argc, argv);                                                  \
-        Classe test;                                                                           \
-        return QTest::qExec(&test, argc, argv);                                                \
+#define VIMBRAL_TEST_MAIN(Classe)                                                                  \
+    int main(int argc, char* argv[]) {                                                             \
+        PreparerEnvironnementTest();                                                               \
+        QApplication application(argc, argv);                                                      \
+        Classe test;                                                                               \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }
 
 #define VERIFIER_DIALOGUES(d) QVERIFY2((d).termine(), qPrintable((d).rapport()))

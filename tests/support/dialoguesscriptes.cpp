@@ -6,11 +6,16 @@ namespace {
 
 QString nomGenre(DialoguesScriptes::Genre g) {
     switch (g) {
-    case DialoguesScriptes::Genre::Message: return QStringLiteral("message");
-    case DialoguesScriptes::Genre::Saisie: return QStringLiteral("saisie");
-    case DialoguesScriptes::Genre::Dossier: return QStringLiteral("dossier");
-    case DialoguesScriptes::Genre::Couleur: return QStringLiteral("couleur");
-    case DialoguesScriptes::Genre::Fenetre: return QStringLiteral("fenêtre");
+    case DialoguesScriptes::Genre::Message:
+        return QStringLiteral("message");
+    case DialoguesScriptes::Genre::Saisie:
+        return QStringLiteral("saisie");
+    case DialoguesScriptes::Genre::Dossier:
+        return QStringLiteral("dossier");
+    case DialoguesScriptes::Genre::Couleur:
+        return QStringLiteral("couleur");
+    case DialoguesScriptes::Genre::Fenetre:
+        return QStringLiteral("fenêtre");
     }
     return {};
 }
@@ -48,8 +53,8 @@ QStringList DialoguesScriptes::textes() const {
 QString DialoguesScriptes::rapport() const {
     QStringList lignes = m_erreurs;
     for (const Attendu& a : m_attendus)
-        lignes.append(QStringLiteral("attendu, jamais montré : %1 « %2 »")
-                          .arg(nomGenre(a.genre), a.texte));
+        lignes.append(
+            QStringLiteral("attendu, jamais montré : %1 « %2 »").arg(nomGenre(a.genre), a.texte));
     return lignes.join(QLatin1Char('\n'));
 }
 
@@ -72,22 +77,20 @@ std::optional<DialoguesScriptes::Attendu> DialoguesScriptes::prendre(Genre genre
         return std::nullopt;
     }
     if (!a.texte.isEmpty() && a.texte != texte) {
-        m_erreurs.append(
-            QStringLiteral("texte attendu « %1 », montré « %2 »").arg(a.texte, texte));
+        m_erreurs.append(QStringLiteral("texte attendu « %1 », montré « %2 »").arg(a.texte, texte));
         return std::nullopt;
     }
     return a;
 }
 
-Dialogues::Reponse DialoguesScriptes::Message(const QString& texte, Icone icone,
-                                              Boutons boutons, int boutonDefaut,
-                                              const QString& titre) {
+Dialogues::Reponse DialoguesScriptes::Message(const QString& texte, Icone icone, Boutons boutons,
+                                              int boutonDefaut, const QString& titre) {
     m_vues.append({Genre::Message, texte, titre, icone, boutons, boutonDefaut});
     const auto a = prendre(Genre::Message, texte);
     if (!a)
-        return boutons == Boutons::Ok ? Reponse::Ok
-                                      : (boutons == Boutons::OuiNon ? Reponse::Non
-                                                                    : Reponse::Annuler);
+        return boutons == Boutons::Ok
+                   ? Reponse::Ok
+                   : (boutons == Boutons::OuiNon ? Reponse::Non : Reponse::Annuler);
     return a->reponse;
 }
 

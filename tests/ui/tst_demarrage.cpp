@@ -156,8 +156,7 @@ void TstDemarrage::baseDeplacee() {
     Banc b;
     const QString donnees = b.racine() + "/Nom/DataKorvane/DataPhoto";
     QDir().mkpath(donnees);
-    Banc::creerFichier(b.programme() + "/CheminData.cfg",
-                       FichiersParametres::texteSeul(donnees));
+    Banc::creerFichier(b.programme() + "/CheminData.cfg", FichiersParametres::texteSeul(donnees));
     Banc::creerFichier(b.programme() + "/Date.mdb", "nouvelle");
     Banc::creerFichier(donnees + "/Date.mdb", "ancienne");
     EtatProgramme etat;
@@ -172,8 +171,7 @@ void TstDemarrage::baseDeplacee() {
 void TstDemarrage::cheminEnregistreSansTest() {
     Banc b;
     const QString donnees = b.racine() + "/disparu/DataKorvane/DataPhoto";
-    Banc::creerFichier(b.programme() + "/CheminData.cfg",
-                       FichiersParametres::texteSeul(donnees));
+    Banc::creerFichier(b.programme() + "/CheminData.cfg", FichiersParametres::texteSeul(donnees));
     EtatProgramme etat;
     FrmDepart depart(b.plateforme, etat);
     QVERIFY(depart.ProcedureDossierDonnees());
@@ -189,8 +187,7 @@ void TstDemarrage::cheminEnregistreSansTest() {
 void TstDemarrage::passageALaFenetrePrincipale() {
     Banc b;
     const QString donnees = b.racine() + "/Nom/DataKorvane/DataPhoto";
-    Banc::creerFichier(b.programme() + "/CheminData.cfg",
-                       FichiersParametres::texteSeul(donnees));
+    Banc::creerFichier(b.programme() + "/CheminData.cfg", FichiersParametres::texteSeul(donnees));
     Demarrage demarrage(b.plateforme);
     QVERIFY(demarrage.Lancer());
     QVERIFY(demarrage.fenetreDepart()->isVisible());

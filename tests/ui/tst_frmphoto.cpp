@@ -147,15 +147,16 @@ void TstFrmPhoto::filtreParChaine_data() {
     QTest::addColumn<QString>("etiquette");
     QTest::addColumn<QString>("compte");
     QTest::newRow("respecter la casse")
-        << "Ete" << int(Dialogues::Reponse::Oui)
-        << QStringList{"a.jpg   [M]", "Ete 2019.jpg"} << "Chaine : Ete"
+        << "Ete" << int(Dialogues::Reponse::Oui) << QStringList{"a.jpg   [M]", "Ete 2019.jpg"}
+        << "Chaine : Ete"
         << "Répertoire ouvert : 2 fichier(s)";
     QTest::newRow("ignorer la casse")
         << "Ete" << int(Dialogues::Reponse::Non)
         << QStringList{"a.jpg   [M]", "ETE 2019.jpg", "Ete 2019.jpg"} << "Chaine : ETE"
         << "Répertoire ouvert : 3 fichier(s)";
     QTest::newRow("annuler: les marqués seuls, légendes inchangées")
-        << "" << -1 << QStringList{"a.jpg   [M]"} << "" << "Répertoire ouvert : 5 fichier(s)";
+        << "" << -1 << QStringList{"a.jpg   [M]"} << ""
+        << "Répertoire ouvert : 5 fichier(s)";
 }
 
 void TstFrmPhoto::filtreParChaine() {

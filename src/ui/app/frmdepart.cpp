@@ -34,8 +34,8 @@ FrmDepart::FrmDepart(Plateforme& plateforme, EtatProgramme& etat, QWidget* paren
     titre->setStyleSheet(QStringLiteral("color: rgb(253,220,106); font-size: 44px; "
                                         "font-weight: bold; letter-spacing: 6px;"));
 
-    LblLigne = new QLabel(QStringLiteral("Pour renommer et organiser rapidement vos fichiers photos"),
-                          this);
+    LblLigne = new QLabel(
+        QStringLiteral("Pour renommer et organiser rapidement vos fichiers photos"), this);
     LblLigne->setObjectName(QStringLiteral("LblLigne"));
     LblLigne->setAlignment(Qt::AlignCenter);
     LblLigne->setWordWrap(true);
@@ -91,8 +91,8 @@ bool FrmDepart::ChoisirDossierProfil(QString& dossier) {
         if (dossier.isEmpty()) {
             if (d.Message(QStringLiteral("Ce renseignement est obligatoire ; voulez-vous "
                                          "continuer ?"),
-                          Dialogues::Icone::Question, Dialogues::Boutons::OuiNon) ==
-                Dialogues::Reponse::Oui)
+                          Dialogues::Icone::Question,
+                          Dialogues::Boutons::OuiNon) == Dialogues::Reponse::Oui)
                 continue;
             return Interrompre(QStringLiteral("Lancement du programme interrompu par défaut de "
                                               "renseignement !"));
@@ -100,8 +100,8 @@ bool FrmDepart::ChoisirDossierProfil(QString& dossier) {
         if (!DossierProfilAccepte(dossier, m_plateforme.environnement.dossierPersonnel)) {
             if (d.Message(QStringLiteral("Ce répertoire n'est pas le bon ; voulez-vous "
                                          "continuer ?"),
-                          Dialogues::Icone::Question, Dialogues::Boutons::OuiNon) ==
-                Dialogues::Reponse::Oui)
+                          Dialogues::Icone::Question,
+                          Dialogues::Boutons::OuiNon) == Dialogues::Reponse::Oui)
                 continue;
             return Interrompre(QStringLiteral("Lancement du programme interrompu par erreur de "
                                               "renseignement !"));

@@ -144,10 +144,10 @@ void FrmPhoto::CreerControles() {
     Lblmp32 = controle<QLabel>(this, QStringLiteral("Lblmp32"));
     Lblmp31->hide();
     Lblmp32->hide();
-    CmdJouer = bouton(this, QStringLiteral("CmdJouer"), QStringLiteral("▶"),
-                      QStringLiteral("Jouer"));
-    CmdStop = bouton(this, QStringLiteral("CmdStop"), QStringLiteral("■"),
-                     QStringLiteral("Arrêter"));
+    CmdJouer =
+        bouton(this, QStringLiteral("CmdJouer"), QStringLiteral("▶"), QStringLiteral("Jouer"));
+    CmdStop =
+        bouton(this, QStringLiteral("CmdStop"), QStringLiteral("■"), QStringLiteral("Arrêter"));
     CmdJouer->hide();
     CmdStop->hide();
 
@@ -219,8 +219,8 @@ void FrmPhoto::Form_Load() {
 
     const QSize ecran = m_plateforme.environnement.ecran;
     const int largeur = std::min(ecran.width(), 1024);
-    const int hauteur = int(std::lround((std::min(ecran.height(), 768) * TwipsParPixel - 400) /
-                                        double(TwipsParPixel)));
+    const int hauteur = int(
+        std::lround((std::min(ecran.height(), 768) * TwipsParPixel - 400) / double(TwipsParPixel)));
     setFixedSize(largeur, hauteur);
     PositionFenetre position;
     if (m_parametres.LirePosIni(position))
@@ -342,7 +342,8 @@ void FrmPhoto::mnuNLi_Click() {
         QStringLiteral("Action de la molette de la souris"),
         QString::number(m_etat.options.PasMolette));
     bool nombre = false;
-    const double valeur = reponse.trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&nombre);
+    const double valeur =
+        reponse.trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&nombre);
     if (!nombre)
         return;
     const double arrondi = std::round(valeur);
