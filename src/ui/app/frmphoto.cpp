@@ -1,9 +1,11 @@
 #include "frmphoto.h"
 
+#include "deplacementpas.h"
 #include "etatprogramme.h"
 #include "fichiersparametres.h"
 #include "listefichiers.h"
 #include "plateforme.h"
+#include "trichronologique.h"
 #include "typesfichiers.h"
 
 #include <QCheckBox>
@@ -53,6 +55,8 @@ FrmPhoto::FrmPhoto(Plateforme& plateforme, EtatProgramme& etat, QWidget* parent)
     setObjectName(QStringLiteral("FrmPhoto"));
     setWindowTitle(QStringLiteral("  VIMBRAL"));
     CreerControles();
+    m_deplacement = std::make_unique<DeplacementPas>(*this);
+    m_tri = std::make_unique<TriChronologique>(*this);
     Form_Load();
 }
 
@@ -153,6 +157,12 @@ void FrmPhoto::CreerControles() {
 
     CmdInc = controle<QPushButton>(this, QStringLiteral("CmdInc"));
     CmdInc->setText(QStringLiteral("Incrémenter / Renommer en groupe"));
+    CmdA = controle<QPushButton>(this, QStringLiteral("CmdA"));
+    CmdA->setText(QStringLiteral("Annuler"));
+    CmdA->hide();
+    CmdD = controle<QPushButton>(this, QStringLiteral("CmdD"));
+    CmdD->setText(QStringLiteral("Action"));
+    CmdD->hide();
     CmdRefresh = controle<QPushButton>(this, QStringLiteral("CmdRefresh"));
     CmdRefresh->setText(QStringLiteral("Rafraichir la liste"));
     CmdOK = controle<QPushButton>(this, QStringLiteral("CmdOK"));
@@ -190,6 +200,8 @@ void FrmPhoto::Placer() {
     CmdJouer->setGeometry(930, 510, 30, 30);
     CmdStop->setGeometry(964, 510, 30, 30);
     CmdInc->setGeometry(280, 620, 300, 44);
+    CmdA->setGeometry(280, 620, 146, 44);
+    CmdD->setGeometry(434, 620, 146, 44);
     CmdRefresh->setGeometry(620, 620, 190, 44);
     CmdOK->setGeometry(824, 620, 190, 44);
 }

@@ -7,6 +7,7 @@
 
 struct EtatProgramme;
 struct Plateforme;
+class DeplacementPas;
 class ListeFichiers;
 class QCheckBox;
 class QComboBox;
@@ -18,6 +19,7 @@ class QPushButton;
 class QRadioButton;
 class QToolButton;
 class QTreeView;
+class TriChronologique;
 
 // The main window. Its controls carry the program's names as object names and are public so
 // that each subsystem's handlers reach them.
@@ -31,6 +33,8 @@ public:
     EtatProgramme& etat() { return m_etat; }
     ParametresProgramme& parametres() { return m_parametres; }
     ListeFichiers& listeFichiers() { return *m_liste; }
+    DeplacementPas& deplacementPas() { return *m_deplacement; }
+    TriChronologique& triChronologique() { return *m_tri; }
 
     // Activation steps; the first activation opens the start folder. Runs on every
     // activation of the window, and tests call it directly.
@@ -75,6 +79,8 @@ public:
     QToolButton* CmdJouer;
     QToolButton* CmdStop;
     QPushButton* CmdInc;
+    QPushButton* CmdA;
+    QPushButton* CmdD;
     QPushButton* CmdRefresh;
     QPushButton* CmdOK;
 
@@ -91,6 +97,8 @@ private:
     EtatProgramme& m_etat;
     ParametresProgramme m_parametres;
     std::unique_ptr<ListeFichiers> m_liste;
+    std::unique_ptr<DeplacementPas> m_deplacement;
+    std::unique_ptr<TriChronologique> m_tri;
     QString m_cheminDossier;
     bool m_fenetreActivee = false;
     bool m_activationEnCours = false;

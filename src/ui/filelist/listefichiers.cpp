@@ -144,6 +144,9 @@ void ListeFichiers::DirDirectory_Change() {
     m_f.CmdStop->setEnabled(false);
     etat.PasDePhoto = true;
     etat.AfficherApercu = true;
+    m_f.CmdA->hide();
+    m_f.CmdD->hide();
+    m_f.CmdInc->show();
 
     const QString chemin = m_f.CheminDossier();
     if (etat.EnregistrerDossier)
