@@ -82,3 +82,9 @@ int Options::lire(const QByteArray& contenu) {
         PasMolette = defauts.PasMolette;
     return r.lus();
 }
+
+QString NomTouche(int code) {
+    if (code < 116 || code > 123)
+        return {};
+    return QStringLiteral("F%1").arg(code - 111);
+}

@@ -40,3 +40,6 @@ struct Options {
 
     bool operator==(const Options&) const = default;
 };
+
+// The name of a shortcut key code 116 to 123: "F5" to "F12"; "" for any other code.
+QString NomTouche(int code);

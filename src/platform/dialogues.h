@@ -5,6 +5,8 @@
 #include <optional>
 
 class QDialog;
+class QMenu;
+class QPoint;
 
 // Every box the program shows, and its own modal windows, go through here so that tests
 // can answer them from a script.
@@ -28,4 +30,6 @@ public:
     virtual std::optional<QColor> ChoisirCouleur(const QColor& initiale) = 0;
     // Shows one of the program's own windows modally; answers its result code.
     virtual int Executer(QDialog& fenetre) = 0;
+    // Pops a menu up at a global position and runs the item chosen, if any.
+    virtual void AfficherMenu(QMenu& menu, const QPoint& position) = 0;
 };

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -87,4 +88,9 @@ std::optional<QColor> DialoguesQt::ChoisirCouleur(const QColor& initiale) {
 
 int DialoguesQt::Executer(QDialog& fenetre) {
     return fenetre.exec();
+}
+
+void DialoguesQt::AfficherMenu(QMenu& menu, const QPoint& position) {
+    // exec() triggers the chosen action itself.
+    menu.exec(position);
 }

@@ -16,6 +16,7 @@ public:
     QString ChoisirDossier(const QString& invite) override;
     std::optional<QColor> ChoisirCouleur(const QColor& initiale) override;
     int Executer(QDialog& fenetre) override;
+    void AfficherMenu(QMenu& menu, const QPoint& position) override;
 
 private:
     QPointer<QWidget> m_parent;

@@ -36,6 +36,8 @@ public:
     virtual Resultat RetirerLectureSeule(const QString& chemin) = 0;
     // Creates one folder; its parent must exist.
     virtual Resultat CreerDossier(const QString& chemin) = 0;
+    // Removes a folder only when it is empty.
+    virtual Resultat SupprimerDossierVide(const QString& chemin) = 0;
 
     // Creates the folder and the missing folders above it.
     Resultat CreerChemin(const QString& chemin);

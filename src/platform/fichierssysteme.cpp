@@ -158,6 +158,12 @@ Resultat FichiersSysteme::CreerDossier(const QString& chemin) {
     return Resultat::echec(texteErreur(code));
 }
 
+Resultat FichiersSysteme::SupprimerDossierVide(const QString& chemin) {
+    if (::rmdir(QFile::encodeName(chemin).constData()) == 0)
+        return Resultat::reussite();
+    return Resultat::echec(texteErreur(errno));
+}
+
 std::optional<QByteArray> FichiersSysteme::Lire(const QString& chemin, qint64 maximum) {
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly))

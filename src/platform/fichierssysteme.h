@@ -17,6 +17,7 @@ public:
     bool LectureSeule(const QString& chemin) override;
     Resultat RetirerLectureSeule(const QString& chemin) override;
     Resultat CreerDossier(const QString& chemin) override;
+    Resultat SupprimerDossierVide(const QString& chemin) override;
     std::optional<QByteArray> Lire(const QString& chemin, qint64 maximum = -1) override;
     Resultat EcrireAtomique(const QString& chemin, const QByteArray& contenu) override;
 };

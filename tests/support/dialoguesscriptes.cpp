@@ -1,6 +1,7 @@
 #include "dialoguesscriptes.h"
 
 #include <QDialog>
+#include <QMenu>
 
 namespace {
 
@@ -16,6 +17,8 @@ QString nomGenre(DialoguesScriptes::Genre g) {
         return QStringLiteral("couleur");
     case DialoguesScriptes::Genre::Fenetre:
         return QStringLiteral("fenêtre");
+    case DialoguesScriptes::Genre::Menu:
+        return QStringLiteral("menu");
     }
     return {};
 }
@@ -41,6 +44,10 @@ void DialoguesScriptes::attendreCouleur(std::optional<QColor> reponse) {
 void DialoguesScriptes::attendreFenetre(const QString& nomObjet,
                                         std::function<int(QDialog&)> script) {
     m_attendus.append({Genre::Fenetre, nomObjet, Reponse::Ok, {}, {}, std::move(script)});
+}
+
+void DialoguesScriptes::attendreMenu(const QString& nomMenu, const QString& nomAction) {
+    m_attendus.append({Genre::Menu, nomMenu, Reponse::Ok, nomAction, {}, {}});
 }
 
 QStringList DialoguesScriptes::textes() const {
@@ -121,4 +128,22 @@ int DialoguesScriptes::Executer(QDialog& fenetre) {
     if (!a || !a->script)
         return QDialog::Rejected;
     return a->script(fenetre);
+}
+
+void DialoguesScriptes::AfficherMenu(QMenu& menu, const QPoint&) {
+    m_vues.append({Genre::Menu, menu.objectName(), menu.title(), Icone::Aucune, Boutons::Ok, 0});
+    const auto a = prendre(Genre::Menu, menu.objectName());
+    if (!a || a->saisie.isEmpty())
+        return;
+    QAction* action = menu.findChild<QAction*>(a->saisie);
+    if (!action) {
+        m_erreurs.append(QStringLiteral("le menu « %1 » n'a pas d'article « %2 »")
+                             .arg(menu.objectName(), a->saisie));
+        return;
+    }
+    if (!action->isEnabled()) {
+        m_erreurs.append(QStringLiteral("l'article « %1 » est désactivé").arg(a->saisie));
+        return;
+    }
+    action->trigger();
 }

@@ -13,7 +13,7 @@ class QDialog;
 // that the test reads from erreurs() (the box then answers Cancel, "" or nothing).
 class DialoguesScriptes : public Dialogues {
 public:
-    enum class Genre { Message, Saisie, Dossier, Couleur, Fenetre };
+    enum class Genre { Message, Saisie, Dossier, Couleur, Fenetre, Menu };
 
     struct Vue {
         Genre genre;
@@ -32,6 +32,10 @@ public:
     // A window of the program: the script acts on it and answers its result code.
     void attendreFenetre(const QString& nomObjet, std::function<int(QDialog&)> script);
 
+    // A pop-up menu (its object name) and the item chosen in it (an action's object name,
+    // "" for none: the menu is closed).
+    void attendreMenu(const QString& nomMenu, const QString& nomAction);
+
     const QList<Vue>& vues() const { return m_vues; }
     QStringList textes() const;
     const QStringList& erreurs() const { return m_erreurs; }
@@ -46,6 +50,7 @@ public:
     QString ChoisirDossier(const QString& invite) override;
     std::optional<QColor> ChoisirCouleur(const QColor& initiale) override;
     int Executer(QDialog& fenetre) override;
+    void AfficherMenu(QMenu& menu, const QPoint& position) override;
 
 private:
     struct Attendu {

@@ -1,9 +1,15 @@
 #include "frmphoto.h"
 
+#include "degrade.h"
 #include "deplacementpas.h"
 #include "etatprogramme.h"
 #include "fichiersparametres.h"
+#include "frmapropos.h"
+#include "incrementation.h"
 #include "listefichiers.h"
+#include "menusphoto.h"
+#include "navigationdossiers.h"
+#include "nomsfichiers.h"
 #include "plateforme.h"
 #include "trichronologique.h"
 #include "typesfichiers.h"
@@ -16,8 +22,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
+#include <QStyle>
 #include <QToolButton>
 #include <QTreeView>
 
@@ -26,7 +36,13 @@
 
 namespace {
 
-constexpr int TwipsParPixel = 15;
+// The window as designed: 1024 x 741 pixels, in twips.
+constexpr int LargeurDessinTwips = 1024 * TwipsParPixel;
+constexpr int HauteurDessinTwips = 768 * TwipsParPixel - 400;
+
+const QColor Fonce(64, 64, 64);
+const QColor Clair(255, 255, 230);
+const QColor Or(253, 220, 106);
 
 template <typename T> T* controle(QWidget* parent, const QString& nom) {
     auto* c = new T(parent);
@@ -34,176 +50,345 @@ template <typename T> T* controle(QWidget* parent, const QString& nom) {
     return c;
 }
 
-QToolButton* bouton(QWidget* parent, const QString& nom, const QString& texte,
-                    const QString& bulle) {
+QToolButton* image(QWidget* parent, const QString& nom, const QString& glyphe,
+                   const QString& bulle) {
     auto* b = controle<QToolButton>(parent, nom);
-    b->setText(texte);
+    b->setText(glyphe);
     b->setToolTip(bulle);
-    b->setAccessibleName(bulle.trimmed());
+    b->setFocusPolicy(Qt::NoFocus);
     return b;
+}
+
+QPushButton* bouton(QWidget* parent, const QString& nom, const QString& legende,
+                    const QString& bulle = {}) {
+    auto* b = controle<QPushButton>(parent, nom);
+    b->setText(legende);
+    if (!bulle.isEmpty())
+        b->setToolTip(bulle);
+    return b;
+}
+
+QLabel* etiquette(QWidget* parent, const QString& nom, const QColor& couleur = Clair) {
+    auto* l = controle<QLabel>(parent, nom);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, couleur);
+    l->setPalette(p);
+    return l;
+}
+
+void texteClair(QWidget* w) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, Clair);
+    w->setPalette(p);
 }
 
 qint16 versTwips(int pixels) {
     return qint16(std::clamp(pixels * TwipsParPixel, -32768, 32767));
 }
 
+// The left panel: a gradient from dark grey to gold, drawn row by row.
+class PanneauDegrade : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        Degrade(p, rect(), Fonce, Or, 0, 13);
+    }
+};
+
 } // namespace
 
 FrmPhoto::FrmPhoto(Plateforme& plateforme, EtatProgramme& etat, QWidget* parent)
     : QWidget(parent), m_plateforme(plateforme), m_etat(etat), m_parametres(plateforme, etat),
-      m_liste(std::make_unique<ListeFichiers>(*this)) {
+      m_liste(std::make_unique<ListeFichiers>(*this)),
+      m_navigation(std::make_unique<NavigationDossiers>(*this)) {
     setObjectName(QStringLiteral("FrmPhoto"));
     setWindowTitle(QStringLiteral("  VIMBRAL"));
+    setMouseTracking(true);
     CreerControles();
+    m_incrementation = std::make_unique<Incrementation>(*this);
     m_deplacement = std::make_unique<DeplacementPas>(*this);
     m_tri = std::make_unique<TriChronologique>(*this);
+    m_menus = new MenusPhoto(*this);
+    m_menus->Brancher(QStringLiteral("mnuTri"), [this] { m_tri->mnuTri_Click(); });
+    Relier();
+    NommerPourAccessibilite();
     Form_Load();
 }
 
 FrmPhoto::~FrmPhoto() = default;
 
-void FrmPhoto::CreerControles() {
-    setAutoFillBackground(true);
-    QPalette fond = palette();
-    fond.setColor(QPalette::Window, QColor(255, 255, 230));
-    setPalette(fond);
+template <typename T> T* FrmPhoto::Placer(T* c, int x, int y, int largeur, int hauteur) {
+    m_dessin.insert(c, QRect(x, y, largeur, hauteur));
+    return c;
+}
 
+void FrmPhoto::CreerControles() {
+    setStyleSheet(QStringLiteral(
+        "QPushButton[eclaire=\"true\"] { background: rgb(253,220,106); color: black; }"));
+
+    // Left column.
+    PctC = Placer(controle<PanneauDegrade>(this, QStringLiteral("PctC")), 0, 0, 264, 711);
+    DrvDrive = Placer(controle<QComboBox>(PctC, QStringLiteral("DrvDrive")), 8, 8, 248, 26);
     ModeleDossiers = new QFileSystemModel(this);
     ModeleDossiers->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     ModeleDossiers->setRootPath(QStringLiteral("/"));
-    DirDirectory = controle<QTreeView>(this, QStringLiteral("DirDirectory"));
+    DirDirectory = Placer(controle<QTreeView>(PctC, QStringLiteral("DirDirectory")), 8, 40, 248,
+                          500);
     DirDirectory->setModel(ModeleDossiers);
     for (int colonne = 1; colonne < ModeleDossiers->columnCount(); ++colonne)
         DirDirectory->hideColumn(colonne);
     DirDirectory->header()->hide();
-    DirDirectory->setAccessibleName(QStringLiteral("Dossiers"));
-    connect(DirDirectory, &QTreeView::clicked, this, [this](const QModelIndex& index) {
-        if (m_etat.options.OuvertureSimpleClic == 1)
-            DefinirCheminDossier(ModeleDossiers->filePath(index));
-    });
-    connect(DirDirectory, &QTreeView::activated, this, [this](const QModelIndex& index) {
-        DefinirCheminDossier(ModeleDossiers->filePath(index));
-    });
+    DirDirectory->setContextMenuPolicy(Qt::PreventContextMenu);
+    ChKDos = Placer(controle<QCheckBox>(PctC, QStringLiteral("ChKDos")), 8, 546, 248, 22);
+    ChKDos->setText(QStringLiteral(" Enregistrement sélectif des dossiers consultés "));
+    // On the gold end of the gradient: dark text, small enough for the whole caption.
+    ChKDos->setStyleSheet(QStringLiteral("font-size: 7pt; color: rgb(40,40,40);"));
+    axBRetour = Placer(image(PctC, QStringLiteral("axBRetour"), QStringLiteral("◀"),
+                             QStringLiteral("Dossier précédent vu ")),
+                       8, 574, 30, 30);
+    axBSuivant = Placer(image(PctC, QStringLiteral("axBSuivant"), QStringLiteral("▶"),
+                              QStringLiteral("Dossier suivant vu  ")),
+                        42, 574, 30, 30);
+    axBEnrDos = Placer(image(PctC, QStringLiteral("axBEnrDos"), QStringLiteral("✚"),
+                             QStringLiteral("Enregistre dans la liste des répertoires lus ")),
+                       76, 574, 30, 30);
+    axBIni = Placer(image(PctC, QStringLiteral("axBIni"), QStringLiteral("⟲"),
+                          QStringLiteral("Réinitialiser la liste des répertoires lus ")),
+                    110, 574, 30, 30);
+    axBF = Placer(image(PctC, QStringLiteral("axBF"), QStringLiteral("★"),
+                        QStringLiteral(" Marquer, choisir et organiser les favoris ")),
+                  158, 574, 30, 30);
+    axBRep = Placer(image(PctC, QStringLiteral("axBRep"), QStringLiteral("✎"),
+                          QStringLiteral("Renommer un répertoire ")),
+                    192, 574, 30, 30);
+    axBNouvRep = Placer(image(PctC, QStringLiteral("axBNouvRep"), QStringLiteral("+"),
+                              QStringLiteral("Créer un nouveau répertoire ")),
+                        226, 574, 30, 30);
+    axBRetour->setEnabled(false);
+    axBSuivant->setEnabled(false);
+    axBEnrDos->hide();
+    CmdOption = Placer(bouton(PctC, QStringLiteral("CmdOption"), QStringLiteral("Options")), 8,
+                       652, 120, 44);
+    axBAide = Placer(bouton(PctC, QStringLiteral("axBAide"), QStringLiteral("Aide")), 134, 652,
+                     70, 44);
+    axBAP = Placer(bouton(PctC, QStringLiteral("axBAP"), QStringLiteral("?"),
+                          QStringLiteral("A Propos")),
+                   210, 652, 46, 44);
 
-    CboFileType = controle<QComboBox>(this, QStringLiteral("CboFileType"));
-    CboFileType->setAccessibleName(QStringLiteral("Type de fichiers"));
-    LabelTrie = controle<QLabel>(this, QStringLiteral("LabelTrie"));
+    // Middle column.
+    CboFileType = Placer(controle<QComboBox>(this, QStringLiteral("CboFileType")), 274, 8, 300,
+                         26);
+    LabelTrie = Placer(etiquette(this, QStringLiteral("LabelTrie")), 274, 36, 300, 18);
     LabelTrie->hide();
-
-    LstFF = controle<QListWidget>(this, QStringLiteral("LstFF"));
+    LstFF = Placer(controle<QListWidget>(this, QStringLiteral("LstFF")), 274, 56, 300, 460);
     LstFF->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    LstFF->setAccessibleName(QStringLiteral("Liste des fichiers"));
-    connect(LstFF, &QListWidget::itemClicked, this, [this] { LstFF_Click(); });
-
-    LblDirName = controle<QLabel>(this, QStringLiteral("LblDirName"));
-    LblRang = controle<QLabel>(this, QStringLiteral("LblRang"));
-    LblRang->setAccessibleName(QStringLiteral("Rang dans la liste"));
-    TxtFileName = controle<QLineEdit>(this, QStringLiteral("TxtFileName"));
-    TxtFileName->setAccessibleName(QStringLiteral("Nom du Fichier"));
-
-    ImgUp = bouton(this, QStringLiteral("ImgUp"), QStringLiteral("▲"),
-                   QStringLiteral("Déplacement du fichier vers le haut "));
-    ImgDown = bouton(this, QStringLiteral("ImgDown"), QStringLiteral("▼"),
-                     QStringLiteral("Déplacement du fichier vers le bas "));
+    LstFF->setContextMenuPolicy(Qt::CustomContextMenu);
+    ImgUp = Placer(image(this, QStringLiteral("ImgUp"), QStringLiteral("▲"),
+                         QStringLiteral("Déplacement du fichier vers le haut ")),
+                   578, 220, 26, 30);
+    ImgDown = Placer(image(this, QStringLiteral("ImgDown"), QStringLiteral("▼"),
+                           QStringLiteral("Déplacement du fichier vers le bas ")),
+                     578, 254, 26, 30);
     ImgUp->hide();
     ImgDown->hide();
+    CmdRapide = Placer(image(this, QStringLiteral("CmdRapide"), QStringLiteral("⇅"),
+                             QStringLiteral("Déplacement rapide de fichiers ")),
+                       578, 300, 26, 30);
+    LblDirName = Placer(etiquette(this, QStringLiteral("LblDirName")), 274, 520, 200, 20);
+    LblRang = Placer(etiquette(this, QStringLiteral("LblRang")), 478, 520, 96, 20);
+    LblRang->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    axBM = Placer(bouton(this, QStringLiteral("axBM"), QStringLiteral("M"),
+                         QStringLiteral("Marquer tous les fichiers sélectionnés ")),
+                  274, 544, 44, 28);
+    axBDM = Placer(bouton(this, QStringLiteral("axBDM"), QStringLiteral("M /"),
+                          QStringLiteral("Démarquer tous les  fichiers sélectionnés ")),
+                   322, 544, 44, 28);
+    axBSel0 = Placer(bouton(this, QStringLiteral("axBSel(0)"), QStringLiteral("Sel"),
+                            QStringLiteral("Sélectionner les fichiers marqués ")),
+                     370, 544, 44, 28);
+    axBSel1 = Placer(bouton(this, QStringLiteral("axBSel(1)"), QStringLiteral("Se /"),
+                            QStringLiteral(" Désélectionner tous les fichiers ")),
+                     370, 544, 44, 28);
+    axBSel1->hide();
+    axBPP1 = Placer(image(this, QStringLiteral("axBPP1"), QStringLiteral("✂"),
+                          QStringLiteral("Chaîne à coller")),
+                    470, 544, 30, 28);
+    axBPP2 = Placer(bouton(this, QStringLiteral("axBPP2"), QStringLiteral("Coller")), 504, 544,
+                    70, 28);
+    TxtFileName = Placer(controle<QLineEdit>(this, QStringLiteral("TxtFileName")), 274, 578,
+                         300, 30);
+    CmdChoix = Placer(bouton(this, QStringLiteral("CmdChoix"), QStringLiteral("Sélection du nom")),
+                      274, 614, 300, 30);
+    CmdInc = Placer(bouton(this, QStringLiteral("CmdInc"),
+                           QStringLiteral("Incrémenter / Renommer en groupe")),
+                    274, 652, 300, 44);
+    CmdA = Placer(bouton(this, QStringLiteral("CmdA"), QStringLiteral("Annuler")), 274, 652, 146,
+                  44);
+    CmdD = Placer(bouton(this, QStringLiteral("CmdD"), QStringLiteral("Action")), 428, 652, 146,
+                  44);
+    CmdA->hide();
+    CmdD->hide();
 
-    Img0 = controle<QLabel>(this, QStringLiteral("Img(0)"));
+    // Right column.
+    Img0 = Placer(controle<QLabel>(this, QStringLiteral("Img(0)")), 614, 8, 402, 302);
     Img0->setToolTip(QStringLiteral("Agrandir la photo"));
-    Img0->setAccessibleName(QStringLiteral("Agrandir la photo"));
     Img0->setAlignment(Qt::AlignCenter);
-    LblTaille = controle<QLabel>(this, QStringLiteral("LblTaille"));
-    LblNonImage = controle<QLabel>(this, QStringLiteral("LblNonImage"));
+    Img0->setAutoFillBackground(true);
+    QPalette fondApercu = Img0->palette();
+    fondApercu.setColor(QPalette::Window, QColor(48, 48, 48));
+    Img0->setPalette(fondApercu);
+    Img0->setContextMenuPolicy(Qt::CustomContextMenu);
+    LblNonImage = Placer(etiquette(this, QStringLiteral("LblNonImage"), Or), 614, 144, 402, 30);
     LblNonImage->setText(QStringLiteral("Ce fichier n'est pas un fichier image"));
     LblNonImage->setAlignment(Qt::AlignCenter);
     LblNonImage->hide();
-
-    axBPivoter = bouton(this, QStringLiteral("axBPivoter"), QStringLiteral("↻"),
-                        QStringLiteral(" Faire pivoter une photo "));
-    axBRedimensionner = bouton(this, QStringLiteral("axBRedimensionner"), QStringLiteral("⇲"),
-                               QStringLiteral(" Redimensionner une ou plusieurs photos "));
+    LblTaille = Placer(etiquette(this, QStringLiteral("LblTaille")), 614, 314, 402, 20);
+    axBPivoter = Placer(image(this, QStringLiteral("axBPivoter"), QStringLiteral("↻"),
+                              QStringLiteral(" Faire pivoter une photo ")),
+                        614, 340, 30, 30);
+    axBRedimensionner = Placer(image(this, QStringLiteral("axBRedimensionner"),
+                                     QStringLiteral("⇲"),
+                                     QStringLiteral(" Redimensionner une ou plusieurs photos ")),
+                               648, 340, 30, 30);
     axBPivoter->hide();
     axBRedimensionner->hide();
-
-    ChkIns = controle<QCheckBox>(this, QStringLiteral("ChkIns"));
+    axBDiapo = Placer(image(this, QStringLiteral("axBDiapo"), QStringLiteral("▶"),
+                            QStringLiteral("Lancer ou arrêter le Diaporama ")),
+                      856, 340, 30, 30);
+    CmdMin = Placer(bouton(this, QStringLiteral("CmdMin"), QStringLiteral("Miniatures")), 892,
+                    340, 124, 30);
+    OptZ0 = Placer(controle<QRadioButton>(this, QStringLiteral("OptZ(0)")), 614, 380, 196, 22);
+    OptZ0->setText(QStringLiteral("Zoom taille réelle "));
+    OptZ1 = Placer(controle<QRadioButton>(this, QStringLiteral("OptZ(1)")), 816, 380, 200, 22);
+    OptZ1->setText(QStringLiteral("Zoom taille maximum"));
+    texteClair(OptZ0);
+    texteClair(OptZ1);
+    ChkIns = Placer(controle<QCheckBox>(this, QStringLiteral("ChkIns")), 614, 412, 300, 22);
     ChkIns->setText(QStringLiteral("TEXTE  à  INCRUSTER"));
     ChkIns->setEnabled(false);
-    Txt = controle<QLineEdit>(this, QStringLiteral("Txt"));
-    Txt->setAccessibleName(QStringLiteral("TEXTE  à  INCRUSTER"));
+    texteClair(ChkIns);
+    Txt = Placer(controle<QLineEdit>(this, QStringLiteral("Txt")), 614, 438, 402, 28);
     Txt->setEnabled(false);
 
-    OptZ0 = controle<QRadioButton>(this, QStringLiteral("OptZ(0)"));
-    OptZ0->setText(QStringLiteral("Zoom taille réelle "));
-    OptZ1 = controle<QRadioButton>(this, QStringLiteral("OptZ(1)"));
-    OptZ1->setText(QStringLiteral("Zoom taille maximum"));
+    Lblmp31 = Placer(etiquette(this, QStringLiteral("Lblmp31")), 614, 482, 340, 20);
+    Lblmp32 = Placer(etiquette(this, QStringLiteral("Lblmp32")), 614, 506, 340, 20);
+    SLD = Placer(controle<QSlider>(this, QStringLiteral("SLD")), 614, 532, 340, 24);
+    SLD->setOrientation(Qt::Horizontal);
+    CmdJouer = Placer(image(this, QStringLiteral("CmdJouer"), QStringLiteral("▶"),
+                            QStringLiteral("Jouer")),
+                      614, 562, 30, 30);
+    CmdStop = Placer(image(this, QStringLiteral("CmdStop"), QStringLiteral("■"),
+                           QStringLiteral("Arrêter")),
+                     648, 562, 30, 30);
+    PctSon = Placer(controle<QWidget>(this, QStringLiteral("PctSon")), 964, 482, 22, 74);
+    axBson = Placer(bouton(this, QStringLiteral("axBson"), QStringLiteral("SON")), 956, 562, 60,
+                    30);
+    for (QWidget* w : {static_cast<QWidget*>(Lblmp31), static_cast<QWidget*>(Lblmp32),
+                       static_cast<QWidget*>(SLD), static_cast<QWidget*>(CmdJouer),
+                       static_cast<QWidget*>(CmdStop), PctSon, static_cast<QWidget*>(axBson)})
+        w->hide();
 
-    CmdMin = controle<QPushButton>(this, QStringLiteral("CmdMin"));
-    CmdMin->setText(QStringLiteral("Miniatures"));
-    axBDiapo = bouton(this, QStringLiteral("axBDiapo"), QStringLiteral("▶"),
-                      QStringLiteral("Lancer ou arrêter le Diaporama "));
-    PctMere = controle<QWidget>(this, QStringLiteral("PctMere"));
+    CmdRefresh = Placer(bouton(this, QStringLiteral("CmdRefresh"),
+                               QStringLiteral("Rafraichir la liste")),
+                        614, 652, 196, 44);
+    CmdOK = Placer(bouton(this, QStringLiteral("CmdOK"), QStringLiteral("Quitter")), 820, 652, 196,
+                   44);
+    for (QPushButton* b : {CmdOK, CmdRefresh, CmdInc})
+        b->installEventFilter(this);
+
+    PctMere = Placer(controle<QWidget>(this, QStringLiteral("PctMere")), 274, 8, 742, 636);
     PctMere->hide();
 
-    Lblmp31 = controle<QLabel>(this, QStringLiteral("Lblmp31"));
-    Lblmp32 = controle<QLabel>(this, QStringLiteral("Lblmp32"));
-    Lblmp31->hide();
-    Lblmp32->hide();
-    CmdJouer =
-        bouton(this, QStringLiteral("CmdJouer"), QStringLiteral("▶"), QStringLiteral("Jouer"));
-    CmdStop =
-        bouton(this, QStringLiteral("CmdStop"), QStringLiteral("■"), QStringLiteral("Arrêter"));
-    CmdJouer->hide();
-    CmdStop->hide();
-
-    CmdInc = controle<QPushButton>(this, QStringLiteral("CmdInc"));
-    CmdInc->setText(QStringLiteral("Incrémenter / Renommer en groupe"));
-    CmdA = controle<QPushButton>(this, QStringLiteral("CmdA"));
-    CmdA->setText(QStringLiteral("Annuler"));
-    CmdA->hide();
-    CmdD = controle<QPushButton>(this, QStringLiteral("CmdD"));
-    CmdD->setText(QStringLiteral("Action"));
-    CmdD->hide();
-    CmdRefresh = controle<QPushButton>(this, QStringLiteral("CmdRefresh"));
-    CmdRefresh->setText(QStringLiteral("Rafraichir la liste"));
-    CmdOK = controle<QPushButton>(this, QStringLiteral("CmdOK"));
-    CmdOK->setText(QStringLiteral("Quitter"));
-    connect(CmdRefresh, &QPushButton::clicked, this, [this] { m_liste->CmdRefresh_Click(); });
-    connect(CmdOK, &QPushButton::clicked, this, &QWidget::close);
-
-    Placer();
+    LblVersion = Placer(etiquette(this, QStringLiteral("LblVersion"), Fonce), 614, 714, 402, 22);
+    LblVersion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
-void FrmPhoto::Placer() {
-    DirDirectory->setGeometry(10, 10, 250, 590);
-    CboFileType->setGeometry(280, 10, 300, 26);
-    LabelTrie->setGeometry(280, 38, 300, 18);
-    LstFF->setGeometry(280, 60, 300, 470);
-    ImgUp->setGeometry(586, 240, 28, 28);
-    ImgDown->setGeometry(586, 272, 28, 28);
-    LblDirName->setGeometry(280, 534, 200, 20);
-    LblRang->setGeometry(484, 534, 96, 20);
-    TxtFileName->setGeometry(280, 560, 300, 28);
-    Img0->setGeometry(620, 10, 394, 296);
-    LblNonImage->setGeometry(620, 140, 394, 30);
-    LblTaille->setGeometry(620, 310, 394, 20);
-    axBPivoter->setGeometry(620, 336, 28, 28);
-    axBRedimensionner->setGeometry(652, 336, 28, 28);
-    ChkIns->setGeometry(620, 376, 200, 22);
-    Txt->setGeometry(620, 400, 394, 26);
-    OptZ0->setGeometry(620, 436, 180, 22);
-    OptZ1->setGeometry(810, 436, 200, 22);
-    CmdMin->setGeometry(620, 470, 120, 30);
-    axBDiapo->setGeometry(746, 470, 30, 30);
-    PctMere->setGeometry(280, 10, 734, 580);
-    Lblmp31->setGeometry(620, 510, 300, 20);
-    Lblmp32->setGeometry(620, 532, 300, 20);
-    CmdJouer->setGeometry(930, 510, 30, 30);
-    CmdStop->setGeometry(964, 510, 30, 30);
-    CmdInc->setGeometry(280, 620, 300, 44);
-    CmdA->setGeometry(280, 620, 146, 44);
-    CmdD->setGeometry(434, 620, 146, 44);
-    CmdRefresh->setGeometry(620, 620, 190, 44);
-    CmdOK->setGeometry(824, 620, 190, 44);
+void FrmPhoto::Relier() {
+    NavigationDossiers& nav = *m_navigation;
+    connect(DirDirectory, &QTreeView::clicked, this, [this](const QModelIndex& index) {
+        if (m_etat.options.OuvertureSimpleClic == 1)
+            DefinirCheminDossier(ModeleDossiers->filePath(index));
+        TxtFileName->setFocus();
+    });
+    connect(DirDirectory, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
+        DefinirCheminDossier(ModeleDossiers->filePath(index));
+    });
+    DirDirectory->viewport()->installEventFilter(this);
+    DirDirectory->installEventFilter(this);
+    connect(DrvDrive, &QComboBox::currentIndexChanged, this, [&nav] { nav.DrvDrive_Change(); });
+    connect(axBRetour, &QToolButton::clicked, this, [&nav] { nav.axBRetour_Click(); });
+    connect(axBSuivant, &QToolButton::clicked, this, [&nav] { nav.axBSuivant_Click(); });
+    connect(axBEnrDos, &QToolButton::clicked, this, [&nav] { nav.axBEnrDos_Click(); });
+    connect(axBIni, &QToolButton::clicked, this, [&nav] { nav.axBIni_Click(); });
+    connect(ChKDos, &QCheckBox::clicked, this, [&nav] { nav.ChKDos_Click(); });
+
+    connect(LstFF, &QListWidget::itemClicked, this, [this] { LstFF_Click(); });
+    connect(LstFF, &QListWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+        m_plateforme.dialogues.AfficherMenu(*m_menus->mnuCopDepInvisible,
+                                            LstFF->viewport()->mapToGlobal(p));
+    });
+    connect(Img0, &QLabel::customContextMenuRequested, this, [this](const QPoint& p) {
+        m_plateforme.dialogues.AfficherMenu(*m_menus->mnuEdit, Img0->mapToGlobal(p));
+    });
+    connect(axBF, &QToolButton::clicked, this, [this] {
+        m_plateforme.dialogues.AfficherMenu(*m_menus->mnuFavorisInv,
+                                            axBF->mapToGlobal(QPoint(0, axBF->height())));
+    });
+    connect(CmdRefresh, &QPushButton::clicked, this, [this] { m_liste->CmdRefresh_Click(); });
+    connect(CmdOK, &QPushButton::clicked, this, &QWidget::close);
+    connect(CmdOption, &QPushButton::clicked, this, [this] { CmdOption_Click(); });
+    connect(CmdChoix, &QPushButton::clicked, this, [this] { CmdChoix_Click(); });
+    connect(axBAide, &QPushButton::clicked, this, [this] { axBAide_Click(); });
+    connect(axBAP, &QPushButton::clicked, this, [this] { axBAP_Click(); });
+    LblDirName->installEventFilter(this);
+
+    // Commands that later parts of the program bring; until then their buttons are off.
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             axBRep, axBNouvRep, CmdRapide, axBM, axBDM, axBSel0, axBSel1, axBPP1, axBPP2,
+             axBDiapo, CmdMin, OptZ0, OptZ1, axBson})
+        w->setEnabled(false);
+}
+
+void FrmPhoto::NommerPourAccessibilite() {
+    const QHash<QString, QString> libelles = {
+        {QStringLiteral("TxtFileName"), QStringLiteral("Nom du Fichier")},
+        {QStringLiteral("LblRang"), QStringLiteral("Rang dans la liste")},
+        {QStringLiteral("LstFF"), QStringLiteral("Liste des fichiers")},
+        {QStringLiteral("DirDirectory"), QStringLiteral("Dossiers")},
+        {QStringLiteral("DrvDrive"), QStringLiteral("Lecteurs")},
+        {QStringLiteral("CboFileType"), QStringLiteral("Type de fichiers")},
+        {QStringLiteral("LabelTrie"), QStringLiteral("Chaîne de sélection")},
+        {QStringLiteral("LblDirName"), QStringLiteral("Répertoire ouvert")},
+        {QStringLiteral("LblTaille"), QStringLiteral("Renseignements sur le fichier")},
+        {QStringLiteral("Txt"), QStringLiteral("TEXTE  à  INCRUSTER")},
+        {QStringLiteral("Lblmp31"), QStringLiteral("Renseignements sur le son")},
+        {QStringLiteral("Lblmp32"), QStringLiteral("Temps écoulé")},
+        {QStringLiteral("SLD"), QStringLiteral("Position de lecture")},
+        {QStringLiteral("PctSon"), QStringLiteral("Volume")},
+        {QStringLiteral("PctMere"), QStringLiteral("Miniatures")},
+        {QStringLiteral("PctC"), QStringLiteral("Dossiers et favoris")},
+        {QStringLiteral("LblVersion"), QStringLiteral("Version")},
+    };
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (!m_dessin.contains(w))
+            continue;
+        QString nom = libelles.value(w->objectName());
+        // A caption first; picture buttons have only their tool tip.
+        if (nom.isEmpty()) {
+            if (qobject_cast<QToolButton*>(w))
+                nom = w->toolTip();
+            else if (auto* b = qobject_cast<QAbstractButton*>(w))
+                nom = b->text();
+            else if (auto* l = qobject_cast<QLabel*>(w))
+                nom = l->text();
+            if (nom.trimmed().isEmpty())
+                nom = w->toolTip();
+        }
+        w->setAccessibleName(nom.trimmed());
+    }
 }
 
 void FrmPhoto::Form_Load() {
@@ -221,40 +406,66 @@ void FrmPhoto::Form_Load() {
     m_plateforme.fichiers.CreerDossier(m_plateforme.environnement.dossierProgramme +
                                        QStringLiteral("/Photos sauvegardées"));
 
+    m_navigation->RemplirLecteurs();
     m_parametres.LirePhotoIni();
-    if (!m_etat.photo.RepertoireDemarrage.isEmpty() &&
-        m_plateforme.fichiers.EstDossier(m_etat.photo.RepertoireDemarrage))
+    if (!m_etat.photo.RepertoireDemarrage.isEmpty())
         DefinirCheminDossier(m_etat.photo.RepertoireDemarrage);
     m_plateforme.horloge.TraiterEvenements();
     m_parametres.LireOptions();
+    m_menus->AfficherOptions();
     m_fenetreActivee = false;
 
-    const QSize ecran = m_plateforme.environnement.ecran;
-    const int largeur = std::min(ecran.width(), 1024);
-    const int hauteur = int(
-        std::lround((std::min(ecran.height(), 768) * TwipsParPixel - 400) / double(TwipsParPixel)));
+    m_disposition = CalculerDisposition(LargeurDessinTwips, HauteurDessinTwips,
+                                        m_plateforme.environnement.ecran);
+    const int largeur = int(std::lround(double(m_disposition.LargeurCible) / TwipsParPixel));
+    const int hauteur = int(std::lround(double(m_disposition.HauteurCible) / TwipsParPixel));
     setFixedSize(largeur, hauteur);
+    const QSize ecran = m_plateforme.environnement.ecran;
     PositionFenetre position;
     if (m_parametres.LirePosIni(position))
         move(position.PosGauche / TwipsParPixel, position.PosHaut / TwipsParPixel);
     else
         move((ecran.width() - largeur) / 2, (ecran.height() - hauteur) / 2);
+    AjusterFenetre();
 
+    LblVersion->setText(QStringLiteral("Version [%1]").arg(m_plateforme.environnement.version));
     m_etat.PasDePhoto = true;
     m_etat.AfficherApercu = true;
 }
 
-void FrmPhoto::DefinirCheminDossier(const QString& chemin) {
-    const QString propre = QDir::cleanPath(chemin);
-    if (propre.isEmpty() || propre == m_cheminDossier)
+void FrmPhoto::AjusterFenetre() {
+    if (isMinimized())
         return;
+    const Disposition& d = m_disposition;
+    for (auto it = m_dessin.cbegin(); it != m_dessin.cend(); ++it) {
+        const QRect& r = it.value();
+        it.key()->setGeometry(int(std::lround(r.x() * d.EchelleX)),
+                              int(std::lround(r.y() * d.EchelleY)),
+                              int(std::lround(r.width() * d.EchelleX)),
+                              int(std::lround(r.height() * d.EchelleY)));
+    }
+}
+
+void FrmPhoto::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Clair);
+    Degrade(p, rect(), Fonce, Fonce, 0, 30);
+}
+
+bool FrmPhoto::DefinirCheminDossier(const QString& chemin) {
+    const QString propre = QDir::cleanPath(chemin);
+    if (propre.isEmpty() || !m_plateforme.fichiers.EstDossier(propre))
+        return false;
+    if (propre == m_cheminDossier)
+        return true;
     m_cheminDossier = propre;
     const QModelIndex index = ModeleDossiers->index(propre);
     if (index.isValid()) {
         DirDirectory->setCurrentIndex(index);
         DirDirectory->scrollTo(index);
     }
-    m_liste->DirDirectory_Change();
+    m_navigation->DirDirectory_Change();
+    return true;
 }
 
 void FrmPhoto::Form_Activate() {
@@ -279,16 +490,19 @@ void FrmPhoto::Form_Activate() {
         if (!m_etat.photo.RepertoireDemarrage.isEmpty()) {
             if (QDir::cleanPath(m_etat.photo.RepertoireDemarrage) ==
                 QDir::cleanPath(m_plateforme.environnement.dossierProgramme)) {
-                m_liste->DirDirectory_Change();
+                m_navigation->DirDirectory_Change();
             } else {
                 m_fenetreActivee = true;
                 m_liste->CmdRefresh_Click();
             }
         }
     }
+    m_menus->AfficherAvertissement();
     m_fenetreActivee = true;
     TxtFileName->setFocus();
     m_plateforme.horloge.TraiterEvenements();
+    if (m_etat.RemplacementLiaison && m_menus->mnuSecOpt->isChecked())
+        m_etat.VerifierLiaison = true;
     m_activationEnCours = false;
 }
 
@@ -298,12 +512,154 @@ void FrmPhoto::changeEvent(QEvent* event) {
         Form_Activate();
 }
 
+bool FrmPhoto::RetirerMarquesAvantFermeture() {
+    Fichiers& f = m_plateforme.fichiers;
+    const QString motif = QStringLiteral("*.*") + NomsFichiers::MarqueM;
+    const bool marque =
+        std::any_of(m_etat.DossiersOuverts.cbegin(), m_etat.DossiersOuverts.cend(),
+                    [&](const QString& dossier) { return !f.Lister(dossier, motif).isEmpty(); });
+    if (!marque)
+        return true;
+    const auto reponse = m_plateforme.dialogues.Message(
+        QStringLiteral("Vous avez marqué des fichiers avec l'extension \"   [M]\" avant certaines "
+                       "opérations.\nLe fait de laisser cette extension risque fort de perturber "
+                       "le fonctionnement d'autres programmes à la lecture de ces fichiers.\n\n"
+                       "Voulez-vous effacer ces extensions ?\n\nNB : la durée de cette procédure "
+                       "sera fonction du nombre de répertoires que vous avez ouvert."),
+        Dialogues::Icone::Question, Dialogues::Boutons::OuiNonAnnuler);
+    if (reponse == Dialogues::Reponse::Annuler) {
+        TxtFileName->setFocus();
+        return false;
+    }
+    if (reponse == Dialogues::Reponse::Oui) {
+        // A file whose unmarked name is taken keeps its mark; the others go on.
+        for (const QString& dossier : m_etat.DossiersOuverts)
+            for (const QString& nom : f.Lister(dossier, motif))
+                f.Renommer(dossier + QLatin1Char('/') + nom,
+                           dossier + QLatin1Char('/') + nom.chopped(NomsFichiers::MarqueM.size()));
+    }
+    return true;
+}
+
 void FrmPhoto::closeEvent(QCloseEvent* event) {
+    if (!RetirerMarquesAvantFermeture()) {
+        event->ignore();
+        return;
+    }
+    for (QWidget* fenetre : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (fenetre->isWindow())
+            fenetre->close();
     PositionFenetre position;
     position.PosGauche = versTwips(x());
     position.PosHaut = versTwips(y());
     m_parametres.EcrirePosIni(position);
     event->accept();
+}
+
+bool FrmPhoto::eventFilter(QObject* objet, QEvent* event) {
+    if (event->type() == QEvent::Enter)
+        if (auto* b = qobject_cast<QPushButton*>(objet); b && (b == CmdOK || b == CmdRefresh ||
+                                                               b == CmdInc))
+            Eclairer(b);
+    if (objet == DirDirectory->viewport() && event->type() == QEvent::MouseButtonPress) {
+        m_etat.ArretChargement = true;
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+            m_navigation->SupprimerDossierOuvert();
+            return true;
+        }
+    }
+    if (objet == DirDirectory && event->type() == QEvent::KeyPress) {
+        const int touche = static_cast<QKeyEvent*>(event)->key();
+        if (touche == Qt::Key_Return || touche == Qt::Key_Enter) {
+            DefinirCheminDossier(ModeleDossiers->filePath(DirDirectory->currentIndex()));
+            return true;
+        }
+    }
+    if (objet == LblDirName && event->type() == QEvent::MouseButtonPress)
+        m_etat.IgnorerClicApercu = false;
+    return QWidget::eventFilter(objet, event);
+}
+
+void FrmPhoto::Eclairer(QPushButton* bouton) {
+    for (QPushButton* b : {CmdOK, CmdRefresh, CmdInc}) {
+        const bool eclaire = b == bouton;
+        if (b->property("eclaire").toBool() == eclaire)
+            continue;
+        b->setProperty("eclaire", eclaire);
+        b->style()->unpolish(b);
+        b->style()->polish(b);
+    }
+}
+
+void FrmPhoto::mouseMoveEvent(QMouseEvent* event) {
+    Eclairer(nullptr);
+    if (event->position().x() < PctMere->x())
+        m_etat.IndexSouris = 0;
+    QWidget::mouseMoveEvent(event);
+}
+
+void FrmPhoto::mousePressEvent(QMouseEvent* event) {
+    m_etat.IgnorerClicApercu = false;
+    QWidget::mousePressEvent(event);
+}
+
+void FrmPhoto::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        axBAide_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void FrmPhoto::CmdOption_Click() {
+    m_plateforme.dialogues.AfficherMenu(
+        *m_menus->mnuOptions,
+        CmdOption->mapToGlobal(QPoint(0, -m_menus->mnuOptions->sizeHint().height())));
+    m_etat.IgnorerClicApercu = true;
+    TxtFileName->setFocus();
+}
+
+void FrmPhoto::CmdChoix_Click() {
+    m_plateforme.dialogues.AfficherMenu(*m_menus->mnuInvisible,
+                                        CmdChoix->mapToGlobal(QPoint(0, CmdChoix->height())));
+    m_etat.IgnorerClicApercu = true;
+}
+
+void FrmPhoto::axBAide_Click() {
+    QWidget* focus = focusWidget();
+    Dialogues& d = m_plateforme.dialogues;
+    d.Message(QStringLiteral(
+                  "Lorsque vous transférez les photos de votre APN dans un répertoire de votre "
+                  "ordinateur,\nla première chose à faire est peut être d'incrémenter les fichiers "
+                  "pour conserver l'ordre chronologique de vos prises de vue.\n\nVous pouvez "
+                  "donner un nom à cette liste, ou renommer vos fichiers ultérieurement, en "
+                  "choisissant la bonne option de sélection.\n\nSi vous décidez de réorganiser "
+                  "votre liste, refaites une nouvelle incrémentation pour conserver votre nouveau "
+                  "choix."),
+              Dialogues::Icone::Information);
+    d.Message(QStringLiteral(
+                  "Lorsque vous modifiez le nom d'un fichier, il suffit d'appuyer sur la touche "
+                  "\"Entrée\", ou \"Bas \", ou \"Haut \"de votre clavier\npour enregistrer la "
+                  "modification.\n\nLe fichier suivant est automatiquement sélectionné, ainsi que "
+                  "la partie du texte à modifier (selon votre choix de sélection, dans les "
+                  "options) ... il suffit juste d'écrire le nouveau nom choisi ; et ainsi de "
+                  "suite."),
+              Dialogues::Icone::Information);
+    d.Message(QStringLiteral(
+                  "Si vous désirez sélectionner plusieurs fichiers dans votre liste, pour quelque "
+                  "opération que ce soit (donner un même nom, copier, supprimer, déplacer ...), "
+                  "vous pouvez les mémoriser en les marquant, par un click sur le bouton \"M\"."
+                  "\n\nUn click sur le bouton \"Se\" permettra ensuite de sélectionner tous ces "
+                  "fichiers marqués.\n\nUn click droit dans la liste des fichiers appelle un menu "
+                  "contextuel."),
+              Dialogues::Icone::Information);
+    if (focus)
+        focus->setFocus();
+}
+
+void FrmPhoto::axBAP_Click() {
+    FrmAPROPOS apropos(m_plateforme, this);
+    m_plateforme.dialogues.Executer(apropos);
 }
 
 void FrmPhoto::LstFF_Click() {

@@ -1,14 +1,20 @@
 #pragma once
 
+#include "disposition.h"
 #include "parametresprogramme.h"
 
+#include <QHash>
+#include <QRect>
 #include <QWidget>
 #include <memory>
 
 struct EtatProgramme;
 struct Plateforme;
 class DeplacementPas;
+class Incrementation;
 class ListeFichiers;
+class MenusPhoto;
+class NavigationDossiers;
 class QCheckBox;
 class QComboBox;
 class QFileSystemModel;
@@ -17,6 +23,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QSlider;
 class QToolButton;
 class QTreeView;
 class TriChronologique;
@@ -35,15 +42,20 @@ public:
     ListeFichiers& listeFichiers() { return *m_liste; }
     DeplacementPas& deplacementPas() { return *m_deplacement; }
     TriChronologique& triChronologique() { return *m_tri; }
+    Incrementation& incrementation() { return *m_incrementation; }
+    NavigationDossiers& navigation() { return *m_navigation; }
+    MenusPhoto& menus() { return *m_menus; }
+    const Disposition& disposition() const { return m_disposition; }
 
     // Activation steps; the first activation opens the start folder. Runs on every
     // activation of the window, and tests call it directly.
     void Form_Activate();
     bool FenetreActivee() const { return m_fenetreActivee; }
 
-    // The folder tree's current path, and its change (which lists the folder).
+    // The folder tree's current path. Setting a new one runs the folder change; false when
+    // the folder cannot be opened (it does not exist), and nothing changes then.
     QString CheminDossier() const { return m_cheminDossier; }
-    void DefinirCheminDossier(const QString& chemin);
+    bool DefinirCheminDossier(const QString& chemin);
 
     void LstFF_Click();
     // Selects one entry alone and runs the list's click handling, as a selection made by the
@@ -51,47 +63,96 @@ public:
     void SelectionnerEntree(int rang);
     void mnuRep_Click();
     void mnuNLi_Click();
+    void axBAide_Click();
+    void axBAP_Click();
+    void CmdOption_Click();
+    void CmdChoix_Click();
 
+    // Lays every control out from its design position and the window's scales.
+    void AjusterFenetre();
+    // The large buttons' hover highlight: one of CmdOK, CmdRefresh, CmdInc, or none.
+    void Eclairer(QPushButton* bouton);
+
+    // Left column: drives, folders, history and favourites.
+    QWidget* PctC;
+    QComboBox* DrvDrive;
     QTreeView* DirDirectory;
     QFileSystemModel* ModeleDossiers;
+    QCheckBox* ChKDos;
+    QToolButton* axBRetour;
+    QToolButton* axBSuivant;
+    QToolButton* axBEnrDos;
+    QToolButton* axBIni;
+    QToolButton* axBF;
+    QToolButton* axBRep;
+    QToolButton* axBNouvRep;
+    QPushButton* CmdOption;
+    QPushButton* axBAide;
+    QPushButton* axBAP;
+    // Middle: the file list and the name box.
     QComboBox* CboFileType;
     QLabel* LabelTrie;
     QListWidget* LstFF;
-    QLabel* LblDirName;
-    QLabel* LblRang;
-    QLineEdit* TxtFileName;
     QToolButton* ImgUp;
     QToolButton* ImgDown;
-    QLabel* Img0;
-    QLabel* LblTaille;
-    QLabel* LblNonImage;
-    QToolButton* axBPivoter;
-    QToolButton* axBRedimensionner;
-    QCheckBox* ChkIns;
-    QLineEdit* Txt;
-    QRadioButton* OptZ0;
-    QRadioButton* OptZ1;
-    QPushButton* CmdMin;
-    QToolButton* axBDiapo;
-    QWidget* PctMere;
-    QLabel* Lblmp31;
-    QLabel* Lblmp32;
-    QToolButton* CmdJouer;
-    QToolButton* CmdStop;
+    QToolButton* CmdRapide;
+    QLabel* LblDirName;
+    QLabel* LblRang;
+    QPushButton* axBM;
+    QPushButton* axBDM;
+    QPushButton* axBSel0;
+    QPushButton* axBSel1;
+    QToolButton* axBPP1;
+    QPushButton* axBPP2;
+    QLineEdit* TxtFileName;
+    QPushButton* CmdChoix;
     QPushButton* CmdInc;
     QPushButton* CmdA;
     QPushButton* CmdD;
+    // Right: the preview, its commands, the text overlay and the sound.
+    QLabel* Img0;
+    QLabel* LblNonImage;
+    QLabel* LblTaille;
+    QToolButton* axBPivoter;
+    QToolButton* axBRedimensionner;
+    QToolButton* axBDiapo;
+    QPushButton* CmdMin;
+    QRadioButton* OptZ0;
+    QRadioButton* OptZ1;
+    QCheckBox* ChkIns;
+    QLineEdit* Txt;
+    QLabel* Lblmp31;
+    QLabel* Lblmp32;
+    QSlider* SLD;
+    QToolButton* CmdJouer;
+    QToolButton* CmdStop;
+    QWidget* PctSon;
+    QPushButton* axBson;
     QPushButton* CmdRefresh;
     QPushButton* CmdOK;
+    QWidget* PctMere;
+    QLabel* LblVersion;
 
 protected:
+    bool eventFilter(QObject* objet, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void CreerControles();
+    void Relier();
+    void NommerPourAccessibilite();
     void Form_Load();
-    void Placer();
+    // Closing: offers to strip the mark from the files of every folder opened since
+    // start-up. False when the user cancels.
+    bool RetirerMarquesAvantFermeture();
+    // Records a control's place on the design grid, relative to its parent, in pixels of
+    // the design (1024 x 741).
+    template <typename T> T* Placer(T* controle, int x, int y, int largeur, int hauteur);
 
     Plateforme& m_plateforme;
     EtatProgramme& m_etat;
@@ -99,6 +160,11 @@ private:
     std::unique_ptr<ListeFichiers> m_liste;
     std::unique_ptr<DeplacementPas> m_deplacement;
     std::unique_ptr<TriChronologique> m_tri;
+    std::unique_ptr<Incrementation> m_incrementation;
+    std::unique_ptr<NavigationDossiers> m_navigation;
+    MenusPhoto* m_menus = nullptr;
+    Disposition m_disposition;
+    QHash<QWidget*, QRect> m_dessin;
     QString m_cheminDossier;
     bool m_fenetreActivee = false;
     bool m_activationEnCours = false;

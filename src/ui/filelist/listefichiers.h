@@ -16,14 +16,13 @@ public:
     void Liste_Fichiers(const QString& dossier);
     void CboFileType_Click();
     void CmdRefresh_Click();
-    // The folder tree's path changed: the display is cleared and the new folder listed.
-    void DirDirectory_Change();
 
     // The substring of the type "Tri par chaîne de caractères", kept between listings.
     QString ChaineFiltre;
 
-private:
+    // Empties the preview, the name box and the information line.
     void EffacerApercu();
 
+private:
     FrmPhoto& m_f;
 };

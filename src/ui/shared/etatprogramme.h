@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fichiersparametres.h"
+#include "historiquedossiers.h"
 #include "options.h"
 
 #include <QString>
@@ -29,14 +30,21 @@ struct EtatProgramme {
     bool PasDePhoto = true;
     bool IgnorerClicVide = false;
     bool IgnorerClicApercu = false;
+    // Set by the report window's button; a batch rename waits for it.
+    bool FinRapport = false;
     // Asks a picture loading loop to stop because the folder is changing.
     bool ArretChargement = false;
+
+    // The link-string check of the inline renaming.
+    bool RemplacementLiaison = false;
+    bool VerifierLiaison = false;
 
     int IndexCourant = 0;
     int IndexSouris = 0;
 
     // Folder history: the next folder change is recorded while true.
     bool EnregistrerDossier = true;
+    HistoriqueDossiers historique;
     // Every folder opened since start-up, duplicates kept.
     QStringList DossiersOuverts;
 };

@@ -1,0 +1,23 @@
+#include "historiquedossiers.h"
+
+void HistoriqueDossiers::Enregistrer(const QString& chemin) {
+    m_entrees.append(chemin);
+    m_position = m_entrees.size() - 1;
+}
+
+void HistoriqueDossiers::Reinitialiser(const QString& chemin) {
+    m_entrees = QStringList{chemin};
+    m_position = 0;
+}
+
+QString HistoriqueDossiers::Reculer() {
+    if (!PeutReculer())
+        return {};
+    return m_entrees.at(--m_position);
+}
+
+QString HistoriqueDossiers::Avancer() {
+    if (!PeutAvancer())
+        return {};
+    return m_entrees.at(++m_position);
+}

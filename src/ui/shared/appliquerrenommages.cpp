@@ -1,0 +1,58 @@
+#include "appliquerrenommages.h"
+
+#include "frmrenom.h"
+#include "plateforme.h"
+
+#include <QListWidget>
+
+namespace {
+
+// A name the file system would read as a path, or not as a name at all.
+bool NomUtilisable(const QString& nom) {
+    return !nom.isEmpty() && nom != QLatin1String(".") && nom != QLatin1String("..") &&
+           !nom.contains(QLatin1Char('/')) && !nom.contains(QChar(0));
+}
+
+} // namespace
+
+BilanRenommage AppliquerRenommages(const PlanRenommage& plan, const QString& repertoire,
+                                   Plateforme& plateforme, QListWidget* liste, FrmRenom* rapport,
+                                   int pauseMillisecondes) {
+    BilanRenommage bilan;
+    for (const Renommage& r : plan.etapes) {
+        if (!NomUtilisable(r.nouveau)) {
+            bilan.complet = false;
+            bilan.raison = QStringLiteral("nom invalide");
+            return bilan;
+        }
+        if (r.nouveau == r.ancien) {
+            // Nothing to rename; the file must still be there for the step to count.
+            if (!plateforme.fichiers.Existe(repertoire + r.ancien)) {
+                bilan.complet = false;
+                bilan.raison = QStringLiteral("fichier introuvable");
+                return bilan;
+            }
+        } else if (const Resultat resultat =
+                       plateforme.fichiers.Renommer(repertoire + r.ancien, repertoire + r.nouveau);
+                   !resultat) {
+            bilan.complet = false;
+            bilan.raison = resultat.message;
+            return bilan;
+        }
+        ++bilan.faits;
+        if (r.majEntree && liste) {
+            if (QListWidgetItem* entree = liste->item(r.entree))
+                entree->setText(r.nouveau);
+        }
+        if (rapport && r.rangRapport >= 0)
+            rapport->InscrireNouveauNom(r.rangRapport, r.nouveau);
+        plateforme.horloge.TraiterEvenements();
+        if (r.pause)
+            plateforme.horloge.Pause(pauseMillisecondes);
+    }
+    if (plan.refus) {
+        bilan.complet = false;
+        bilan.raison = QStringLiteral("numéro hors limites");
+    }
+    return bilan;
+}
