@@ -116,6 +116,16 @@ FrmPhoto::FrmPhoto(Plateforme& plateforme, EtatProgramme& etat, QWidget* parent)
     Relier();
     NommerPourAccessibilite();
     Form_Load();
+    // Every control of the window reports its keys here first.
+    installEventFilter(this);
+    for (QWidget* w : findChildren<QWidget*>())
+        w->installEventFilter(this);
+    AjouterGestionnaireTouches([this](QKeyEvent* touche) {
+        if (touche->key() != Qt::Key_F1)
+            return false;
+        axBAide_Click();
+        return true;
+    });
 }
 
 FrmPhoto::~FrmPhoto() = default;
@@ -557,6 +567,13 @@ void FrmPhoto::closeEvent(QCloseEvent* event) {
 }
 
 bool FrmPhoto::eventFilter(QObject* objet, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && objet->isWidgetType() &&
+        static_cast<QWidget*>(objet)->window() == this) {
+        auto* touche = static_cast<QKeyEvent*>(event);
+        for (const GestionnaireTouches& g : m_gestionnairesTouches)
+            if (g(touche))
+                return true;
+    }
     if (event->type() == QEvent::Enter)
         if (auto* b = qobject_cast<QPushButton*>(objet); b && (b == CmdOK || b == CmdRefresh ||
                                                                b == CmdInc))
@@ -603,12 +620,11 @@ void FrmPhoto::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
 }
 
-void FrmPhoto::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        axBAide_Click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+void FrmPhoto::AjouterGestionnaireTouches(GestionnaireTouches gestionnaire, bool enTete) {
+    if (enTete)
+        m_gestionnairesTouches.prepend(std::move(gestionnaire));
+    else
+        m_gestionnairesTouches.append(std::move(gestionnaire));
 }
 
 void FrmPhoto::CmdOption_Click() {

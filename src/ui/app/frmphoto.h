@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QRect>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 struct EtatProgramme;
@@ -67,6 +68,12 @@ public:
     void axBAP_Click();
     void CmdOption_Click();
     void CmdChoix_Click();
+
+    // The window's key handling sees every key pressed in any of its controls first. A
+    // handler answers true when it took the key; handlers added with enTete run before the
+    // others (the marking keys come before every other key).
+    using GestionnaireTouches = std::function<bool(QKeyEvent*)>;
+    void AjouterGestionnaireTouches(GestionnaireTouches gestionnaire, bool enTete = false);
 
     // Lays every control out from its design position and the window's scales.
     void AjusterFenetre();
@@ -137,7 +144,7 @@ protected:
     bool eventFilter(QObject* objet, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -165,6 +172,7 @@ private:
     MenusPhoto* m_menus = nullptr;
     Disposition m_disposition;
     QHash<QWidget*, QRect> m_dessin;
+    QList<GestionnaireTouches> m_gestionnairesTouches;
     QString m_cheminDossier;
     bool m_fenetreActivee = false;
     bool m_activationEnCours = false;

@@ -39,6 +39,11 @@ struct EtatProgramme {
     bool RemplacementLiaison = false;
     bool VerifierLiaison = false;
 
+    // The pending list operation: 0 nothing, 1 files copied, 2 files cut, 3 a move below the
+    // next clicked file; and the names or paths it holds.
+    int OperationEnAttente = 0;
+    QStringList FichiersADeplacer;
+
     int IndexCourant = 0;
     int IndexSouris = 0;
 
