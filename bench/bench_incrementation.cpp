@@ -99,28 +99,44 @@ int main(int argc, char* argv[]) {
             AppliquerRenommages(plan, repertoire, plateforme, nullptr, nullptr, 0);
         },
         remise);
-    const double complet = mediane(
-        [&] {
-            liste.clear();
-            liste.addItems(anciens);
-            liste.show();
-            rapport.Charger(repertoire, anciens);
-            const PlanRenommage plan = PlanIncrementation::PlanNumerotation(anciens, tous, p).plan;
-            const BilanRenommage bilan =
-                AppliquerRenommages(plan, repertoire, plateforme, &liste, &rapport, 0);
-            if (bilan.faits != NombreFichiers)
-                std::printf("échec : %s\n", qPrintable(bilan.raison));
-        },
-        remise);
-    double planSeul = mediane(
-        [&] { (void)PlanIncrementation::PlanNumerotation(anciens, tous, p); }, [] {});
+    const auto avec = [&](bool avecListe, bool avecRapport) {
+        return mediane(
+            [&] {
+                if (avecListe) {
+                    liste.clear();
+                    liste.addItems(anciens);
+                    liste.show();
+                }
+                if (avecRapport)
+                    rapport.Charger(repertoire, anciens);
+                const PlanRenommage plan =
+                    PlanIncrementation::PlanNumerotation(anciens, tous, p).plan;
+                const BilanRenommage bilan =
+                    AppliquerRenommages(plan, repertoire, plateforme, avecListe ? &liste : nullptr,
+                                        avecRapport ? &rapport : nullptr, 0);
+                if (bilan.faits != NombreFichiers)
+                    std::printf("échec : %s\n", qPrintable(bilan.raison));
+                liste.hide();
+                rapport.hide();
+            },
+            remise);
+    };
+    const double avecListe = avec(true, false);
+    const double avecRapport = avec(false, true);
+    const double complet = avec(true, true);
+    double planSeul =
+        mediane([&] { (void)PlanIncrementation::PlanNumerotation(anciens, tous, p); }, [] {});
 
     std::printf("%d fichiers, médiane de %d tours, pause à zéro\n", NombreFichiers, Tours);
     std::printf("renameat2 seuls (plancher)              %8.2f ms\n", plancher);
     std::printf("plan seul                               %8.2f ms\n", planSeul);
     std::printf("plan + application, sans fenêtres       %8.2f ms  (%.2f x plancher)\n",
                 sansFenetres, sansFenetres / plancher);
-    std::printf("plan + application, LstFF et rapport    %8.2f ms  (%.2f x plancher)\n",
-                complet, complet / plancher);
+    std::printf("plan + application, LstFF               %8.2f ms  (%.2f x plancher)\n", avecListe,
+                avecListe / plancher);
+    std::printf("plan + application, rapport             %8.2f ms  (%.2f x plancher)\n",
+                avecRapport, avecRapport / plancher);
+    std::printf("plan + application, LstFF et rapport    %8.2f ms  (%.2f x plancher)\n", complet,
+                complet / plancher);
     return 0;
 }

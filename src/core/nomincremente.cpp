@@ -42,8 +42,8 @@ bool EstMarque(const QString& nom) {
 // Lengths are clamped so that a short name keeps every character: text + extension always
 // give back the name without its mark.
 QString Extension(const QString& nom) {
-    const qsizetype fin = EstMarque(nom) ? std::max<qsizetype>(0, nom.size() - LongueurMarque)
-                                         : nom.size();
+    const qsizetype fin =
+        EstMarque(nom) ? std::max<qsizetype>(0, nom.size() - LongueurMarque) : nom.size();
     const qsizetype debut = std::max<qsizetype>(0, fin - LongueurExtension);
     return nom.mid(debut, fin - debut).toLower();
 }

@@ -24,7 +24,8 @@ Numerotation PlanNumerotation(const QStringList& entrees, const QList<bool>& sel
         if (!estSelectionnee(selection, i)) {
             if (!NomIncremente::EstIncremente(nom, p.ChaineLiaison))
                 continue;
-            const qsizetype manque = largeurListe - NomIncremente::Numero(nom, p.ChaineLiaison).size();
+            const qsizetype manque =
+                largeurListe - NomIncremente::Numero(nom, p.ChaineLiaison).size();
             if (manque > 0)
                 r.plan.etapes.append(
                     {i, nom, QString(manque, QLatin1Char('0')) + nom, -1, true, false});
@@ -62,9 +63,8 @@ PlanRenommage PlanSuppressionNumero(const QStringList& entrees, const QList<bool
         const QStringList morceaux = NomIncremente::Morceaux(entrees[i], liaison);
         // A name without the link string has nothing to remove (the pass would otherwise
         // double it).
-        const QString nouveau = morceaux.size() < 2
-                                    ? entrees[i]
-                                    : morceaux.first() + liaison + morceaux.last();
+        const QString nouveau =
+            morceaux.size() < 2 ? entrees[i] : morceaux.first() + liaison + morceaux.last();
         plan.etapes.append({i, entrees[i], nouveau, rang++, false, true});
     }
     return plan;

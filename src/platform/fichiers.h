@@ -22,6 +22,9 @@ public:
 
     virtual bool Existe(const QString& chemin) = 0;
     virtual bool EstDossier(const QString& chemin) = 0;
+    // Whether two paths name one file (a volume that ignores case finds "Photo.jpg" for
+    // "photo.jpg").
+    virtual bool MemeFichier(const QString& a, const QString& b) = 0;
 
     // Renames within a volume or across folders of it; refuses an existing target.
     virtual Resultat Renommer(const QString& de, const QString& vers) = 0;

@@ -87,6 +87,13 @@ bool FichiersSysteme::EstDossier(const QString& chemin) {
     return QFileInfo(chemin).isDir();
 }
 
+bool FichiersSysteme::MemeFichier(const QString& a, const QString& b) {
+    struct stat sa {}, sb {};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
 Resultat FichiersSysteme::Renommer(const QString& de, const QString& vers) {
     const int code = renommerSansRemplacer(de, vers);
     return code == 0 ? Resultat::reussite() : Resultat::echec(texteErreur(code));

@@ -9,6 +9,7 @@ public:
     QStringList Lister(const QString& dossier) override;
     bool Existe(const QString& chemin) override;
     bool EstDossier(const QString& chemin) override;
+    bool MemeFichier(const QString& a, const QString& b) override;
     Resultat Renommer(const QString& de, const QString& vers) override;
     Resultat Copier(const QString& de, const QString& vers) override;
     Resultat Deplacer(const QString& de, const QString& vers) override;

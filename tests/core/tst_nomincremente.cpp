@@ -120,14 +120,13 @@ void TstNomIncremente::decoupage_data() {
                                 << ".jpg"
                                 << "012 _ Plage" << true << "012"
                                 << QStringList{"012", "Plage.jpg"};
-    QTest::newRow("incrémenté et marqué") << "012 _ Plage.jpg   [M]"
-                                          << ".jpg"
-                                          << "012 _ Plage" << true << "012"
-                                          << QStringList{"012", "Plage.jpg   [M]"};
+    QTest::newRow("incrémenté et marqué")
+        << "012 _ Plage.jpg   [M]"
+        << ".jpg"
+        << "012 _ Plage" << true << "012" << QStringList{"012", "Plage.jpg   [M]"};
     QTest::newRow("deux fois") << " 7 _ 01 _ a.jpg"
                                << ".jpg"
-                               << " 7 _ 01 _ a" << true << "7"
-                               << QStringList{" 7", "01", "a.jpg"};
+                               << " 7 _ 01 _ a" << true << "7" << QStringList{" 7", "01", "a.jpg"};
     QTest::newRow("liaison sans espaces n'est pas la liaison")
         << "01_a.jpg"
         << ".jpg"
@@ -215,9 +214,9 @@ void TstNomIncremente::numerotation_data() {
     douzeMarque[1] = QStringLiteral("IMG_2.JPG   [M]");
     QTest::newRow("12 fichiers sans titre, IMG_2 marqué")
         << douzeMarque << parametres()
-        << QStringList{"01 _ IMG_1.jpg",  "02 _ IMG_2.jpg",  "03 _ IMG_3.jpg",  "04 _ IMG_4.jpg",
-                       "05 _ IMG_5.jpg",  "06 _ IMG_6.jpg",  "07 _ IMG_7.jpg",  "08 _ IMG_8.jpg",
-                       "09 _ IMG_9.jpg",  "10 _ IMG_10.jpg", "11 _ IMG_11.jpg", "12 _ IMG_12.jpg"}
+        << QStringList{"01 _ IMG_1.jpg", "02 _ IMG_2.jpg",  "03 _ IMG_3.jpg",  "04 _ IMG_4.jpg",
+                       "05 _ IMG_5.jpg", "06 _ IMG_6.jpg",  "07 _ IMG_7.jpg",  "08 _ IMG_8.jpg",
+                       "09 _ IMG_9.jpg", "10 _ IMG_10.jpg", "11 _ IMG_11.jpg", "12 _ IMG_12.jpg"}
         << false;
     QStringList marque = douze.mid(0, 3);
     marque[1] = QStringLiteral("IMG_2.JPG   [M]");
@@ -243,8 +242,8 @@ void TstNomIncremente::numerotation_data() {
         << QStringList{"01 _ a.jpg"} << droiteSansTitre << QStringList{"01 _ a _ 1.jpg"} << false;
     ParametresIncrementation autre = parametres("1", "Été");
     autre.ChaineLiaison = QStringLiteral("-");
-    QTest::newRow("autre liaison") << QStringList{"x.png"} << autre << QStringList{"1-Été.png"}
-                                   << false;
+    QTest::newRow("autre liaison")
+        << QStringList{"x.png"} << autre << QStringList{"1-Été.png"} << false;
 }
 
 void TstNomIncremente::numerotation() {
@@ -276,13 +275,12 @@ void TstNomIncremente::reparationDeLargeur() {
     QList<bool> selection(150, false);
     selection[3] = selection[40] = selection[149] = true;
     const Numerotation n = PlanNumerotation(entrees, selection, parametres());
-    QCOMPARE(n.plan.etapes,
-             Etapes({{3, "f003.jpg", "001 _ f003.jpg", 0, true, true},
-                     {5, "7 _ x.jpg", "007 _ x.jpg", -1, true, false},
-                     {40, "f040.jpg", "002 _ f040.jpg", 1, true, true},
-                     {60, "12 _ y.jpg", "012 _ y.jpg", -1, true, false},
-                     {62, "Le _ chat.jpg", "0Le _ chat.jpg", -1, true, false},
-                     {149, "f149.jpg", "003 _ f149.jpg", 2, true, true}}));
+    QCOMPARE(n.plan.etapes, Etapes({{3, "f003.jpg", "001 _ f003.jpg", 0, true, true},
+                                    {5, "7 _ x.jpg", "007 _ x.jpg", -1, true, false},
+                                    {40, "f040.jpg", "002 _ f040.jpg", 1, true, true},
+                                    {60, "12 _ y.jpg", "012 _ y.jpg", -1, true, false},
+                                    {62, "Le _ chat.jpg", "0Le _ chat.jpg", -1, true, false},
+                                    {149, "f149.jpg", "003 _ f149.jpg", 2, true, true}}));
 }
 
 void TstNomIncremente::deuxiemeIncrementation() {
@@ -295,10 +293,9 @@ void TstNomIncremente::deuxiemeIncrementation() {
     // The removal keeps the first piece and the last: the number just given, the text.
     const PlanRenommage retrait =
         PlanSuppressionNumero(nouveaux(n.plan), tous, QStringLiteral(" _ "));
-    QCOMPARE(retrait.etapes,
-             Etapes({{0, "1 _ 01 _ a.jpg", "1 _ a.jpg", 0, false, true},
-                     {1, "2 _ 02 _ b.jpg", "2 _ b.jpg", 1, false, true},
-                     {2, "3 _ c.jpg", "3 _ c.jpg", 2, false, true}}));
+    QCOMPARE(retrait.etapes, Etapes({{0, "1 _ 01 _ a.jpg", "1 _ a.jpg", 0, false, true},
+                                     {1, "2 _ 02 _ b.jpg", "2 _ b.jpg", 1, false, true},
+                                     {2, "3 _ c.jpg", "3 _ c.jpg", 2, false, true}}));
 
     const PlanRenommage marque = PlanSuppressionNumero(
         {"x.jpg", "01 _ 05 _ 9 _ a.jpg   [M]", "b.jpg"}, {false, true, true}, " _ ");

@@ -1,16 +1,21 @@
 #include "frmphoto.h"
 
+#include "apercuphoto.h"
 #include "degrade.h"
 #include "deplacementpas.h"
+#include "deplacementrapide.h"
 #include "etatprogramme.h"
 #include "fichiersparametres.h"
 #include "frmapropos.h"
 #include "incrementation.h"
 #include "listefichiers.h"
+#include "marques.h"
 #include "menusphoto.h"
 #include "navigationdossiers.h"
 #include "nomsfichiers.h"
 #include "plateforme.h"
+#include "renommageclavier.h"
+#include "selectionfichiers.h"
 #include "trichronologique.h"
 #include "typesfichiers.h"
 
@@ -24,6 +29,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -103,7 +109,8 @@ protected:
 FrmPhoto::FrmPhoto(Plateforme& plateforme, EtatProgramme& etat, QWidget* parent)
     : QWidget(parent), m_plateforme(plateforme), m_etat(etat), m_parametres(plateforme, etat),
       m_liste(std::make_unique<ListeFichiers>(*this)),
-      m_navigation(std::make_unique<NavigationDossiers>(*this)) {
+      m_navigation(std::make_unique<NavigationDossiers>(*this)),
+      m_apercu(std::make_unique<ApercuPhoto>(*this)) {
     setObjectName(QStringLiteral("FrmPhoto"));
     setWindowTitle(QStringLiteral("  VIMBRAL"));
     setMouseTracking(true);
@@ -113,7 +120,11 @@ FrmPhoto::FrmPhoto(Plateforme& plateforme, EtatProgramme& etat, QWidget* parent)
     m_tri = std::make_unique<TriChronologique>(*this);
     m_menus = new MenusPhoto(*this);
     m_menus->Brancher(QStringLiteral("mnuTri"), [this] { m_tri->mnuTri_Click(); });
+    m_renommage = std::make_unique<RenommageClavier>(*this);
     Relier();
+    m_marques = std::make_unique<Marques>(*this);
+    m_selection = std::make_unique<SelectionFichiers>(*this);
+    m_rapide = std::make_unique<DeplacementRapide>(*this);
     NommerPourAccessibilite();
     Form_Load();
     // Every control of the window reports its keys here first.
@@ -246,10 +257,7 @@ void FrmPhoto::CreerControles() {
     Img0 = Placer(controle<QLabel>(this, QStringLiteral("Img(0)")), 614, 8, 402, 302);
     Img0->setToolTip(QStringLiteral("Agrandir la photo"));
     Img0->setAlignment(Qt::AlignCenter);
-    Img0->setAutoFillBackground(true);
-    QPalette fondApercu = Img0->palette();
-    fondApercu.setColor(QPalette::Window, QColor(48, 48, 48));
-    Img0->setPalette(fondApercu);
+    Img0->setMouseTracking(true);
     Img0->setContextMenuPolicy(Qt::CustomContextMenu);
     LblNonImage = Placer(etiquette(this, QStringLiteral("LblNonImage"), Or), 614, 144, 402, 30);
     LblNonImage->setText(QStringLiteral("Ce fichier n'est pas un fichier image"));
@@ -312,8 +320,24 @@ void FrmPhoto::CreerControles() {
     PctMere = Placer(controle<QWidget>(this, QStringLiteral("PctMere")), 274, 8, 742, 636);
     PctMere->hide();
 
+    PctCharge = Placer(controle<QWidget>(this, QStringLiteral("PctCharge")), 274, 520, 300, 20);
+    auto* chargement = Placer(etiquette(PctCharge, QStringLiteral("LblCharge")), 0, 0, 180, 20);
+    chargement->setText(QStringLiteral("Chargement des images en cours ..."));
+    chargement->setStyleSheet(QStringLiteral("font-size: 10px;"));
+    Prg = Placer(controle<QProgressBar>(PctCharge, QStringLiteral("Prg")), 182, 4, 80, 12);
+    Prg->setTextVisible(false);
+    LblN = Placer(etiquette(PctCharge, QStringLiteral("LblN")), 266, 0, 34, 20);
+    LblN->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    PctCharge->hide();
+
     LblVersion = Placer(etiquette(this, QStringLiteral("LblVersion"), Fonce), 614, 714, 402, 22);
     LblVersion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    // Commands that later parts of the program bring: their handlers enable the buttons.
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             axBRep, axBNouvRep, CmdRapide, axBM, axBDM, axBSel0, axBSel1, axBPP1, axBPP2,
+             axBDiapo, CmdMin, axBson})
+        w->setEnabled(false);
 }
 
 void FrmPhoto::Relier() {
@@ -335,7 +359,21 @@ void FrmPhoto::Relier() {
     connect(axBIni, &QToolButton::clicked, this, [&nav] { nav.axBIni_Click(); });
     connect(ChKDos, &QCheckBox::clicked, this, [&nav] { nav.ChKDos_Click(); });
 
-    connect(LstFF, &QListWidget::itemClicked, this, [this] { LstFF_Click(); });
+    // A click runs the list's handling once: through the selection change it makes, or
+    // on its own when it leaves the selection as it was.
+    connect(LstFF, &QListWidget::itemPressed, this, [this] { m_clicTraite = false; });
+    connect(LstFF, &QListWidget::itemSelectionChanged, this, [this] {
+        m_clicTraite = true;
+        LstFF_Click();
+    });
+    connect(LstFF, &QListWidget::itemClicked, this, [this] {
+        if (!m_clicTraite)
+            LstFF_Click();
+        m_clicTraite = false;
+    });
+    connect(LstFF, &QListWidget::itemDoubleClicked, this, [this] { LstFF_DblClick(); });
+    Img0->installEventFilter(this);
+    TxtFileName->installEventFilter(this);
     connect(LstFF, &QListWidget::customContextMenuRequested, this, [this](const QPoint& p) {
         m_plateforme.dialogues.AfficherMenu(*m_menus->mnuCopDepInvisible,
                                             LstFF->viewport()->mapToGlobal(p));
@@ -355,11 +393,6 @@ void FrmPhoto::Relier() {
     connect(axBAP, &QPushButton::clicked, this, [this] { axBAP_Click(); });
     LblDirName->installEventFilter(this);
 
-    // Commands that later parts of the program bring; until then their buttons are off.
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             axBRep, axBNouvRep, CmdRapide, axBM, axBDM, axBSel0, axBSel1, axBPP1, axBPP2,
-             axBDiapo, CmdMin, OptZ0, OptZ1, axBson})
-        w->setEnabled(false);
 }
 
 void FrmPhoto::NommerPourAccessibilite() {
@@ -381,6 +414,9 @@ void FrmPhoto::NommerPourAccessibilite() {
         {QStringLiteral("PctMere"), QStringLiteral("Miniatures")},
         {QStringLiteral("PctC"), QStringLiteral("Dossiers et favoris")},
         {QStringLiteral("LblVersion"), QStringLiteral("Version")},
+        {QStringLiteral("PctCharge"), QStringLiteral("Chargement des images en cours ...")},
+        {QStringLiteral("Prg"), QStringLiteral("Chargement des images en cours ...")},
+        {QStringLiteral("LblN"), QStringLiteral("Images chargées")},
     };
     for (QWidget* w : findChildren<QWidget*>()) {
         if (!m_dessin.contains(w))
@@ -460,6 +496,15 @@ void FrmPhoto::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Clair);
     Degrade(p, rect(), Fonce, Fonce, 0, 30);
+    p.fillRect(CadreApercu(), QColor(48, 48, 48));
+}
+
+QRect FrmPhoto::CadreApercu() const {
+    const QRect dessin(614, 8, 402, 302);
+    const Disposition& d = m_disposition;
+    return QRect(int(std::lround(dessin.x() * d.EchelleX)), int(std::lround(dessin.y() * d.EchelleY)),
+                 int(std::lround(dessin.width() * d.EchelleX)),
+                 int(std::lround(dessin.height() * d.EchelleY)));
 }
 
 bool FrmPhoto::DefinirCheminDossier(const QString& chemin) {
@@ -594,6 +639,12 @@ bool FrmPhoto::eventFilter(QObject* objet, QEvent* event) {
     }
     if (objet == LblDirName && event->type() == QEvent::MouseButtonPress)
         m_etat.IgnorerClicApercu = false;
+    if (objet == Img0 && event->type() == QEvent::MouseButtonPress)
+        m_apercu->Img_MouseDown(static_cast<QMouseEvent*>(event));
+    if (objet == Img0 && event->type() == QEvent::MouseMove)
+        m_apercu->Img_MouseMove();
+    if (objet == TxtFileName && event->type() == QEvent::FocusIn && m_renommage)
+        Preselectionner();
     return QWidget::eventFilter(objet, event);
 }
 
@@ -679,18 +730,30 @@ void FrmPhoto::axBAP_Click() {
 }
 
 void FrmPhoto::LstFF_Click() {
-    if (m_etat.ListeOccupee || !m_fenetreActivee)
-        return;
-    const int rang = LstFF->currentRow();
-    if (rang < 0)
-        return;
-    m_etat.IndexCourant = rang;
-    TxtFileName->setText(LstFF->item(rang)->text());
+    m_apercu->LstFF_Click();
+}
+
+void FrmPhoto::LstFF_DblClick() {
+    m_apercu->LstFF_DblClick();
+}
+
+void FrmPhoto::Preselectionner() {
+    if (m_renommage)
+        m_renommage->Preselectionner();
+}
+
+void FrmPhoto::Stop_son() {
+    // Nothing plays yet: the sound player comes with its own panel.
 }
 
 void FrmPhoto::SelectionnerEntree(int rang) {
+    const QList<QListWidgetItem*> choisis = LstFF->selectedItems();
+    const bool deja = choisis.size() == 1 && LstFF->row(choisis.first()) == rang &&
+                      LstFF->currentRow() == rang;
     LstFF->setCurrentRow(rang, QItemSelectionModel::ClearAndSelect);
-    LstFF_Click();
+    // An unchanged selection sends no signal: the handling runs all the same.
+    if (deja)
+        LstFF_Click();
 }
 
 void FrmPhoto::mnuRep_Click() {

@@ -12,8 +12,14 @@
 struct EtatProgramme;
 struct Plateforme;
 class DeplacementPas;
+class DeplacementRapide;
+class Marques;
+class SelectionFichiers;
 class Incrementation;
+class ApercuPhoto;
 class ListeFichiers;
+class RenommageClavier;
+class QProgressBar;
 class MenusPhoto;
 class NavigationDossiers;
 class QCheckBox;
@@ -43,8 +49,13 @@ public:
     ListeFichiers& listeFichiers() { return *m_liste; }
     DeplacementPas& deplacementPas() { return *m_deplacement; }
     TriChronologique& triChronologique() { return *m_tri; }
+    Marques& marques() { return *m_marques; }
+    SelectionFichiers& selectionFichiers() { return *m_selection; }
+    DeplacementRapide& deplacementRapide() { return *m_rapide; }
     Incrementation& incrementation() { return *m_incrementation; }
     NavigationDossiers& navigation() { return *m_navigation; }
+    ApercuPhoto& apercu() { return *m_apercu; }
+    RenommageClavier& renommage() { return *m_renommage; }
     MenusPhoto& menus() { return *m_menus; }
     const Disposition& disposition() const { return m_disposition; }
 
@@ -59,6 +70,15 @@ public:
     bool DefinirCheminDossier(const QString& chemin);
 
     void LstFF_Click();
+    void LstFF_DblClick();
+    // Applies the selection rule to the name box.
+    void Preselectionner();
+    // Stops and releases the sound being played before a file is renamed or shown.
+    void Stop_son();
+    // The preview's frame, in the window's pixels.
+    QRect CadreApercu() const;
+    // The completion of the move below a clicked file, run by the list click when it waits.
+    std::function<void()> TerminerDeplacementSousClic;
     // Selects one entry alone and runs the list's click handling, as a selection made by the
     // program does.
     void SelectionnerEntree(int rang);
@@ -138,6 +158,9 @@ public:
     QPushButton* CmdRefresh;
     QPushButton* CmdOK;
     QWidget* PctMere;
+    QWidget* PctCharge;
+    QProgressBar* Prg;
+    QLabel* LblN;
     QLabel* LblVersion;
 
 protected:
@@ -167,13 +190,20 @@ private:
     std::unique_ptr<ListeFichiers> m_liste;
     std::unique_ptr<DeplacementPas> m_deplacement;
     std::unique_ptr<TriChronologique> m_tri;
+    std::unique_ptr<Marques> m_marques;
+    std::unique_ptr<SelectionFichiers> m_selection;
+    std::unique_ptr<DeplacementRapide> m_rapide;
     std::unique_ptr<Incrementation> m_incrementation;
     std::unique_ptr<NavigationDossiers> m_navigation;
+    std::unique_ptr<ApercuPhoto> m_apercu;
+    std::unique_ptr<RenommageClavier> m_renommage;
     MenusPhoto* m_menus = nullptr;
     Disposition m_disposition;
     QHash<QWidget*, QRect> m_dessin;
     QList<GestionnaireTouches> m_gestionnairesTouches;
     QString m_cheminDossier;
+    // A mouse press in the list starts a click; a selection change handles it first.
+    bool m_clicTraite = false;
     bool m_fenetreActivee = false;
     bool m_activationEnCours = false;
 };

@@ -1,6 +1,7 @@
 #include "listefichiers.h"
 
 #include "etatprogramme.h"
+#include "apercuphoto.h"
 #include "frmphoto.h"
 #include "plateforme.h"
 #include "typesfichiers.h"
@@ -83,8 +84,7 @@ void ListeFichiers::Liste_Fichiers(const QString& dossier) {
 }
 
 void ListeFichiers::EffacerApercu() {
-    m_f.Img0->clear();
-    m_f.Img0->setFrameShape(QFrame::NoFrame);
+    m_f.apercu().ViderApercu();
     m_f.TxtFileName->clear();
     m_f.LblTaille->clear();
 }
@@ -115,8 +115,12 @@ void ListeFichiers::CboFileType_Click() {
     m_f.plateforme().horloge.TraiterEvenements();
     Liste_Fichiers(etat.RepertoireOuvert);
 
-    if (etat.modeAffichage == ModeAffichage::Liste && m_f.LstFF->count() > 0)
-        m_f.SelectionnerEntree(0);
+    if (etat.modeAffichage == ModeAffichage::Liste) {
+        if (TypesFichiers::EstImage(index))
+            m_f.apercu().Charge_images();
+        if (m_f.LstFF->count() > 0)
+            m_f.SelectionnerEntree(0);
+    }
 }
 
 void ListeFichiers::CmdRefresh_Click() {

@@ -1,6 +1,7 @@
 #include "navigationdossiers.h"
 
 #include "etatprogramme.h"
+#include "apercuphoto.h"
 #include "frmphoto.h"
 #include "listefichiers.h"
 #include "plateforme.h"
@@ -92,6 +93,9 @@ void NavigationDossiers::DirDirectory_Change() {
     if (m_f.LstFF->count() == 0)
         etat.PasDePhoto = true;
     if (etat.modeAffichage == ModeAffichage::Liste) {
+        const int index = m_f.CboFileType->currentIndex();
+        if (TypesFichiers::EstImage(index) || index == TypesFichiers::TousFichiers)
+            m_f.apercu().Charge_images();
         p.horloge.TraiterEvenements();
         if (m_f.LstFF->count() > 0)
             m_f.SelectionnerEntree(0);

@@ -6,8 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-FrmAvertissement::FrmAvertissement(bool afficherAvertissement, QWidget* parent)
-    : QDialog(parent) {
+FrmAvertissement::FrmAvertissement(bool afficherAvertissement, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FrmAvertissement"));
     setWindowTitle(QStringLiteral("Avertissement"));
 

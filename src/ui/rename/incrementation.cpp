@@ -126,8 +126,8 @@ void Incrementation::DefinirAfficherAvertissement(bool afficher) {
 
 void Incrementation::ChoisirOptions() {
     EtatProgramme& etat = m_f.etat();
-    FrmChoixIncrementation fenetre(m_p, etat.options.ChaineLiaison,
-                                   m_f.plateforme().dialogues, &m_f);
+    FrmChoixIncrementation fenetre(m_p, etat.options.ChaineLiaison, m_f.plateforme().dialogues,
+                                   &m_f);
     if (m_f.plateforme().dialogues.Executer(fenetre) == QDialog::Accepted) {
         m_f.parametres().Ecrire_Options();
         return;
@@ -162,8 +162,7 @@ void Incrementation::CmdD_Click() {
         return;
     }
     // A link string that is not a name's character would make every new name a path.
-    if (NomsFichiers::ContientCaractereInterdit(m_p.ChaineLiaison) ||
-        m_p.ChaineLiaison.isEmpty()) {
+    if (NomsFichiers::ContientCaractereInterdit(m_p.ChaineLiaison) || m_p.ChaineLiaison.isEmpty()) {
         Conflit();
     } else if (m_p.RenommerListe == 1) {
         RenommerListeIncrementee();

@@ -13,12 +13,34 @@ bool NomUtilisable(const QString& nom) {
            !nom.contains(QLatin1Char('/')) && !nom.contains(QChar(0));
 }
 
+// While entries change one by one, a list view would lay all of its entries out again at
+// every change; with entries of one height it only lays out what it shows.
+class TaillesUniformes {
+public:
+    explicit TaillesUniformes(QListWidget* liste)
+        : m_liste(liste), m_avant(liste && liste->uniformItemSizes()) {
+        if (m_liste)
+            m_liste->setUniformItemSizes(true);
+    }
+    ~TaillesUniformes() {
+        if (m_liste)
+            m_liste->setUniformItemSizes(m_avant);
+    }
+    TaillesUniformes(const TaillesUniformes&) = delete;
+    TaillesUniformes& operator=(const TaillesUniformes&) = delete;
+
+private:
+    QListWidget* m_liste;
+    bool m_avant;
+};
+
 } // namespace
 
 BilanRenommage AppliquerRenommages(const PlanRenommage& plan, const QString& repertoire,
                                    Plateforme& plateforme, QListWidget* liste, FrmRenom* rapport,
                                    int pauseMillisecondes) {
     BilanRenommage bilan;
+    const TaillesUniformes tailles(liste);
     for (const Renommage& r : plan.etapes) {
         if (!NomUtilisable(r.nouveau)) {
             bilan.complet = false;

@@ -26,6 +26,14 @@ struct EtatProgramme {
 
     // Set while a command changes the list itself: list clicks are then ignored.
     bool ListeOccupee = false;
+    // The picture last shown: its own size, its ratio, its shooting date.
+    int LargeurPhoto = 0;
+    int HauteurPhoto = 0;
+    float RapportPhoto = 0;
+    QString DatePhoto;
+    // Set once a list click has shown its file.
+    bool ApercuPret = false;
+    bool ZoomARecalculer = false;
     bool AfficherApercu = true;
     bool PasDePhoto = true;
     bool IgnorerClicVide = false;

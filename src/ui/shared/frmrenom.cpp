@@ -15,8 +15,7 @@ const QString Prefixe = QStringLiteral(".../  ");
 } // namespace
 
 FrmRenom::FrmRenom(EtatProgramme& etat, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_etat(etat) {
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), m_etat(etat) {
     setObjectName(QStringLiteral("FrmRenom"));
     setWindowTitle(QStringLiteral("Renommage des fichiers"));
     // The main window takes no input while a batch runs or waits for this window's button.

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <functional>
+#include <optional>
+
+// Pictures read from files, upright (EXIF orientation applied) and decoded at the size they
+// will be shown at, so that a large photo is never fully decoded for a small preview.
+struct ImageLue {
+    QImage image;
+    // The picture's own size in pixels, upright.
+    QSize taille;
+};
+
+class LecteurImages {
+public:
+    // tailleVoulue receives the picture's own size and answers the size to show it at;
+    // nothing when the file is not a picture Qt can read.
+    static std::optional<ImageLue> Lire(const QString& chemin,
+                                        const std::function<QSize(QSize)>& tailleVoulue);
+};

@@ -1,0 +1,278 @@
+#include "apercuphoto.h"
+
+#include "apercu.h"
+#include "datefichier.h"
+#include "deplacementpas.h"
+#include "etatprogramme.h"
+#include "frmphoto.h"
+#include "lecteurimages.h"
+#include "listefichiers.h"
+#include "menusphoto.h"
+#include "nomsfichiers.h"
+#include "plateforme.h"
+#include "typesfichiers.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace {
+
+bool finitPar(const QString& nom, std::initializer_list<const char*> fins) {
+    for (const char* fin : fins)
+        if (nom.endsWith(QLatin1String(fin), Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
+bool estSon(const QString& nom) {
+    return finitPar(nom, {"mp3", "wav", "mid"});
+}
+
+const QString TexteIncrustation = QStringLiteral("TEXTE  à  INCRUSTER");
+
+} // namespace
+
+ApercuPhoto::ApercuPhoto(FrmPhoto& fenetre) : m_f(fenetre) {}
+
+void ApercuPhoto::ViderApercu() {
+    m_f.Img0->clear();
+    m_f.Img0->setFrameShape(QFrame::NoFrame);
+}
+
+void ApercuPhoto::MettreAJourBoutonsSelection(bool plusieurs) {
+    m_f.axBSel1->setVisible(plusieurs);
+    m_f.axBSel0->setVisible(!plusieurs);
+}
+
+void ApercuPhoto::LstFF_Click() {
+    EtatProgramme& etat = m_f.etat();
+    Plateforme& p = m_f.plateforme();
+    etat.ApercuPret = false;
+
+    const QList<QListWidgetItem*> choisis = m_f.LstFF->selectedItems();
+    if (choisis.isEmpty())
+        return;
+    if (choisis.size() >= 2) {
+        etat.ListeOccupee = true;
+        ViderApercu();
+        m_f.TxtFileName->clear();
+        MettreAJourBoutonsSelection(true);
+        m_f.ImgUp->hide();
+        m_f.ImgDown->hide();
+        m_f.LblTaille->clear();
+        m_f.LblRang->clear();
+        m_f.LstFF->setFocus();
+        etat.PasDePhoto = true;
+        return;
+    }
+    if (etat.ListeOccupee || !m_f.FenetreActivee())
+        return;
+
+    p.horloge.TraiterEvenements();
+    const int rang = m_f.LstFF->row(choisis.first());
+    if (etat.OperationEnAttente != 3) {
+        m_f.LblRang->setText(QString::number(rang + 1));
+        etat.IndexCourant = rang;
+    }
+    if (etat.modeAffichage == ModeAffichage::Liste) {
+        m_f.CmdRapide->show();
+        m_f.deplacementPas().Affiche_Fleches();
+    }
+
+    const QString nom = choisis.first()->text();
+    if (finitPar(nom, {"bmp", "jpg", "jpeg", "gif"})) {
+        m_f.ChkIns->setEnabled(etat.modeAffichage == ModeAffichage::Liste);
+    } else {
+        m_f.ChkIns->setChecked(false);
+        m_f.ChkIns->setEnabled(false);
+    }
+    m_f.Txt->setText(TexteIncrustation);
+
+    NomInitial = nom;
+    m_f.LblTaille->clear();
+    m_f.TxtFileName->clear();
+    ViderApercu();
+    m_f.Stop_son();
+    m_f.listeFichiers().CheminFichier();
+    p.horloge.TraiterEvenements();
+    if (!NomsFichiers::EstMarque(nom))
+        MettreAJourBoutonsSelection(false);
+
+    if (etat.AfficherApercu) {
+        m_f.TxtFileName->setText(nom);
+        m_f.TxtFileName->setFocus();
+        p.horloge.TraiterEvenements();
+        if (estSon(nom)) {
+            m_f.LblNonImage->hide();
+        } else {
+            m_f.Lblmp31->hide();
+            m_f.Lblmp32->hide();
+            m_f.Lblmp31->clear();
+            m_f.Lblmp32->clear();
+            m_f.CmdJouer->setEnabled(false);
+            m_f.CmdStop->setEnabled(false);
+            if (!nom.endsWith(QLatin1String("gif"), Qt::CaseInsensitive))
+                m_f.Img0->setFrameShape(QFrame::Box);
+            AfficherPhoto();
+        }
+        m_f.TxtFileName->setFocus();
+        m_f.Preselectionner();
+        etat.ApercuPret = true;
+    }
+
+    if (etat.OperationEnAttente == 3 && m_f.TerminerDeplacementSousClic)
+        m_f.TerminerDeplacementSousClic();
+    else
+        etat.OperationEnAttente = 0;
+}
+
+bool ApercuPhoto::AfficherPhoto() {
+    EtatProgramme& etat = m_f.etat();
+    const QString nom =
+        m_f.LstFF->currentItem() ? m_f.LstFF->currentItem()->text() : QString();
+    m_f.Img0->setCursor(Qt::PointingHandCursor);
+    m_f.OptZ0->setEnabled(true);
+    m_f.OptZ1->setEnabled(true);
+    if (m_f.ChkIns->isChecked())
+        m_f.Txt->setEnabled(true);
+
+    const QRect cadre = m_f.CadreApercu();
+    etat.PasDePhoto = false;
+    m_f.LblNonImage->hide();
+    const QString chemin = etat.RepertoireOuvert + nom;
+    const auto lue = LecteurImages::Lire(chemin, [&](QSize taille) {
+        return TailleAffichee(taille.width(), taille.height(), cadre.width(), cadre.height())
+            .toSize();
+    });
+    if (nom.isEmpty() || !lue) {
+        EchecAffichage(nom);
+        return false;
+    }
+    etat.LargeurPhoto = lue->taille.width();
+    etat.HauteurPhoto = lue->taille.height();
+    etat.RapportPhoto = float(etat.LargeurPhoto) / float(etat.HauteurPhoto);
+    const QSizeF taille =
+        TailleAffichee(etat.LargeurPhoto, etat.HauteurPhoto, cadre.width(), cadre.height());
+    etat.DatePhoto = LireDateExifFichier(chemin).DatePhoto;
+    m_f.LblTaille->setText(LigneInformations(QFileInfo(chemin).size(), etat.LargeurPhoto,
+                                             etat.HauteurPhoto, etat.DatePhoto));
+    m_f.Img0->setScaledContents(true);
+    m_f.Img0->setPixmap(QPixmap::fromImage(lue->image));
+    const QRectF place =
+        CadreCentre(2.0 * cadre.x() + cadre.width(), 2.0 * cadre.y() + cadre.height(), taille);
+    m_f.Img0->setGeometry(place.toRect());
+    m_f.Img0->raise();
+    // The rotate and resize commands check the selection themselves; they are offered
+    // whenever a picture is shown.
+    m_f.axBPivoter->show();
+    m_f.axBRedimensionner->show();
+    return true;
+}
+
+void ApercuPhoto::EchecAffichage(const QString& nom) {
+    m_f.Img0->clear();
+    if (!estSon(nom)) {
+        if (m_f.LstFF->count() > 0)
+            m_f.LblNonImage->show();
+        m_f.Img0->setFrameShape(QFrame::NoFrame);
+    }
+    m_f.Img0->unsetCursor();
+    m_f.OptZ0->setEnabled(false);
+    m_f.OptZ1->setEnabled(false);
+    m_f.ChkIns->setChecked(false);
+    m_f.ChkIns->setEnabled(false);
+    m_f.Txt->setEnabled(false);
+    m_f.axBPivoter->hide();
+    m_f.axBRedimensionner->hide();
+    m_f.etat().PasDePhoto = true;
+}
+
+void ApercuPhoto::LstFF_DblClick() {
+    EtatProgramme& etat = m_f.etat();
+    if (!etat.PasDePhoto)
+        return; // The enlarged view opens here once it exists.
+    QListWidgetItem* courant = m_f.LstFF->currentItem();
+    if (!courant)
+        return;
+    const QString nom = courant->text();
+    for (const char* fin : {"jpeg", ".jpg", ".bmp", ".gif", ".png"})
+        if (nom.endsWith(QLatin1String(fin)))
+            return;
+    m_f.plateforme().shell.Ouvrir(etat.RepertoireOuvert + nom);
+}
+
+void ApercuPhoto::Img_MouseDown(QMouseEvent* event) {
+    EtatProgramme& etat = m_f.etat();
+    if (etat.IgnorerClicApercu) {
+        etat.IgnorerClicApercu = false;
+        return;
+    }
+    if (event->button() == Qt::RightButton) {
+        MenusPhoto& menus = m_f.menus();
+        const QStringList caches{QStringLiteral("mnuChoisir"), QStringLiteral("mnuSupp")};
+        QList<QAction*> articles;
+        for (const QString& n : caches)
+            articles.append(menus.article(n));
+        // The separator under them goes too.
+        const QList<QAction*> tous = menus.mnuEdit->actions();
+        if (tous.size() > 2)
+            articles.append(tous.at(2));
+        for (QAction* a : articles)
+            a->setVisible(false);
+        m_f.plateforme().dialogues.AfficherMenu(*menus.mnuEdit, event->globalPosition().toPoint());
+        for (QAction* a : articles)
+            a->setVisible(true);
+    }
+}
+
+void ApercuPhoto::Img_MouseMove() {
+    if (!m_f.etat().PasDePhoto) {
+        m_f.Img0->setToolTip(QStringLiteral(
+            " Click gauche pour agrandir la photo ; click droit pour 'éditer dans ...' "));
+        if (m_f.OptZ0->isChecked() || m_f.OptZ1->isChecked())
+            m_f.Img0->setCursor(m_f.OptZ0->isChecked() ? Qt::PointingHandCursor
+                                                       : Qt::CrossCursor);
+    } else {
+        m_f.Img0->unsetCursor();
+        m_f.Img0->setToolTip(QString());
+    }
+}
+
+void ApercuPhoto::Charge_images() {
+    EtatProgramme& etat = m_f.etat();
+    Plateforme& p = m_f.plateforme();
+    const int nombre = m_f.LstFF->count();
+    if (nombre == 0)
+        return;
+    m_f.LblDirName->hide();
+    m_f.Prg->setMaximum(nombre > 1 ? nombre - 1 : 1);
+    m_f.Prg->setValue(0);
+    m_f.PctCharge->show();
+    m_f.PctCharge->raise();
+    for (int i = 0; i < nombre; ++i) {
+        p.horloge.TraiterEvenements();
+        if (etat.ArretChargement || i >= m_f.LstFF->count()) {
+            m_f.LblDirName->show();
+            m_f.PctCharge->hide();
+            return;
+        }
+        p.horloge.Pause(PauseChargement(
+            QFileInfo(etat.RepertoireOuvert + m_f.LstFF->item(i)->text()).size()));
+        m_f.Prg->setValue(i);
+        m_f.LblN->setText(QString::number(i + 1));
+        m_f.LblN->repaint();
+    }
+    if (m_f.Prg->value() == m_f.Prg->maximum() || nombre == 1)
+        m_f.PctCharge->hide();
+    m_f.LblDirName->show();
+}

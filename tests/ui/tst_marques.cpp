@@ -1,0 +1,265 @@
+#include "banc.h"
+#include "etatprogramme.h"
+#include "frmphoto.h"
+#include "marques.h"
+#include "menusphoto.h"
+#include "selectionfichiers.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+QStringList entrees(const FrmPhoto& f) {
+    QStringList noms;
+    for (int i = 0; i < f.LstFF->count(); ++i)
+        noms.append(f.LstFF->item(i)->text());
+    return noms;
+}
+
+QStringList selection(const FrmPhoto& f) {
+    QStringList noms;
+    for (int i = 0; i < f.LstFF->count(); ++i)
+        if (f.LstFF->item(i)->isSelected())
+            noms.append(f.LstFF->item(i)->text());
+    return noms;
+}
+
+QStringList surDisque(const Banc& b) {
+    QStringList noms = QDir(b.photos()).entryList(QDir::Files, QDir::Name);
+    return noms;
+}
+
+void choisir(FrmPhoto& f, const QStringList& noms) {
+    f.LstFF->clearSelection();
+    for (const QString& nom : noms)
+        f.LstFF->findItems(nom, Qt::MatchExactly).first()->setSelected(true);
+}
+
+// The photo folder is the start folder; the window lists it.
+struct Fenetre {
+    explicit Fenetre(Banc& b, const QStringList& fichiers)
+        : pret(preparer(b, fichiers)), f(b.plateforme, etat) {
+        f.Form_Activate();
+        f.show();
+    }
+    static bool preparer(Banc& b, const QStringList& fichiers) {
+        ParametresPhoto p;
+        p.RepertoireDemarrage = b.photos();
+        Banc::creerFichier(b.programme() + "/Photo.ini", p.versLigne());
+        for (const QString& nom : fichiers)
+            Banc::creerFichier(b.photos() + "/" + nom, nom.toUtf8());
+        return true;
+    }
+    bool pret;
+    EtatProgramme etat;
+    FrmPhoto f;
+};
+
+} // namespace
+
+class TstMarques : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void marquerEtDemarquer();
+    void touchesDeMarquage();
+    void renommageRefuse_data();
+    void renommageRefuse();
+    void selectionDesMarques();
+    void selectionParChaine();
+    void toutInverserRien();
+};
+
+void TstMarques::marquerEtDemarquer() {
+    Banc b;
+    Fenetre w(b, {"a.jpg", "b.jpg   [M]", "c.jpg   [M]", "d.jpg"});
+    FrmPhoto& f = w.f;
+    QCOMPARE(entrees(f), QStringList({"b.jpg   [M]", "c.jpg   [M]", "a.jpg", "d.jpg"}));
+    choisir(f, {"a.jpg", "b.jpg   [M]"});
+    QTest::mouseClick(f.axBM, Qt::LeftButton);
+    QCOMPARE(entrees(f), QStringList({"b.jpg   [M]", "c.jpg   [M]", "a.jpg   [M]", "d.jpg"}));
+    QCOMPARE(surDisque(b), QStringList({"a.jpg   [M]", "b.jpg   [M]", "c.jpg   [M]", "d.jpg"}));
+    QVERIFY(selection(f).isEmpty());
+    QVERIFY(!w.etat.ListeOccupee);
+    QCOMPARE(Banc::lire(b.photos() + "/a.jpg   [M]"), QByteArray("a.jpg"));
+
+    choisir(f, {"c.jpg   [M]", "d.jpg"});
+    QTest::mouseClick(f.axBDM, Qt::LeftButton);
+    QCOMPARE(entrees(f), QStringList({"b.jpg   [M]", "c.jpg", "a.jpg   [M]", "d.jpg"}));
+    QCOMPARE(surDisque(b), QStringList({"a.jpg   [M]", "b.jpg   [M]", "c.jpg", "d.jpg"}));
+    QVERIFY(selection(f).isEmpty());
+
+    // Nothing selected: nothing happens.
+    QTest::mouseClick(f.axBM, Qt::LeftButton);
+    QCOMPARE(surDisque(b), QStringList({"a.jpg   [M]", "b.jpg   [M]", "c.jpg", "d.jpg"}));
+    VERIFIER_DIALOGUES(b.dialogues);
+}
+
+void TstMarques::touchesDeMarquage() {
+    Banc b;
+    Fenetre w(b, {"a.jpg", "b.jpg"});
+    FrmPhoto& f = w.f;
+    MenusPhoto& m = f.menus();
+    b.dialogues.attendreMessage("Ce raccourci est déjà employé pour une autre fonction !");
+    m.article("mnuDM(0)")->trigger();
+    QCOMPARE(w.etat.options.ToucheDemarquer, qint16(117));
+
+    m.article("MnuM(6)")->trigger();
+    QCOMPARE(w.etat.options.ToucheMarquer, qint16(122));
+    QVERIFY(m.article("MnuM(6)")->isChecked());
+    QVERIFY(m.article("MnuMarq")->text().endsWith("[F11]"));
+
+    // The marking key wins over every other handling of the key, in any control.
+    choisir(f, {"a.jpg"});
+    QTest::keyClick(f.LstFF, Qt::Key_F5);
+    QCOMPARE(surDisque(b), QStringList({"a.jpg", "b.jpg"}));
+    choisir(f, {"a.jpg"});
+    QTest::keyClick(f.TxtFileName, Qt::Key_F11);
+    QCOMPARE(surDisque(b), QStringList({"a.jpg   [M]", "b.jpg"}));
+    choisir(f, {"a.jpg   [M]"});
+    QTest::keyClick(f.LstFF, Qt::Key_F6);
+    QCOMPARE(surDisque(b), QStringList({"a.jpg", "b.jpg"}));
+    VERIFIER_DIALOGUES(b.dialogues);
+}
+
+void TstMarques::renommageRefuse_data() {
+    QTest::addColumn<QStringList>("fichiers");
+    QTest::addColumn<QStringList>("choisis");
+    QTest::addColumn<bool>("marquer");
+    QTest::addColumn<QStringList>("apres");
+    QTest::addColumn<QStringList>("resteChoisis");
+    const QString longNom = QString(251, QLatin1Char('n')) + ".jpg";
+    QTest::newRow("marqué déjà présent")
+        << QStringList{"x.jpg", "x.jpg   [M]", "y.jpg"} << QStringList{"x.jpg", "y.jpg"} << true
+        << QStringList{"x.jpg   [M]", "x.jpg", "y.jpg"} << QStringList{"x.jpg", "y.jpg"};
+    QTest::newRow("non marqué déjà présent")
+        << QStringList{"x.jpg", "x.jpg   [M]"} << QStringList{"x.jpg   [M]"} << false
+        << QStringList{"x.jpg   [M]", "x.jpg"} << QStringList{"x.jpg   [M]"};
+    QTest::newRow("nom trop long")
+        << QStringList{"a.jpg", longNom} << QStringList{"a.jpg", longNom} << true
+        << QStringList{"a.jpg   [M]", longNom} << QStringList{longNom};
+}
+
+void TstMarques::renommageRefuse() {
+    QFETCH(QStringList, fichiers);
+    QFETCH(QStringList, choisis);
+    QFETCH(bool, marquer);
+    QFETCH(QStringList, apres);
+    QFETCH(QStringList, resteChoisis);
+    Banc b;
+    Fenetre w(b, fichiers);
+    FrmPhoto& f = w.f;
+    const QStringList avant = Banc::empreinte(b.photos());
+    choisir(f, choisis);
+    marquer ? f.marques().Marquer() : f.marques().Demarquer();
+    // The refusal ends the pass: the list says what the disk holds.
+    QCOMPARE(entrees(f), apres);
+    QCOMPARE(selection(f), resteChoisis);
+    for (const QString& nom : apres)
+        QVERIFY2(QFile::exists(b.photos() + "/" + nom), qPrintable(nom));
+    if (resteChoisis == choisis)
+        QCOMPARE(Banc::empreinte(b.photos()), avant);
+    QVERIFY(!w.etat.ListeOccupee);
+    VERIFIER_DIALOGUES(b.dialogues);
+}
+
+void TstMarques::selectionDesMarques() {
+    Banc b;
+    Fenetre w(b, {"a.jpg", "b.jpg", "c.jpg"});
+    FrmPhoto& f = w.f;
+    // None marked: the name box is emptied, the pair stays.
+    QCOMPARE(f.TxtFileName->text(), QString("a.jpg"));
+    QTest::mouseClick(f.axBSel0, Qt::LeftButton);
+    QVERIFY(selection(f).isEmpty());
+    QCOMPARE(f.TxtFileName->text(), QString());
+    QVERIFY(f.axBSel0->isVisible());
+
+    // One marked: it becomes the current file.
+    choisir(f, {"b.jpg"});
+    f.marques().Marquer();
+    f.SelectionnerEntree(0);
+    QTest::mouseClick(f.axBSel0, Qt::LeftButton);
+    QCOMPARE(selection(f), QStringList({"b.jpg   [M]"}));
+    QCOMPARE(f.TxtFileName->text(), QString("b.jpg   [M]"));
+    QVERIFY(f.axBSel1->isVisible());
+    QVERIFY(!f.axBSel0->isVisible());
+
+    // Two marked; then the other button of the pair selects nothing.
+    choisir(f, {"c.jpg"});
+    f.marques().Marquer();
+    QTest::mouseClick(f.axBSel0, Qt::LeftButton);
+    QCOMPARE(selection(f), QStringList({"b.jpg   [M]", "c.jpg   [M]"}));
+    QVERIFY(f.axBSel1->isVisible());
+    QTest::mouseClick(f.axBSel1, Qt::LeftButton);
+    QVERIFY(selection(f).isEmpty());
+    QVERIFY(f.axBSel0->isVisible());
+    QVERIFY(!f.axBSel1->isVisible());
+    QVERIFY(!f.CmdRapide->isVisible());
+    QCOMPARE(f.TxtFileName->text(), QString());
+    VERIFIER_DIALOGUES(b.dialogues);
+}
+
+void TstMarques::selectionParChaine() {
+    Banc b;
+    Fenetre w(b, {"IMG_1.jpg", "img_2.jpg", "Plage.jpg"});
+    FrmPhoto& f = w.f;
+    MenusPhoto& m = f.menus();
+    const QString invite = QStringLiteral(
+        "Renseignez la chaine de caractères\nprésente dans les fichiers à sélectionner.");
+    choisir(f, {"Plage.jpg"});
+    b.dialogues.attendreSaisie(invite, "IMG");
+    m.article("mnucasseplus")->trigger();
+    QCOMPARE(selection(f), QStringList({"IMG_1.jpg"}));
+    QCOMPARE(w.etat.options.CasseIgnoree, quint8(0));
+
+    choisir(f, {"Plage.jpg"});
+    b.dialogues.attendreSaisie(invite, "IMG");
+    m.article("mnucassemoins")->trigger();
+    QCOMPARE(selection(f), QStringList({"IMG_1.jpg", "img_2.jpg"}));
+    QCOMPARE(w.etat.options.CasseIgnoree, quint8(1));
+    QVERIFY(m.article("mnucassemoins")->isChecked());
+    QVERIFY(!m.article("mnucasseplus")->isChecked());
+    Options relues;
+    relues.lire(Banc::lire(b.programme() + "/Options.cfg"));
+    QCOMPARE(relues.CasseIgnoree, quint8(1));
+    QCOMPARE(f.selectionFichiers().ChaineSelection, QString("IMG"));
+
+    // Cancel leaves the selection as it is.
+    b.dialogues.attendreSaisie(invite, "");
+    m.article("mnucasseplus")->trigger();
+    QCOMPARE(selection(f), QStringList({"IMG_1.jpg", "img_2.jpg"}));
+    QCOMPARE(w.etat.options.CasseIgnoree, quint8(0));
+    VERIFIER_DIALOGUES(b.dialogues);
+}
+
+void TstMarques::toutInverserRien() {
+    Banc b;
+    Fenetre w(b, {"a.jpg", "b.jpg", "c.jpg"});
+    FrmPhoto& f = w.f;
+    MenusPhoto& m = f.menus();
+    m.article("mnuToutSel")->trigger();
+    QCOMPARE(selection(f), QStringList({"a.jpg", "b.jpg", "c.jpg"}));
+
+    // All but one inverted: that one is the current file.
+    f.LstFF->item(1)->setSelected(false);
+    m.article("mnuInversSel")->trigger();
+    QCOMPARE(selection(f), QStringList({"b.jpg"}));
+    QCOMPARE(f.TxtFileName->text(), QString("b.jpg"));
+    m.article("mnuInversSel")->trigger();
+    QCOMPARE(selection(f), QStringList({"a.jpg", "c.jpg"}));
+
+    m.article("mnuToutDel")->trigger();
+    QVERIFY(selection(f).isEmpty());
+    QCOMPARE(f.TxtFileName->text(), QString());
+    QVERIFY(w.etat.PasDePhoto);
+    QVERIFY(f.axBSel0->isVisible());
+    QVERIFY(!f.ImgUp->isVisible());
+    QVERIFY(!w.etat.ListeOccupee);
+    VERIFIER_DIALOGUES(b.dialogues);
+}
+
+VIMBRAL_TEST_MAIN(TstMarques)
+#include "tst_marques.moc"
