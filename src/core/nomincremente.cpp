@@ -39,18 +39,36 @@ bool EstMarque(const QString& nom) {
     return nom.endsWith(QLatin1String("[M]"));
 }
 
-// Lengths are clamped so that a short name keeps every character: text + extension always
-// give back the name without its mark.
-QString Extension(const QString& nom) {
+namespace {
+
+// The length of the extension of a name without its mark: the last four characters when
+// they start with a dot (".jpg"), else from the last dot (".jpeg", ".b"), so that the dot is
+// never lost; a name with no dot has none. Short names keep every character.
+qsizetype longueurExtension(QStringView base) {
+    if (base.size() >= LongueurExtension && base[base.size() - LongueurExtension] == u'.')
+        return LongueurExtension;
+    const qsizetype point = base.lastIndexOf(u'.');
+    if (point > 0)
+        return base.size() - point;
+    return 0;
+}
+
+QStringView sansMarque(const QString& nom) {
     const qsizetype fin =
         EstMarque(nom) ? std::max<qsizetype>(0, nom.size() - LongueurMarque) : nom.size();
-    const qsizetype debut = std::max<qsizetype>(0, fin - LongueurExtension);
-    return nom.mid(debut, fin - debut).toLower();
+    return QStringView(nom).left(fin);
+}
+
+} // namespace
+
+QString Extension(const QString& nom) {
+    const QStringView base = sansMarque(nom);
+    return base.right(longueurExtension(base)).toString().toLower();
 }
 
 QString TexteSansExtension(const QString& nom) {
-    const qsizetype retrait = LongueurExtension + (EstMarque(nom) ? LongueurMarque : 0);
-    return nom.left(std::max<qsizetype>(0, nom.size() - retrait));
+    const QStringView base = sansMarque(nom);
+    return base.left(base.size() - longueurExtension(base)).toString();
 }
 
 qint64 ValeurNumerique(const QString& texte) {

@@ -4,8 +4,8 @@
 #include <QStringList>
 
 // The grammar of an incremented name: number + link string + text + extension. The link
-// string is matched exactly (case and spaces count); the extension is not found by a dot but
-// is always the last four characters before a mark.
+// string is matched exactly (case and spaces count); the extension is the last four
+// characters before a mark when they start with a dot, else the text from the last dot.
 namespace NomIncremente {
 
 // Characters of the decimal text of a non-negative number.
@@ -24,9 +24,9 @@ QStringList Morceaux(const QString& nom, const QString& liaison);
 
 // Incrementation recognises a mark by the last three characters "[M]" only.
 bool EstMarque(const QString& nom);
-// The four characters before the mark (or the last four), lower-cased.
+// The extension with its dot, lower-cased (".jpg", ".jpeg"); "" for a name without a dot.
 QString Extension(const QString& nom);
-// The name without its extension and without the ten characters of extension and mark.
+// The name without its extension and its mark.
 QString TexteSansExtension(const QString& nom);
 
 // The leading decimal number of a typed text (spaces before it skipped, a sign and a

@@ -1,5 +1,7 @@
 #include "planincrementation.h"
 
+#include <algorithm>
+
 #include "nomincremente.h"
 
 #include <limits>
@@ -22,10 +24,13 @@ Numerotation PlanNumerotation(const QStringList& entrees, const QList<bool>& sel
     for (int i = 0; i < nombreEntrees; ++i) {
         const QString& nom = entrees[i];
         if (!estSelectionnee(selection, i)) {
-            if (!NomIncremente::EstIncremente(nom, p.ChaineLiaison))
+            // Only a real number is widened: "Le _ chat.jpg" is not numbered.
+            const QString numeroActuel = NomIncremente::Numero(nom, p.ChaineLiaison);
+            if (!NomIncremente::EstIncremente(nom, p.ChaineLiaison) || numeroActuel.isEmpty() ||
+                !std::all_of(numeroActuel.cbegin(), numeroActuel.cend(),
+                             [](QChar ch) { return ch.isDigit(); }))
                 continue;
-            const qsizetype manque =
-                largeurListe - NomIncremente::Numero(nom, p.ChaineLiaison).size();
+            const qsizetype manque = largeurListe - numeroActuel.size();
             if (manque > 0)
                 r.plan.etapes.append(
                     {i, nom, QString(manque, QLatin1Char('0')) + nom, -1, true, false});

@@ -4,6 +4,7 @@
 #include "menusphoto.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
@@ -281,11 +282,16 @@ void TstFenetre::avertissement() {
     // A later activation leaves it off.
     f.Form_Activate();
     QVERIFY(!av->isChecked());
-    bool montre = false;
-    f.menus().MontrerAvertissement = [&] { montre = true; };
+    // Ticked again: the warning window shows, and its own box can untick the item.
+    b.dialogues.attendreFenetre("FrmAvertissement", [](QDialog& d) {
+        QTest::mouseClick(d.findChild<QCheckBox*>("ChkAv"), Qt::LeftButton);
+        return 0;
+    });
     av->trigger();
-    QVERIFY(montre);
-    QVERIFY(Banc::lire(b.programme() + "/Photo.ini").contains(",#TRUE#,"));
+    VERIFIER_DIALOGUES(b.dialogues);
+    QVERIFY(!av->isChecked());
+    QVERIFY(!etat.photo.AfficherAvertissement);
+    QVERIFY(Banc::lire(b.programme() + "/Photo.ini").contains(",#FALSE#,"));
 }
 
 void TstFenetre::aide() {

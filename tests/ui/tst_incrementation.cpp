@@ -332,7 +332,7 @@ void TstIncrementation::numeroADroite() {
     s.b.dialogues.attendreMessage(compte(2));
     s.f->CmdD->click();
     VERIFIER_DIALOGUES(s.b.dialogues);
-    QCOMPARE(noms(s.b.photos()), QStringList({"Mer _ 1.jpg", "Mer _ 2jpeg"}));
+    QCOMPARE(noms(s.b.photos()), QStringList({"Mer _ 1.jpg", "Mer _ 2.jpeg"}));
 }
 
 void TstIncrementation::renommerUneListeIncrementee() {

@@ -121,6 +121,10 @@ FrmPhoto::FrmPhoto(Plateforme& plateforme, EtatProgramme& etat, QWidget* parent)
     m_menus = new MenusPhoto(*this);
     m_menus->Brancher(QStringLiteral("mnuTri"), [this] { m_tri->mnuTri_Click(); });
     m_renommage = std::make_unique<RenommageClavier>(*this);
+    // Ticking the warning item again shows the warning window; its own box unticks the item.
+    m_menus->MontrerAvertissement = [this] { m_incrementation->MontrerAvertissement(); };
+    connect(m_incrementation.get(), &Incrementation::afficherAvertissementModifie, this,
+            [this](bool afficher) { m_menus->article(QStringLiteral("mnuAv"))->setChecked(afficher); });
     Relier();
     m_marques = std::make_unique<Marques>(*this);
     m_selection = std::make_unique<SelectionFichiers>(*this);
@@ -206,6 +210,8 @@ void FrmPhoto::CreerControles() {
     LabelTrie->hide();
     LstFF = Placer(controle<QListWidget>(this, QStringLiteral("LstFF")), 274, 56, 300, 460);
     LstFF->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Every entry is one line: the list need not measure them again at each rename.
+    LstFF->setUniformItemSizes(true);
     LstFF->setContextMenuPolicy(Qt::CustomContextMenu);
     ImgUp = Placer(image(this, QStringLiteral("ImgUp"), QStringLiteral("▲"),
                          QStringLiteral("Déplacement du fichier vers le haut ")),
