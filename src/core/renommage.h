@@ -27,3 +27,20 @@ struct PlanRenommage {
     QList<Renommage> etapes;
     bool refus = false;
 };
+
+// A new name no batch may give: empty, or hidden from the list by a leading dot.
+inline bool NomRefuse(const QString& nom) {
+    return nom.isEmpty() || nom.startsWith(QLatin1Char('.'));
+}
+
+// Cuts the batch before its first refused new name, which then ends it as a refusal: the
+// files before it are renamed, as with any other refused rename.
+inline void ArreterAuNomRefuse(PlanRenommage& plan) {
+    for (qsizetype i = 0; i < plan.etapes.size(); ++i) {
+        if (NomRefuse(plan.etapes[i].nouveau)) {
+            plan.etapes.resize(i);
+            plan.refus = true;
+            return;
+        }
+    }
+}

@@ -55,30 +55,22 @@ void TstNomIncremente::numeroFormate_data() {
     QTest::addColumn<int>("entrees");
     QTest::addColumn<QString>("depart");
     QTest::addColumn<QString>("attendu");
-    QTest::newRow("9 fichiers, 1") << 1 << 9 << "1"
-                                   << "1";
-    QTest::newRow("9 fichiers, 9") << 9 << 9 << "1"
-                                   << "9";
-    QTest::newRow("12 fichiers, 1") << 1 << 12 << "1"
-                                    << "01";
-    QTest::newRow("12 fichiers, 12") << 12 << 12 << "1"
-                                     << "12";
-    QTest::newRow("150 fichiers, 1") << 1 << 150 << "1"
-                                     << "001";
-    QTest::newRow("150 fichiers, 150") << 150 << 150 << "1"
-                                       << "150";
-    QTest::newRow("9 fichiers depuis 001") << 9 << 9 << "001"
-                                           << "009";
-    QTest::newRow("12 fichiers depuis 0008") << 8 << 12 << "0008"
-                                             << "0008";
-    QTest::newRow("12 fichiers depuis 0008, dernier") << 19 << 12 << "0008"
-                                                      << "0019";
-    QTest::newRow("plus large que la liste") << 100 << 12 << "90"
-                                             << "100";
-    QTest::newRow("espaces du départ ignorés") << 5 << 3 << " 5 "
-                                               << "5";
-    QTest::newRow("texte après le nombre compte") << 1 << 3 << "1abc"
-                                                  << "0001";
+    const auto ligne = [](const char* nom, int nombre, int entrees, const char* depart,
+                          const char* attendu) {
+        QTest::newRow(nom) << nombre << entrees << QString(depart) << QString(attendu);
+    };
+    ligne("9 fichiers, 1", 1, 9, "1", "1");
+    ligne("9 fichiers, 9", 9, 9, "1", "9");
+    ligne("12 fichiers, 1", 1, 12, "1", "01");
+    ligne("12 fichiers, 12", 12, 12, "1", "12");
+    ligne("150 fichiers, 1", 1, 150, "1", "001");
+    ligne("150 fichiers, 150", 150, 150, "1", "150");
+    ligne("9 fichiers depuis 001", 9, 9, "001", "009");
+    ligne("12 fichiers depuis 0008", 8, 12, "0008", "0008");
+    ligne("12 fichiers depuis 0008, dernier", 19, 12, "0008", "0019");
+    ligne("plus large que la liste", 100, 12, "90", "100");
+    ligne("espaces du départ ignorés", 5, 3, " 5 ", "5");
+    ligne("texte après le nombre compte", 1, 3, "1abc", "0001");
 }
 
 void TstNomIncremente::numeroFormate() {
@@ -96,30 +88,21 @@ void TstNomIncremente::decoupage_data() {
     QTest::addColumn<bool>("incremente");
     QTest::addColumn<QString>("numero");
     QTest::addColumn<QStringList>("morceaux");
-    QTest::newRow("simple") << "IMG_1.JPG"
-                            << ".jpg"
-                            << "IMG_1" << false << "IMG_1.JPG" << QStringList{"IMG_1.JPG"};
-    QTest::newRow("marqué") << "IMG_2.JPG   [M]"
-                            << ".jpg"
-                            << "IMG_2" << false << "IMG_2.JPG   [M]"
-                            << QStringList{"IMG_2.JPG   [M]"};
+    // A name that is not incremented is its own number and its one piece.
+    const auto simple = [](const char* ligne, const QString& nom, const char* extension,
+                           const char* texte) {
+        QTest::newRow(ligne) << nom << QString(extension) << QString(texte) << false << nom
+                             << QStringList{nom};
+    };
+    simple("simple", "IMG_1.JPG", ".jpg", "IMG_1");
+    simple("marqué", "IMG_2.JPG   [M]", ".jpg", "IMG_2");
     // Four characters without their dot would lose it: "Titrejpeg".
-    QTest::newRow("jpeg") << "photo.jpeg"
-                          << ".jpeg"
-                          << "photo" << false << "photo.jpeg" << QStringList{"photo.jpeg"};
-    QTest::newRow("accents et points") << "Été à Nice.2019.JPG"
-                                       << ".jpg"
-                                       << "Été à Nice.2019" << false << "Été à Nice.2019.JPG"
-                                       << QStringList{"Été à Nice.2019.JPG"};
-    QTest::newRow("sans extension") << "README"
-                                    << ""
-                                    << "README" << false << "README" << QStringList{"README"};
-    QTest::newRow("nom court gardé entier") << "ab"
-                                            << ""
-                                            << "ab" << false << "ab" << QStringList{"ab"};
-    QTest::newRow("extension d'une lettre") << "a.b"
-                                            << ".b"
-                                            << "a" << false << "a.b" << QStringList{"a.b"};
+    simple("jpeg", "photo.jpeg", ".jpeg", "photo");
+    simple("accents et points", "Été à Nice.2019.JPG", ".jpg", "Été à Nice.2019");
+    simple("sans extension", "README", "", "README");
+    simple("nom court gardé entier", "ab", "", "ab");
+    simple("extension d'une lettre", "a.b", ".b", "a");
+    simple("liaison sans espaces n'est pas la liaison", "01_a.jpg", ".jpg", "01_a");
     QTest::newRow("incrémenté") << "012 _ Plage.jpg"
                                 << ".jpg"
                                 << "012 _ Plage" << true << "012"
@@ -131,10 +114,6 @@ void TstNomIncremente::decoupage_data() {
     QTest::newRow("deux fois") << " 7 _ 01 _ a.jpg"
                                << ".jpg"
                                << " 7 _ 01 _ a" << true << "7" << QStringList{" 7", "01", "a.jpg"};
-    QTest::newRow("liaison sans espaces n'est pas la liaison")
-        << "01_a.jpg"
-        << ".jpg"
-        << "01_a" << false << "01_a.jpg" << QStringList{"01_a.jpg"};
 }
 
 void TstNomIncremente::decoupage() {

@@ -86,35 +86,27 @@ void TstOrdresDeplacement::plan() {
 }
 
 void TstOrdresDeplacement::molette_data() {
-    QTest::addColumn<QString>("liste");
+    // In the list "ABCDEFG".
     QTest::addColumn<QString>("choisies");
     QTest::addColumn<int>("pas");
     QTest::addColumn<QString>("attendu");
-    QTest::newRow("bloc vers le bas") << "ABCDEFG"
-                                      << "CD" << 2 << "ABEFCDG";
-    QTest::newRow("bloc vers le haut") << "ABCDEFG"
-                                       << "EF" << -3 << "AEFBCDG";
-    QTest::newRow("arrêt en haut") << "ABCDEFG"
-                                   << "CD" << -5 << "CDABEFG";
-    QTest::newRow("arrêt en bas") << "ABCDEFG"
-                                  << "CD" << 5 << "ABEFGCD";
-    QTest::newRow("jusqu'au bas exactement") << "ABCDEFG"
-                                             << "CD" << 3 << "ABEFGCD";
-    QTest::newRow("sélection éparse rassemblée") << "ABCDEFG"
-                                                 << "BDF" << 1 << "ACBDFEG";
-    QTest::newRow("sélection éparse sur place") << "ABCDEFG"
-                                                << "BD" << 0 << "ABDCEFG";
+    QTest::newRow("bloc vers le bas") << "CD" << 2 << "ABEFCDG";
+    QTest::newRow("bloc vers le haut") << "EF" << -3 << "AEFBCDG";
+    QTest::newRow("arrêt en haut") << "CD" << -5 << "CDABEFG";
+    QTest::newRow("arrêt en bas") << "CD" << 5 << "ABEFGCD";
+    QTest::newRow("jusqu'au bas exactement") << "CD" << 3 << "ABEFGCD";
+    QTest::newRow("sélection éparse rassemblée") << "BDF" << 1 << "ACBDFEG";
+    QTest::newRow("sélection éparse sur place") << "BD" << 0 << "ABDCEFG";
 }
 
 void TstOrdresDeplacement::molette() {
-    QFETCH(QString, liste);
     QFETCH(QString, choisies);
     QFETCH(int, pas);
     QFETCH(QString, attendu);
-    const auto cible = CibleMolette(int(liste.size()), indices(liste, choisies), pas);
+    const QString liste = QStringLiteral("ABCDEFG");
+    const auto cible = CibleMolette(7, indices(liste, choisies), pas);
     QVERIFY(cible);
-    QCOMPARE(lettres(liste, Deplacer(int(liste.size()), indices(liste, choisies), cible->ordre,
-                                     cible->rang)),
+    QCOMPARE(lettres(liste, Deplacer(7, indices(liste, choisies), cible->ordre, cible->rang)),
              attendu);
 }
 

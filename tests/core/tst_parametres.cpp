@@ -24,49 +24,38 @@ private Q_SLOTS:
 };
 
 void TstParametres::ecriture_data() {
+    // Each value is written by the writer of its type.
+    QTest::addColumn<QVariantList>("valeurs");
     QTest::addColumn<QByteArray>("attendu");
-    QTest::addColumn<int>("cas");
-    QTest::newRow("texte") << QByteArray("\"C:/Users/Nom\"\r\n") << 0;
-    QTest::newRow("texte vide") << QByteArray("\"\"\r\n") << 1;
-    QTest::newRow("guillemet doublé") << QByteArray("\"a\"\"b\"\r\n") << 2;
-    QTest::newRow("entiers") << QByteArray("116,-5,0\r\n") << 3;
-    QTest::newRow("réels les plus courts") << QByteArray("10,12.5,0.1,-3\r\n") << 4;
-    QTest::newRow("booléens") << QByteArray("#TRUE#,#FALSE#\r\n") << 5;
-    QTest::newRow("accents en UTF-8") << QByteArray("\"Été\"\r\n") << 6;
+    QTest::newRow("texte") << QVariantList{"C:/Users/Nom"} << QByteArray("\"C:/Users/Nom\"\r\n");
+    QTest::newRow("texte vide") << QVariantList{""} << QByteArray("\"\"\r\n");
+    QTest::newRow("guillemet doublé") << QVariantList{"a\"b"} << QByteArray("\"a\"\"b\"\r\n");
+    QTest::newRow("entiers") << QVariantList{116, -5, 0} << QByteArray("116,-5,0\r\n");
+    QTest::newRow("réels les plus courts")
+        << QVariantList{10.0f, 12.5f, 0.1f, -3.0f} << QByteArray("10,12.5,0.1,-3\r\n");
+    QTest::newRow("booléens") << QVariantList{true, false} << QByteArray("#TRUE#,#FALSE#\r\n");
+    QTest::newRow("accents en UTF-8")
+        << QVariantList{QStringLiteral("Été")} << QByteArray("\"Été\"\r\n");
 }
 
 void TstParametres::ecriture() {
+    QFETCH(QVariantList, valeurs);
     QFETCH(QByteArray, attendu);
-    QFETCH(int, cas);
     EcrivainSequentiel e;
-    switch (cas) {
-    case 0:
-        e.texte("C:/Users/Nom");
-        break;
-    case 1:
-        e.texte("");
-        break;
-    case 2:
-        e.texte("a\"b");
-        break;
-    case 3:
-        e.entier(116);
-        e.entier(-5);
-        e.entier(0);
-        break;
-    case 4:
-        e.reel(10);
-        e.reel(12.5f);
-        e.reel(0.1f);
-        e.reel(-3);
-        break;
-    case 5:
-        e.booleen(true);
-        e.booleen(false);
-        break;
-    case 6:
-        e.texte(QStringLiteral("Été"));
-        break;
+    for (const QVariant& v : valeurs) {
+        switch (v.typeId()) {
+        case QMetaType::Int:
+            e.entier(v.toInt());
+            break;
+        case QMetaType::Float:
+            e.reel(v.toFloat());
+            break;
+        case QMetaType::Bool:
+            e.booleen(v.toBool());
+            break;
+        default:
+            e.texte(v.toString());
+        }
     }
     QCOMPARE(e.ligne(), attendu);
 }

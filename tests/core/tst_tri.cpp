@@ -59,41 +59,35 @@ void TstTri::date_data() {
     const QByteArray jpeg = octets(entete, sizeof entete - 1) + "2019:07:14 10:20:30" +
                             octets("\0\x01\0\x03\x90\x02\0\x14\0\0\0", 11) + "2019:07:12 08:00:00" +
                             octets("\0\xFF\xDB\0\x43", 5);
-    QTest::newRow("en-tête JPEG à deux dates: la prise de vue") << jpeg << "12/07/2019 08:00:00"
-                                                                << "2019-07-12 08:00:00";
-    QTest::newRow("une seule date")
-        << QByteArray("ABCDE\x01\x02 2021:01:05 16:45:00") << "05/01/2021 16:45:00"
-        << "2021-01-05 16:45:00";
-    QTest::newRow("date en tout début de fichier")
-        << QByteArray("2019:07:12 08:00:00") << "12/07/2019 08:00:00"
-        << "2019-07-12 08:00:00";
-    QTest::newRow("séparateurs de la date non lus")
-        << QByteArray("xxxx2019:07;12T08:00:00") << "12/07/2019 08:00:00"
-        << "2019-07-12 08:00:00";
-    QTest::newRow("après un deux-points isolé, la date suivante")
-        << QByteArray("2018:01:02 03:04:05 abcd: 2020:06:07 08:09:10") << "07/06/2020 08:09:10"
-        << "2020-06-07 08:09:10";
-    QTest::newRow("un deux-points isolé en dernier: la première date")
-        << QByteArray("2018:01:02 03:04:05 abcd: fin") << "02/01/2018 03:04:05"
-        << "2018-01-02 03:04:05";
-    QTest::newRow("deux-points au début puis une date")
-        << QByteArray("a:b 123456789012345 2017:11:30 23:59:59") << "30/11/2017 23:59:59"
-        << "2017-11-30 23:59:59";
-    QTest::newRow("BMP dont l'en-tête porte une date")
-        << octets("BM\x36\x10\0\0\0\0\0\0\x36\0\0\0", 14) + "2015:08:09 10:11:12"
-        << "09/08/2015 10:11:12"
-        << "2015-08-09 10:11:12";
-    QTest::newRow("MP3 dont l'étiquette porte une date")
-        << octets("ID3\x03\0\0\0\0\x01\x10TDRC\0\0\0\x14\0\0\0", 21) + "2016:12:24 20:00:00"
-        << "24/12/2016 20:00:00"
-        << "2016-12-24 20:00:00";
-    QTest::newRow("octets non ASCII avant la date")
-        << octets("\xFF\xFE\x80\xE9\0\0", 6) + "2000:02:29 00:00:00"
-        << "29/02/2000 00:00:00"
-        << "2000-02-29 00:00:00";
-    QTest::newRow("date finissant au 1000e octet") << QByteArray(981, 'x') + "2010:10:10 10:10:10"
-                                                   << "10/10/2010 10:10:10"
-                                                   << "2010-10-10 10:10:10";
+    const auto lue = [](const char* nom, const QByteArray& debut, const char* photo,
+                        const char* tri) {
+        QTest::newRow(nom) << debut << QString(photo) << QString(tri);
+    };
+    lue("en-tête JPEG à deux dates: la prise de vue", jpeg, "12/07/2019 08:00:00",
+        "2019-07-12 08:00:00");
+    lue("une seule date", "ABCDE\x01\x02 2021:01:05 16:45:00", "05/01/2021 16:45:00",
+        "2021-01-05 16:45:00");
+    lue("date en tout début de fichier", "2019:07:12 08:00:00", "12/07/2019 08:00:00",
+        "2019-07-12 08:00:00");
+    lue("séparateurs de la date non lus", "xxxx2019:07;12T08:00:00", "12/07/2019 08:00:00",
+        "2019-07-12 08:00:00");
+    lue("après un deux-points isolé, la date suivante",
+        "2018:01:02 03:04:05 abcd: 2020:06:07 08:09:10", "07/06/2020 08:09:10",
+        "2020-06-07 08:09:10");
+    lue("un deux-points isolé en dernier: la première date", "2018:01:02 03:04:05 abcd: fin",
+        "02/01/2018 03:04:05", "2018-01-02 03:04:05");
+    lue("deux-points au début puis une date", "a:b 123456789012345 2017:11:30 23:59:59",
+        "30/11/2017 23:59:59", "2017-11-30 23:59:59");
+    lue("BMP dont l'en-tête porte une date",
+        octets("BM\x36\x10\0\0\0\0\0\0\x36\0\0\0", 14) + "2015:08:09 10:11:12",
+        "09/08/2015 10:11:12", "2015-08-09 10:11:12");
+    lue("MP3 dont l'étiquette porte une date",
+        octets("ID3\x03\0\0\0\0\x01\x10TDRC\0\0\0\x14\0\0\0", 21) + "2016:12:24 20:00:00",
+        "24/12/2016 20:00:00", "2016-12-24 20:00:00");
+    lue("octets non ASCII avant la date", octets("\xFF\xFE\x80\xE9\0\0", 6) + "2000:02:29 00:00:00",
+        "29/02/2000 00:00:00", "2000-02-29 00:00:00");
+    lue("date finissant au 1000e octet", QByteArray(981, 'x') + "2010:10:10 10:10:10",
+        "10/10/2010 10:10:10", "2010-10-10 10:10:10");
 
     QTest::newRow("vide") << QByteArray() << impossible << "";
     QTest::newRow("sans deux-points") << QByteArray("JFIF 2019 07 12 08 00 00") << impossible << "";

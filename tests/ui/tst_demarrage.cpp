@@ -22,89 +22,71 @@ const QString Obligatoire =
     QStringLiteral("Ce renseignement est obligatoire ; voulez-vous continuer ?");
 const QString PasLeBon = QStringLiteral("Ce répertoire n'est pas le bon ; voulez-vous continuer ?");
 
+// The two explanations that open the procedure, then the folder picker's answer.
+void attendreDebut(Banc& b, const QString& dossier) {
+    b.dialogues.attendreMessage(Info1);
+    b.dialogues.attendreMessage(Info2);
+    b.dialogues.attendreDossier(dossier);
+}
+
 } // namespace
 
 class TstDemarrage : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void premierDemarrage();
-    void cheminSansDataPhoto_data();
-    void cheminSansDataPhoto();
-    void annulerPuisOui();
+    void dossierChoisi_data();
+    void dossierChoisi();
     void annulerPuisNon();
     void dossierRefuse();
     void dossierImpossibleACreer();
-    void baseDeplacee();
     void cheminEnregistreSansTest();
     void passageALaFenetrePrincipale();
 };
 
-void TstDemarrage::premierDemarrage() {
+void TstDemarrage::dossierChoisi_data() {
+    QTest::addColumn<QByteArray>("contenu");
+    QTest::addColumn<bool>("annulerDabord");
+    QTest::newRow("premier démarrage") << QByteArray("absent") << false;
+    QTest::newRow("sans DataPhoto") << QByteArray("\"/home/nom/Donnees\"\r\n") << false;
+    QTest::newRow("dataphoto en minuscules") << QByteArray("\"/home/nom/dataphoto\"\r\n") << false;
+    QTest::newRow("fichier vide") << QByteArray() << false;
+    QTest::newRow("annuler puis oui") << QByteArray("absent") << true;
+}
+
+void TstDemarrage::dossierChoisi() {
+    QFETCH(QByteArray, contenu);
+    QFETCH(bool, annulerDabord);
     Banc b;
+    if (contenu != "absent")
+        Banc::creerFichier(b.programme() + "/CheminData.cfg", contenu);
     const QString nom = b.racine() + "/Nom";
     QDir().mkpath(nom);
-    b.dialogues.attendreMessage(Info1);
-    b.dialogues.attendreMessage(Info2);
-    b.dialogues.attendreDossier(nom);
+    if (annulerDabord) {
+        attendreDebut(b, "");
+        b.dialogues.attendreMessage(Obligatoire, Dialogues::Reponse::Oui);
+        b.dialogues.attendreDossier(nom);
+    } else {
+        attendreDebut(b, nom);
+    }
     EtatProgramme etat;
     FrmDepart depart(b.plateforme, etat);
     QVERIFY(depart.ProcedureDossierDonnees());
     VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(b.dialogues.vues()[0].icone, Dialogues::Icone::Information);
-    QCOMPARE(b.dialogues.vues()[2].texte,
+    const auto& vues = b.dialogues.vues();
+    QCOMPARE(vues[0].icone, Dialogues::Icone::Information);
+    QCOMPARE(vues[2].texte,
              QString("Sélectionnez uniquement le répertoire à votre NOM D'UTILISATEUR"));
+    if (annulerDabord)
+        QCOMPARE(vues[3].boutons, Dialogues::Boutons::OuiNon);
     const QString donnees = nom + "/DataKorvane/DataPhoto";
     QCOMPARE(etat.DossierDonnees, donnees);
     QVERIFY(QFileInfo(donnees).isDir());
     QCOMPARE(Banc::lire(b.programme() + "/CheminData.cfg"), ("\"" + donnees + "\"\r\n").toUtf8());
 }
 
-void TstDemarrage::cheminSansDataPhoto_data() {
-    QTest::addColumn<QByteArray>("contenu");
-    QTest::newRow("sans DataPhoto") << QByteArray("\"/home/nom/Donnees\"\r\n");
-    QTest::newRow("dataphoto en minuscules") << QByteArray("\"/home/nom/dataphoto\"\r\n");
-    QTest::newRow("fichier vide") << QByteArray();
-}
-
-void TstDemarrage::cheminSansDataPhoto() {
-    QFETCH(QByteArray, contenu);
-    Banc b;
-    Banc::creerFichier(b.programme() + "/CheminData.cfg", contenu);
-    const QString nom = b.racine() + "/Nom";
-    QDir().mkpath(nom);
-    b.dialogues.attendreMessage(Info1);
-    b.dialogues.attendreMessage(Info2);
-    b.dialogues.attendreDossier(nom);
-    EtatProgramme etat;
-    FrmDepart depart(b.plateforme, etat);
-    QVERIFY(depart.ProcedureDossierDonnees());
-    VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(FichiersParametres::lireTexteSeul(Banc::lire(b.programme() + "/CheminData.cfg")),
-             nom + "/DataKorvane/DataPhoto");
-}
-
-void TstDemarrage::annulerPuisOui() {
-    Banc b;
-    const QString nom = b.racine() + "/Nom";
-    QDir().mkpath(nom);
-    b.dialogues.attendreMessage(Info1);
-    b.dialogues.attendreMessage(Info2);
-    b.dialogues.attendreDossier("");
-    b.dialogues.attendreMessage(Obligatoire, Dialogues::Reponse::Oui);
-    b.dialogues.attendreDossier(nom);
-    EtatProgramme etat;
-    FrmDepart depart(b.plateforme, etat);
-    QVERIFY(depart.ProcedureDossierDonnees());
-    VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(b.dialogues.vues()[3].boutons, Dialogues::Boutons::OuiNon);
-    QCOMPARE(etat.DossierDonnees, nom + "/DataKorvane/DataPhoto");
-}
-
 void TstDemarrage::annulerPuisNon() {
     Banc b;
-    b.dialogues.attendreMessage(Info1);
-    b.dialogues.attendreMessage(Info2);
-    b.dialogues.attendreDossier("");
+    attendreDebut(b, "");
     b.dialogues.attendreMessage(Obligatoire, Dialogues::Reponse::Non);
     b.dialogues.attendreMessage("Lancement du programme interrompu par défaut de renseignement !");
     Demarrage demarrage(b.plateforme);
@@ -119,9 +101,7 @@ void TstDemarrage::annulerPuisNon() {
 
 void TstDemarrage::dossierRefuse() {
     Banc b;
-    b.dialogues.attendreMessage(Info1);
-    b.dialogues.attendreMessage(Info2);
-    b.dialogues.attendreDossier("/opt");
+    attendreDebut(b, "/opt");
     b.dialogues.attendreMessage(PasLeBon, Dialogues::Reponse::Oui);
     b.dialogues.attendreDossier(DossierPersonnelTest() + "/Public");
     b.dialogues.attendreMessage(PasLeBon, Dialogues::Reponse::Non);
@@ -139,9 +119,7 @@ void TstDemarrage::dossierImpossibleACreer() {
     // A file stands where the folder must go.
     const QString nom = b.racine() + "/Nom";
     Banc::creerFichier(nom + "/DataKorvane", "pas un dossier");
-    b.dialogues.attendreMessage(Info1);
-    b.dialogues.attendreMessage(Info2);
-    b.dialogues.attendreDossier(nom);
+    attendreDebut(b, nom);
     b.dialogues.attendreMessage("Le dossier suivant n'a pas pu être créé :\n" + nom +
                                 "/DataKorvane\n\nLancement du programme interrompu !");
     EtatProgramme etat;
@@ -150,22 +128,6 @@ void TstDemarrage::dossierImpossibleACreer() {
     VERIFIER_DIALOGUES(b.dialogues);
     QCOMPARE(Banc::lire(nom + "/DataKorvane"), QByteArray("pas un dossier"));
     QVERIFY(!QFile::exists(b.programme() + "/CheminData.cfg"));
-}
-
-void TstDemarrage::baseDeplacee() {
-    Banc b;
-    const QString donnees = b.racine() + "/Nom/DataKorvane/DataPhoto";
-    QDir().mkpath(donnees);
-    Banc::creerFichier(b.programme() + "/CheminData.cfg", FichiersParametres::texteSeul(donnees));
-    Banc::creerFichier(b.programme() + "/Date.mdb", "nouvelle");
-    Banc::creerFichier(donnees + "/Date.mdb", "ancienne");
-    EtatProgramme etat;
-    FrmDepart depart(b.plateforme, etat);
-    QVERIFY(depart.ProcedureDossierDonnees());
-    VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(b.dialogues.vues().size(), 0);
-    QVERIFY(!QFile::exists(b.programme() + "/Date.mdb"));
-    QCOMPARE(Banc::lire(donnees + "/Date.mdb"), QByteArray("nouvelle"));
 }
 
 void TstDemarrage::cheminEnregistreSansTest() {
@@ -181,7 +143,13 @@ void TstDemarrage::cheminEnregistreSansTest() {
     Banc::creerFichier(b.programme() + "/Date.mdb", "base");
     QVERIFY(depart.ProcedureDossierDonnees());
     QCOMPARE(Banc::lire(donnees + "/Date.mdb"), QByteArray("base"));
+    // A newer database replaces the one already moved, silently.
+    Banc::creerFichier(b.programme() + "/Date.mdb", "nouvelle");
+    QVERIFY(depart.ProcedureDossierDonnees());
+    QVERIFY(!QFile::exists(b.programme() + "/Date.mdb"));
+    QCOMPARE(Banc::lire(donnees + "/Date.mdb"), QByteArray("nouvelle"));
     VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(b.dialogues.vues().size(), 0);
 }
 
 void TstDemarrage::passageALaFenetrePrincipale() {

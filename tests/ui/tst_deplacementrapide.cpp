@@ -96,7 +96,6 @@ private Q_SLOTS:
     void rangRefuse();
     void rangParClicRefuse();
     void deplacementSousClic();
-    void deplacementSousClicSansSelection();
     void aide();
     void souris();
     void molette();
@@ -241,6 +240,15 @@ void TstDeplacementRapide::deplacementSousClic() {
     Banc b;
     Fenetre w(b, Cinq);
     FrmPhoto& f = w.f;
+    // Nothing selected: refused, nothing waits for a click.
+    f.LstFF->clearSelection();
+    b.dialogues.attendreMessage(
+        "Vous devez au préalable sélectionner le ou les fichiers à déplacer !");
+    f.deplacementRapide().mnuDeplaceFich_Click();
+    QCOMPARE(w.etat.OperationEnAttente, 0);
+    QVERIFY(!f.menus().article("mnuCollerRep")->isEnabled());
+    QCOMPARE(entrees(f), Cinq);
+
     choisir(f, {"B.jpg", "D.jpg"});
     b.dialogues.attendreMenu("mnuCopDepInvisible", "mnuDeplaceFich");
     QTest::mouseClick(f.LstFF->viewport(), Qt::RightButton, {}, centre(f, 1));
@@ -280,20 +288,6 @@ void TstDeplacementRapide::deplacementSousClic() {
     f.deplacementRapide().TerminerDeplacementSousClic();
     QCOMPARE(entrees(f), QStringList({"C.jpg   [M]", "A.jpg", "B.jpg", "D.jpg", "E.jpg"}));
     QCOMPARE(w.etat.OperationEnAttente, 0);
-    VERIFIER_DIALOGUES(b.dialogues);
-}
-
-void TstDeplacementRapide::deplacementSousClicSansSelection() {
-    Banc b;
-    Fenetre w(b, Cinq);
-    FrmPhoto& f = w.f;
-    f.LstFF->clearSelection();
-    b.dialogues.attendreMessage(
-        "Vous devez au préalable sélectionner le ou les fichiers à déplacer !");
-    f.deplacementRapide().mnuDeplaceFich_Click();
-    QCOMPARE(w.etat.OperationEnAttente, 0);
-    QVERIFY(!f.menus().article("mnuCollerRep")->isEnabled());
-    QCOMPARE(entrees(f), Cinq);
     VERIFIER_DIALOGUES(b.dialogues);
 }
 

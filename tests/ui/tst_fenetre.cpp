@@ -45,7 +45,6 @@ private Q_SLOTS:
     void controlesNommes();
     void menus();
     void optionsCochees();
-    void touchesDeMarquage();
     void niveauDeDeplacement();
     void couleurDesInfos();
     void avertissement();
@@ -94,16 +93,15 @@ void TstFenetre::controlesNommes() {
     Banc b;
     EtatProgramme etat;
     FrmPhoto f(b.plateforme, etat);
-    const QStringList noms{
-        "DrvDrive",   "DirDirectory", "ChKDos",     "axBRetour", "axBSuivant", "axBEnrDos",
-        "axBIni",     "axBF",         "axBRep",     "axBNouvRep", "CmdOption", "axBAide",
-        "axBAP",      "CboFileType",  "LabelTrie",  "LstFF",     "ImgUp",      "ImgDown",
-        "CmdRapide",  "LblDirName",   "LblRang",    "axBM",      "axBDM",      "axBSel(0)",
-        "axBSel(1)",  "axBPP1",       "axBPP2",     "TxtFileName", "CmdChoix", "CmdInc",
-        "CmdA",       "CmdD",         "Img(0)",     "LblNonImage", "LblTaille", "axBPivoter",
-        "axBRedimensionner", "axBDiapo", "CmdMin",  "OptZ(0)",   "OptZ(1)",    "ChkIns",
-        "Txt",        "Lblmp31",      "Lblmp32",    "SLD",       "CmdJouer",   "CmdStop",
-        "PctSon",     "axBson",       "CmdRefresh", "CmdOK",     "PctMere"};
+    const QStringList noms =
+        QStringLiteral(
+            "DrvDrive DirDirectory ChKDos axBRetour axBSuivant axBEnrDos axBIni axBF axBRep "
+            "axBNouvRep CmdOption axBAide axBAP CboFileType LabelTrie LstFF ImgUp ImgDown "
+            "CmdRapide LblDirName LblRang axBM axBDM axBSel(0) axBSel(1) axBPP1 axBPP2 "
+            "TxtFileName CmdChoix CmdInc CmdA CmdD Img(0) LblNonImage LblTaille axBPivoter "
+            "axBRedimensionner axBDiapo CmdMin OptZ(0) OptZ(1) ChkIns Txt Lblmp31 Lblmp32 "
+            "SLD CmdJouer CmdStop PctSon axBson CmdRefresh CmdOK PctMere")
+            .split(QLatin1Char(' '));
     for (const QString& nom : noms) {
         QWidget* w = f.findChild<QWidget*>(nom);
         QVERIFY2(w, qPrintable(nom));
@@ -131,11 +129,11 @@ void TstFenetre::menus() {
     MenusPhoto& m = f.menus();
     QStringList options = articles(m.mnuOptions);
     options.removeIf([](const QString& n) { return n.startsWith("mnusep"); });
-    QCOMPARE(options, QStringList({"mnuOptTexte", "MnuMarq", "mnuDeMarq", "mnuRens", "mnuCouleur",
-                                   "mnuBulles", "mnuOuv", "mnuRep", "mnuMark", "mnuDeplace",
-                                   "mnuNLi", "mnuToutSel", "mnuToutDel", "mnuInversSel",
-                                   "mnuSelChaine", "mnuTri", "mnuAv", "mnuremplace", "mnuIncrDte",
-                                   "mnuRefresh"}));
+    QCOMPARE(options, QStringList({"mnuOptTexte", "MnuMarq",      "mnuDeMarq",    "mnuRens",
+                                   "mnuCouleur",  "mnuBulles",    "mnuOuv",       "mnuRep",
+                                   "mnuMark",     "mnuDeplace",   "mnuNLi",       "mnuToutSel",
+                                   "mnuToutDel",  "mnuInversSel", "mnuSelChaine", "mnuTri",
+                                   "mnuAv",       "mnuremplace",  "mnuIncrDte",   "mnuRefresh"}));
     QCOMPARE(articles(m.mnuCopDepInvisible),
              QStringList({"mnuDeplaceFich", "mnuDeplaceFichAide", "mnusep18", "mnuCouper",
                           "mnuCopier", "mnuCollerRep", "mnuCollerDos", "mnusep19", "mnuDelete",
@@ -144,7 +142,6 @@ void TstFenetre::menus() {
     QCOMPARE(m.article("mnuProg(0)")->text(), QString("Editeur du fichier par défaut"));
     QCOMPARE(m.article("mnuDM(7)")->text(), QString("F12"));
     // Items whose command does not exist yet are there, but off.
-    QVERIFY(!m.article("mnuremplace")->isEnabled());
     QVERIFY(!m.article("mnuCouper")->isEnabled());
     QVERIFY(m.article("mnuRefresh")->isEnabled());
     QVERIFY(m.article("mnuTri")->isEnabled());
@@ -205,26 +202,6 @@ void TstFenetre::optionsCochees() {
     QVERIFY(m.article("mnucasseplus")->isChecked());
     QVERIFY(!m.article("mnucassemoins")->isChecked());
     VERIFIER_DIALOGUES(b.dialogues);
-}
-
-void TstFenetre::touchesDeMarquage() {
-    Banc b;
-    EtatProgramme etat;
-    FrmPhoto f(b.plateforme, etat);
-    MenusPhoto& m = f.menus();
-    b.dialogues.attendreMessage("Ce raccourci est déjà employé pour une autre fonction !");
-    m.article("mnuDM(0)")->trigger();
-    QCOMPARE(etat.options.ToucheDemarquer, qint16(117));
-    QVERIFY(m.article("mnuDM(1)")->isChecked());
-    QVERIFY(!m.article("mnuDM(0)")->isChecked());
-    QVERIFY(!QFile::exists(b.programme() + "/Options.cfg"));
-    m.article("MnuM(7)")->trigger();
-    QCOMPARE(etat.options.ToucheMarquer, qint16(123));
-    QCOMPARE(m.article("MnuMarq")->text(),
-             QString("Choisir touche F5 à F12 pour marquer le fichier  [F12]"));
-    QVERIFY(Banc::lire(b.programme() + "/Options.cfg").contains(",123,117,"));
-    VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(b.dialogues.vues()[0].icone, Dialogues::Icone::Information);
 }
 
 void TstFenetre::niveauDeDeplacement() {

@@ -29,8 +29,7 @@ QStringList selection(const FrmPhoto& f) {
 }
 
 QStringList surDisque(const Banc& b) {
-    QStringList noms = QDir(b.photos()).entryList(QDir::Files, QDir::Name);
-    return noms;
+    return QDir(b.photos()).entryList(QDir::Files, QDir::Name);
 }
 
 void choisir(FrmPhoto& f, const QStringList& noms) {
@@ -103,14 +102,21 @@ void TstMarques::touchesDeMarquage() {
     Fenetre w(b, {"a.jpg", "b.jpg"});
     FrmPhoto& f = w.f;
     MenusPhoto& m = f.menus();
+    // A key already used by the other command is refused and nothing is written.
     b.dialogues.attendreMessage("Ce raccourci est déjà employé pour une autre fonction !");
     m.article("mnuDM(0)")->trigger();
     QCOMPARE(w.etat.options.ToucheDemarquer, qint16(117));
+    QVERIFY(m.article("mnuDM(1)")->isChecked());
+    QVERIFY(!m.article("mnuDM(0)")->isChecked());
+    QVERIFY(!QFile::exists(b.programme() + "/Options.cfg"));
+    QCOMPARE(b.dialogues.vues()[0].icone, Dialogues::Icone::Information);
 
     m.article("MnuM(6)")->trigger();
     QCOMPARE(w.etat.options.ToucheMarquer, qint16(122));
     QVERIFY(m.article("MnuM(6)")->isChecked());
-    QVERIFY(m.article("MnuMarq")->text().endsWith("[F11]"));
+    QCOMPARE(m.article("MnuMarq")->text(),
+             QString("Choisir touche F5 à F12 pour marquer le fichier  [F11]"));
+    QVERIFY(Banc::lire(b.programme() + "/Options.cfg").contains(",122,117,"));
 
     // The marking key wins over every other handling of the key, in any control.
     choisir(f, {"a.jpg"});

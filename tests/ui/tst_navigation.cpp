@@ -18,13 +18,13 @@ struct Fenetre {
     std::unique_ptr<FrmPhoto> f;
     QString A, B, C, D;
 
-    Fenetre() {
-        for (const char* nom : {"A", "B", "C", "D"})
-            QDir().mkpath(b.racine() + "/" + nom);
-        A = b.racine() + "/A";
-        B = b.racine() + "/B";
-        C = b.racine() + "/C";
-        D = b.racine() + "/D";
+    QString dossier(const char* nom) {
+        const QString chemin = b.racine() + "/" + nom;
+        QDir().mkpath(chemin);
+        return chemin;
+    }
+
+    Fenetre() : A(dossier("A")), B(dossier("B")), C(dossier("C")), D(dossier("D")) {
         Banc::creerImage(A + "/a.jpg");
         ParametresPhoto p;
         p.RepertoireDemarrage = A;

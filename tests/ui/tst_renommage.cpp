@@ -68,7 +68,6 @@ private Q_SLOTS:
     void remplacerUnFichier();
     void casseSeule();
     void extremites();
-    void nomTropLong();
     void reglePersonnalisee();
     void regleListeIncrementee();
     void pressePapiers();
@@ -179,7 +178,9 @@ void TstRenommage::refus_data() {
     QTest::newRow("barre oblique") << "a/b.jpg" << Interdit;
     QTest::newRow("deux-points") << "a:b.jpg" << Interdit;
     QTest::newRow("vide") << "" << Interdit;
-    QTest::newRow("caché, en silence") << ".cache.jpg" << "";
+    QTest::newRow("caché, en silence") << ".cache.jpg"
+                                       << "";
+    QTest::newRow("nom trop long") << QString(300, QLatin1Char('x')) + ".jpg" << Echec;
 }
 
 void TstRenommage::refus() {
@@ -249,18 +250,6 @@ void TstRenommage::extremites() {
     QVERIFY(QFile::exists(s.b.photos() + "/Debut.jpg"));
 }
 
-void TstRenommage::nomTropLong() {
-    Session s;
-    const QStringList avant = Banc::empreinte(s.b.photos());
-    s.b.dialogues.attendreMessage(Echec);
-    s.taper(QString(300, QLatin1Char('x')) + ".jpg");
-    QTest::keyClick(s.f->TxtFileName, Qt::Key_Down);
-    VERIFIER_DIALOGUES(s.b.dialogues);
-    QCOMPARE(Banc::empreinte(s.b.photos()), avant);
-    QCOMPARE(s.f->TxtFileName->text(), QString("IMG_0001.jpg"));
-    QCOMPARE(s.courant(), QString("IMG_0001.jpg"));
-}
-
 void TstRenommage::reglePersonnalisee() {
     Session s({"Plage.jpg"});
     const QString invite1 = QStringLiteral(
@@ -297,7 +286,8 @@ void TstRenommage::regleListeIncrementee() {
     // A name without the link string: the two messages once, then no more.
     s.b.dialogues.attendreMessage(
         "Le résultat obtenu est incorrect, car votre liste n'est pas incrémentée,\nou la chaine "
-        "de liaison de la liste incrémentée diffère de celle actuellement en vigueur :\n\n\" _ \"   "
+        "de liaison de la liste incrémentée diffère de celle actuellement en vigueur :\n\n\" _ \"  "
+        " "
         "       (\"espace / tiret bas / espace \").\n\nDeux solutions simples s'offrent à vous :"
         "\n\n1- choisir la sélection personnalisée,\n\n2- ou bien changer, dans le nom des "
         "fichiers, la chaine de liaison par celle en vigueur.");

@@ -12,8 +12,10 @@
 #include "marques.h"
 #include "menusphoto.h"
 #include "navigationdossiers.h"
+#include "numeroadroite.h"
 #include "nomsfichiers.h"
 #include "plateforme.h"
+#include "remplacement.h"
 #include "renommageclavier.h"
 #include "selectionfichiers.h"
 #include "trichronologique.h"
@@ -121,6 +123,8 @@ FrmPhoto::FrmPhoto(Plateforme& plateforme, EtatProgramme& etat, QWidget* parent)
     m_menus = new MenusPhoto(*this);
     m_menus->Brancher(QStringLiteral("mnuTri"), [this] { m_tri->mnuTri_Click(); });
     m_renommage = std::make_unique<RenommageClavier>(*this);
+    m_remplacement = std::make_unique<Remplacement>(*this);
+    m_numeroADroite = std::make_unique<NumeroADroite>(*this);
     // Ticking the warning item again shows the warning window; its own box unticks the item.
     m_menus->MontrerAvertissement = [this] { m_incrementation->MontrerAvertissement(); };
     connect(m_incrementation.get(), &Incrementation::afficherAvertissementModifie, this,

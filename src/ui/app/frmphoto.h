@@ -19,6 +19,8 @@ class Incrementation;
 class ApercuPhoto;
 class ListeFichiers;
 class RenommageClavier;
+class Remplacement;
+class NumeroADroite;
 class QProgressBar;
 class MenusPhoto;
 class NavigationDossiers;
@@ -56,6 +58,8 @@ public:
     NavigationDossiers& navigation() { return *m_navigation; }
     ApercuPhoto& apercu() { return *m_apercu; }
     RenommageClavier& renommage() { return *m_renommage; }
+    Remplacement& remplacement() { return *m_remplacement; }
+    NumeroADroite& numeroADroite() { return *m_numeroADroite; }
     MenusPhoto& menus() { return *m_menus; }
     const Disposition& disposition() const { return m_disposition; }
 
@@ -197,6 +201,8 @@ private:
     std::unique_ptr<NavigationDossiers> m_navigation;
     std::unique_ptr<ApercuPhoto> m_apercu;
     std::unique_ptr<RenommageClavier> m_renommage;
+    std::unique_ptr<Remplacement> m_remplacement;
+    std::unique_ptr<NumeroADroite> m_numeroADroite;
     MenusPhoto* m_menus = nullptr;
     Disposition m_disposition;
     QHash<QWidget*, QRect> m_dessin;

@@ -1,6 +1,5 @@
 #include "incrementation.h"
 
-#include "appliquerrenommages.h"
 #include "etatprogramme.h"
 #include "frmavertissement.h"
 #include "frmchoixincrementation.h"
@@ -9,30 +8,13 @@
 #include "listefichiers.h"
 #include "nomincremente.h"
 #include "nomsfichiers.h"
+#include "passerenommage.h"
 #include "plateforme.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-
-namespace {
-
-const QString TexteConflit =
-    QStringLiteral("Il y a probablement un conflit entre des noms de fichiers (identiques).\n"
-                   "L'opération d'incrémentation, ou de renommage, doit s'arrêter.");
-
-// The hourglass for the length of a pass, whichever way it ends.
-class Sablier {
-public:
-    Sablier() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Sablier() { QApplication::restoreOverrideCursor(); }
-    Sablier(const Sablier&) = delete;
-    Sablier& operator=(const Sablier&) = delete;
-};
-
-} // namespace
 
 Incrementation::Incrementation(FrmPhoto& fenetre) : m_f(fenetre) {
     m_p.AvecTitre = 1;
@@ -209,14 +191,8 @@ bool Incrementation::Passe(const PlanRenommage& plan) {
         if (selection[i])
             selectionnes.append(entrees[i]);
 
-    BilanRenommage bilan;
-    {
-        const Sablier sablier;
-        etat.ListeOccupee = true;
-        Rapport().Charger(etat.RepertoireOuvert, selectionnes);
-        p.horloge.TraiterEvenements();
-        bilan = AppliquerRenommages(plan, etat.RepertoireOuvert, p, m_f.LstFF, m_rapport);
-    }
+    const BilanRenommage bilan =
+        PasseAvecRapport(plan, selectionnes, etat, p, m_f.LstFF, Rapport());
     if (!bilan.complet) {
         Conflit();
         return false;
@@ -226,10 +202,8 @@ bool Incrementation::Passe(const PlanRenommage& plan) {
 }
 
 void Incrementation::Conflit() {
-    // The report stays open with the rows done; its button must be there to close it.
-    if (m_rapport && m_rapport->isVisible() && !m_rapport->EnEtatFinal())
-        m_rapport->EtatFinal();
-    m_f.plateforme().dialogues.Message(TexteConflit, Dialogues::Icone::Exclamation);
+    // The report stays open with the rows done.
+    SignalerConflit(m_f.plateforme().dialogues, m_rapport);
     BoutonsNormaux();
     m_f.etat().ListeOccupee = false;
     m_f.etat().IgnorerClicVide = false;
