@@ -1,4 +1,5 @@
 #include "banc.h"
+#include "outilsfenetre.h"
 #include "deplacementrapide.h"
 #include "etatprogramme.h"
 #include "frmphoto.h"
@@ -17,31 +18,6 @@
 #include <QWheelEvent>
 
 namespace {
-
-QStringList entrees(const FrmPhoto& f) {
-    QStringList noms;
-    for (int i = 0; i < f.LstFF->count(); ++i)
-        noms.append(f.LstFF->item(i)->text());
-    return noms;
-}
-
-QStringList selection(const FrmPhoto& f) {
-    QStringList noms;
-    for (int i = 0; i < f.LstFF->count(); ++i)
-        if (f.LstFF->item(i)->isSelected())
-            noms.append(f.LstFF->item(i)->text());
-    return noms;
-}
-
-QStringList surDisque(const Banc& b) {
-    return QDir(b.photos()).entryList(QDir::Files, QDir::Name);
-}
-
-void choisir(FrmPhoto& f, const QStringList& noms) {
-    f.LstFF->clearSelection();
-    for (const QString& nom : noms)
-        f.LstFF->findItems(nom, Qt::MatchExactly).first()->setSelected(true);
-}
 
 QPoint centre(FrmPhoto& f, int rang) {
     return f.LstFF->visualItemRect(f.LstFF->item(rang)).center();
@@ -108,7 +84,7 @@ void TstDeplacementRapide::rangParClic() {
     FrmPhoto& f = w.f;
     choisir(f, {"B.jpg", "D.jpg"});
     QTest::mouseClick(f.axBM, Qt::LeftButton);
-    QCOMPARE(surDisque(b), QStringList({"A.jpg", "B.jpg   [M]", "C.jpg", "D.jpg   [M]", "E.jpg"}));
+    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"A.jpg", "B.jpg   [M]", "C.jpg", "D.jpg   [M]", "E.jpg"}));
     // The target is the file clicked last, here one of the moved files.
     QTest::mouseClick(f.LstFF->viewport(), Qt::LeftButton, {}, centre(f, 3));
     QCOMPARE(f.LblRang->text(), QString("4"));
@@ -116,7 +92,7 @@ void TstDeplacementRapide::rangParClic() {
     QTest::mouseClick(f.CmdRapide, Qt::LeftButton);
     QCOMPARE(entrees(f), QStringList({"A.jpg", "C.jpg", "D.jpg", "B.jpg", "E.jpg"}));
     // The marks went with the move.
-    QCOMPARE(surDisque(b), Cinq);
+    QCOMPARE(nomsSurDisque(b.photos()), Cinq);
     QCOMPARE(selection(f).size(), 1);
     QCOMPARE(f.deplacementRapide().OrdreDeplacement, 1);
     VERIFIER_DIALOGUES(b.dialogues);
@@ -170,7 +146,7 @@ void TstDeplacementRapide::rangParNumero() {
     b.dialogues.attendreFenetre("FrmDeplace", choisirOrdre(3, "5"));
     f.deplacementRapide().CmdRapide_Click();
     QCOMPARE(entrees(f), QStringList({"A.jpg", "D.jpg", "E.jpg", "C.jpg", "B.jpg"}));
-    QCOMPARE(surDisque(b), Cinq);
+    QCOMPARE(nomsSurDisque(b.photos()), Cinq);
     VERIFIER_DIALOGUES(b.dialogues);
     QCOMPARE(b.dialogues.vues().first().titre, QString("Déplacement de fichier"));
 }
@@ -254,14 +230,14 @@ void TstDeplacementRapide::deplacementSousClic() {
     QTest::mouseClick(f.LstFF->viewport(), Qt::RightButton, {}, centre(f, 1));
     QCOMPARE(w.etat.OperationEnAttente, 3);
     QCOMPARE(w.etat.FichiersADeplacer, QStringList({"B.jpg   [M]", "D.jpg   [M]"}));
-    QCOMPARE(surDisque(b), QStringList({"A.jpg", "B.jpg   [M]", "C.jpg", "D.jpg   [M]", "E.jpg"}));
+    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"A.jpg", "B.jpg   [M]", "C.jpg", "D.jpg   [M]", "E.jpg"}));
 
     QTest::mouseClick(f.LstFF->viewport(), Qt::LeftButton, {}, centre(f, 4));
     // Until the list's click hands over by itself.
     if (w.etat.OperationEnAttente == 3)
         f.deplacementRapide().TerminerDeplacementSousClic();
     QCOMPARE(entrees(f), QStringList({"A.jpg", "C.jpg", "E.jpg", "B.jpg", "D.jpg"}));
-    QCOMPARE(surDisque(b), Cinq);
+    QCOMPARE(nomsSurDisque(b.photos()), Cinq);
     QCOMPARE(w.etat.OperationEnAttente, 0);
     QCOMPARE(selection(f), QStringList({"D.jpg"}));
     VERIFIER_DIALOGUES(b.dialogues);
@@ -277,7 +253,7 @@ void TstDeplacementRapide::deplacementSousClic() {
     f.deplacementRapide().TerminerDeplacementSousClic();
     QCOMPARE(entrees(f), QStringList({"C.jpg", "E.jpg", "B.jpg", "A.jpg", "D.jpg"}));
     QCOMPARE(selection(f), QStringList({"A.jpg"}));
-    QCOMPARE(surDisque(b), Cinq);
+    QCOMPARE(nomsSurDisque(b.photos()), Cinq);
 
     // The list refilled while the move waited: the click inserts nothing.
     choisir(f, {"C.jpg"});

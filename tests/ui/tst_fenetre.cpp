@@ -1,4 +1,5 @@
 #include "banc.h"
+#include "outilsfenetre.h"
 #include "etatprogramme.h"
 #include "frmphoto.h"
 #include "menusphoto.h"
@@ -21,12 +22,6 @@ const QString Question = QStringLiteral(
     "Le fait de laisser cette extension risque fort de perturber le fonctionnement d'autres "
     "programmes à la lecture de ces fichiers.\n\nVoulez-vous effacer ces extensions ?\n\nNB : "
     "la durée de cette procédure sera fonction du nombre de répertoires que vous avez ouvert.");
-
-void ouvrirSur(Banc& b, const QString& dossier) {
-    ParametresPhoto p;
-    p.RepertoireDemarrage = dossier;
-    Banc::creerFichier(b.programme() + "/Photo.ini", p.versLigne());
-}
 
 QStringList articles(const QMenu* menu) {
     QStringList noms;

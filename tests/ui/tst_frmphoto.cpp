@@ -1,4 +1,5 @@
 #include "banc.h"
+#include "outilsfenetre.h"
 #include "etatprogramme.h"
 #include "frmphoto.h"
 #include "listefichiers.h"
@@ -11,13 +12,6 @@
 #include <QPushButton>
 
 namespace {
-
-QStringList entrees(const FrmPhoto& f) {
-    QStringList noms;
-    for (int i = 0; i < f.LstFF->count(); ++i)
-        noms.append(f.LstFF->item(i)->text());
-    return noms;
-}
 
 // "Photo.ini" naming the photo folder as the start folder.
 void demarrerSurPhotos(Banc& b, quint8 ouvrirDernier = 0) {

@@ -1,4 +1,5 @@
 #include "banc.h"
+#include "outilsfenetre.h"
 #include "etatprogramme.h"
 #include "frmavertissement.h"
 #include "frmchoixincrementation.h"
@@ -66,10 +67,6 @@ QStringList contenus(const QString& dossier) {
         c.append(ligne.section(QLatin1Char(' '), -1));
     c.sort();
     return c;
-}
-
-QStringList noms(const QString& dossier) {
-    return QDir(dossier).entryList(QDir::Files, QDir::Name);
 }
 
 // Refuses every rename after the first ones, as a folder that turned read-only does.
@@ -235,7 +232,7 @@ void TstIncrementation::numeroterAvecTitre() {
     QCOMPARE(vues[2].titre, QString("Titre de votre liste"));
     QCOMPARE(vues[3].icone, Dialogues::Icone::Information);
 
-    QCOMPARE(noms(s.b.photos()),
+    QCOMPARE(nomsSurDisque(s.b.photos()),
              QStringList({"01 _ Vacances.jpg", "02 _ Vacances.jpg", "03 _ Vacances.jpg",
                           "04 _ Vacances.jpg", "05 _ Vacances.jpg", "06 _ Vacances.jpg",
                           "07 _ Vacances.jpg", "08 _ Vacances.jpg", "09 _ Vacances.jpg",
@@ -264,7 +261,7 @@ void TstIncrementation::numeroterAvecTitre() {
     QVERIFY(!s.etat.ListeOccupee);
     QVERIFY(!s.etat.FinRapport);
     QVERIFY(!s.b.horloge.attenteAbandonnee());
-    QCOMPARE(s.entrees(), noms(s.b.photos()));
+    QCOMPARE(s.entrees(), nomsSurDisque(s.b.photos()));
 }
 
 void TstIncrementation::deuxiemeIncrementationEtRetraitDuNumero() {
@@ -282,7 +279,7 @@ void TstIncrementation::deuxiemeIncrementationEtRetraitDuNumero() {
     QCOMPARE(s.lignes, QStringList({".../  1 _ c.jpg | .../  1 _ c.jpg",
                                     ".../  2 _ 01 _ a.jpg | .../  2 _ a.jpg",
                                     ".../  3 _ 02 _ b.jpg | .../  3 _ b.jpg"}));
-    QCOMPARE(noms(s.b.photos()), QStringList({"1 _ c.jpg", "2 _ a.jpg", "3 _ b.jpg"}));
+    QCOMPARE(nomsSurDisque(s.b.photos()), QStringList({"1 _ c.jpg", "2 _ a.jpg", "3 _ b.jpg"}));
     QCOMPARE(Banc::lire(s.b.photos() + "/2 _ a.jpg"), QByteArray("01 _ a.jpg"));
     QCOMPARE(contenus(s.b.photos()), avant);
     QCOMPARE(s.b.horloge.pauses(), 6 * 150);
@@ -294,7 +291,7 @@ void TstIncrementation::deuxiemeIncrementationEtRetraitDuNumero() {
     n.b.dialogues.attendreMessage(compte(2));
     n.f->CmdD->click();
     VERIFIER_DIALOGUES(n.b.dialogues);
-    QCOMPARE(noms(n.b.photos()), QStringList({"1 _ 01 _ a.jpg", "2 _ 02 _ b.jpg"}));
+    QCOMPARE(nomsSurDisque(n.b.photos()), QStringList({"1 _ 01 _ a.jpg", "2 _ 02 _ b.jpg"}));
 }
 
 void TstIncrementation::largeurDesNumerosNonSelectionnes() {
@@ -308,7 +305,7 @@ void TstIncrementation::largeurDesNumerosNonSelectionnes() {
     s.b.dialogues.attendreMessage(compte(3));
     s.f->CmdD->click();
     VERIFIER_DIALOGUES(s.b.dialogues);
-    const QStringList apres = noms(s.b.photos());
+    const QStringList apres = nomsSurDisque(s.b.photos());
     QVERIFY(apres.contains("001 _ f009.jpg"));
     QVERIFY(apres.contains("002 _ f019.jpg"));
     QVERIFY(apres.contains("003 _ f148.jpg"));
@@ -331,7 +328,7 @@ void TstIncrementation::numeroADroite() {
     s.b.dialogues.attendreMessage(compte(2));
     s.f->CmdD->click();
     VERIFIER_DIALOGUES(s.b.dialogues);
-    QCOMPARE(noms(s.b.photos()), QStringList({"Mer _ 1.jpg", "Mer _ 2.jpeg"}));
+    QCOMPARE(nomsSurDisque(s.b.photos()), QStringList({"Mer _ 1.jpg", "Mer _ 2.jpeg"}));
 }
 
 void TstIncrementation::renommerUneListeIncrementee() {
@@ -369,7 +366,7 @@ void TstIncrementation::renommerUneListeIncrementee() {
     s.b.dialogues.attendreMessage(TresImportant, Dialogues::Reponse::Oui);
     s.f->CmdD->click();
     VERIFIER_DIALOGUES(s.b.dialogues);
-    QCOMPARE(noms(s.b.photos()), QStringList({"03 _ Mer.jpg", "04 _ Mer.jpg", "x.jpg"}));
+    QCOMPARE(nomsSurDisque(s.b.photos()), QStringList({"03 _ Mer.jpg", "04 _ Mer.jpg", "x.jpg"}));
     QCOMPARE(s.lignes, QStringList({".../  04 _ old.JPG   [M] | .../  04 _ Mer.jpg",
                                     ".../  03 _ old.jpg | .../  03 _ Mer.jpg"}));
     QVERIFY(s.modeNormal());
@@ -587,7 +584,7 @@ void TstIncrementation::conflits() {
     VERIFIER_DIALOGUES(s.b.dialogues);
     QCOMPARE(s.b.dialogues.vues().last().icone, Dialogues::Icone::Exclamation);
 
-    QCOMPARE(noms(s.b.photos()), apres);
+    QCOMPARE(nomsSurDisque(s.b.photos()), apres);
     QCOMPARE(contenus(s.b.photos()), avant);
     QVERIFY(s.modeNormal());
     QVERIFY(!s.etat.ListeOccupee);
@@ -631,7 +628,7 @@ void TstIncrementation::rapportLaisseOuvertPuisNouvellePasse() {
     s.f->CmdD->click();
     VERIFIER_DIALOGUES(s.b.dialogues);
     QVERIFY(!s.finRapportAuDebut);
-    QCOMPARE(noms(s.b.photos()), QStringList({"1 _ T.jpg", "1 _ U.jpg"}));
+    QCOMPARE(nomsSurDisque(s.b.photos()), QStringList({"1 _ T.jpg", "1 _ U.jpg"}));
 }
 
 VIMBRAL_TEST_MAIN(TstIncrementation)

@@ -1,4 +1,5 @@
 #include "banc.h"
+#include "outilsfenetre.h"
 #include "etatprogramme.h"
 #include "frmphoto.h"
 #include "marques.h"
@@ -12,31 +13,6 @@
 #include <QToolButton>
 
 namespace {
-
-QStringList entrees(const FrmPhoto& f) {
-    QStringList noms;
-    for (int i = 0; i < f.LstFF->count(); ++i)
-        noms.append(f.LstFF->item(i)->text());
-    return noms;
-}
-
-QStringList selection(const FrmPhoto& f) {
-    QStringList noms;
-    for (int i = 0; i < f.LstFF->count(); ++i)
-        if (f.LstFF->item(i)->isSelected())
-            noms.append(f.LstFF->item(i)->text());
-    return noms;
-}
-
-QStringList surDisque(const Banc& b) {
-    return QDir(b.photos()).entryList(QDir::Files, QDir::Name);
-}
-
-void choisir(FrmPhoto& f, const QStringList& noms) {
-    f.LstFF->clearSelection();
-    for (const QString& nom : noms)
-        f.LstFF->findItems(nom, Qt::MatchExactly).first()->setSelected(true);
-}
 
 // The photo folder is the start folder; the window lists it.
 struct Fenetre {
@@ -80,7 +56,7 @@ void TstMarques::marquerEtDemarquer() {
     choisir(f, {"a.jpg", "b.jpg   [M]"});
     QTest::mouseClick(f.axBM, Qt::LeftButton);
     QCOMPARE(entrees(f), QStringList({"b.jpg   [M]", "c.jpg   [M]", "a.jpg   [M]", "d.jpg"}));
-    QCOMPARE(surDisque(b), QStringList({"a.jpg   [M]", "b.jpg   [M]", "c.jpg   [M]", "d.jpg"}));
+    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg   [M]", "b.jpg   [M]", "c.jpg   [M]", "d.jpg"}));
     QVERIFY(selection(f).isEmpty());
     QVERIFY(!w.etat.ListeOccupee);
     QCOMPARE(Banc::lire(b.photos() + "/a.jpg   [M]"), QByteArray("a.jpg"));
@@ -88,12 +64,12 @@ void TstMarques::marquerEtDemarquer() {
     choisir(f, {"c.jpg   [M]", "d.jpg"});
     QTest::mouseClick(f.axBDM, Qt::LeftButton);
     QCOMPARE(entrees(f), QStringList({"b.jpg   [M]", "c.jpg", "a.jpg   [M]", "d.jpg"}));
-    QCOMPARE(surDisque(b), QStringList({"a.jpg   [M]", "b.jpg   [M]", "c.jpg", "d.jpg"}));
+    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg   [M]", "b.jpg   [M]", "c.jpg", "d.jpg"}));
     QVERIFY(selection(f).isEmpty());
 
     // Nothing selected: nothing happens.
     QTest::mouseClick(f.axBM, Qt::LeftButton);
-    QCOMPARE(surDisque(b), QStringList({"a.jpg   [M]", "b.jpg   [M]", "c.jpg", "d.jpg"}));
+    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg   [M]", "b.jpg   [M]", "c.jpg", "d.jpg"}));
     VERIFIER_DIALOGUES(b.dialogues);
 }
 
@@ -121,13 +97,13 @@ void TstMarques::touchesDeMarquage() {
     // The marking key wins over every other handling of the key, in any control.
     choisir(f, {"a.jpg"});
     QTest::keyClick(f.LstFF, Qt::Key_F5);
-    QCOMPARE(surDisque(b), QStringList({"a.jpg", "b.jpg"}));
+    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg", "b.jpg"}));
     choisir(f, {"a.jpg"});
     QTest::keyClick(f.TxtFileName, Qt::Key_F11);
-    QCOMPARE(surDisque(b), QStringList({"a.jpg   [M]", "b.jpg"}));
+    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg   [M]", "b.jpg"}));
     choisir(f, {"a.jpg   [M]"});
     QTest::keyClick(f.LstFF, Qt::Key_F6);
-    QCOMPARE(surDisque(b), QStringList({"a.jpg", "b.jpg"}));
+    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg", "b.jpg"}));
     VERIFIER_DIALOGUES(b.dialogues);
 }
 

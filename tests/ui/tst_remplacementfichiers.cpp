@@ -1,4 +1,5 @@
 #include "banc.h"
+#include "outilsfenetre.h"
 #include "etatprogramme.h"
 #include "frmphoto.h"
 #include "frmrenom.h"
@@ -52,10 +53,6 @@ const QString PasIncrementee = QStringLiteral(
     "La liste doit être entièrement incrémentée à gauche pour réaliser cette opération.");
 const QString Revenir = QStringLiteral("Voulez-vous revenir à la configuration antérieure ?");
 
-QStringList noms(const QString& dossier) {
-    return QDir(dossier).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
-
 // The digests of a folder's contents, names left out: what every run must keep whole.
 QStringList contenus(const QString& dossier) {
     QStringList c;
@@ -106,7 +103,7 @@ struct Session {
                 lignes.append(l->text(0) + (l->font(1).bold() ? " | " : " ! ") + l->text(1));
             }
             rapports.append(lignes);
-            nomsAuRapport.append(noms(b.photos()));
+            nomsAuRapport.append(nomsSurDisque(b.photos()));
             r->CmdTer->click();
         });
     }
@@ -206,14 +203,14 @@ void TstRemplacementFichiers::remplacer() {
     QFETCH(QStringList, rapport);
     QFETCH(QStringList, apres);
     Session s(fichiers);
-    const QStringList avant = noms(s.b.photos());
+    const QStringList avant = nomsSurDisque(s.b.photos());
     const QStringList contenusAvant = contenus(s.b.photos());
     s.remplacer(rangs, pas);
     VERIFIER_DIALOGUES(s.b.dialogues);
     QCOMPARE(s.rapports, QList<QStringList>{rapport});
     // The preview renames nothing.
     QCOMPARE(s.nomsAuRapport.first(), avant);
-    QCOMPARE(noms(s.b.photos()), apres);
+    QCOMPARE(nomsSurDisque(s.b.photos()), apres);
     QCOMPARE(contenus(s.b.photos()), contenusAvant);
     QCOMPARE(s.b.horloge.pauses(), rangs.size() * 150 + 50);
     QVERIFY(!s.f->renommage().RemplacementEnCours);
@@ -276,7 +273,7 @@ void TstRemplacementFichiers::sansSelection() {
     s.menu("mnuremplace");
     VERIFIER_DIALOGUES(s.b.dialogues);
     QVERIFY(!s.f->renommage().RemplacementEnCours);
-    QCOMPARE(noms(s.b.photos()), QStringList({"a.jpg", "b.jpg"}));
+    QCOMPARE(nomsSurDisque(s.b.photos()), QStringList({"a.jpg", "b.jpg"}));
 }
 
 void TstRemplacementFichiers::conflits_data() {
@@ -311,7 +308,7 @@ void TstRemplacementFichiers::conflits() {
     s.remplacer(tous, pas + QStringList{"?1", "?-1", "!Validez ?|Oui", "!" + Conflit});
     VERIFIER_DIALOGUES(s.b.dialogues);
     QCOMPARE(s.b.dialogues.vues().last().icone, Dialogues::Icone::Exclamation);
-    QCOMPARE(noms(s.b.photos()), apres);
+    QCOMPARE(nomsSurDisque(s.b.photos()), apres);
     QCOMPARE(contenus(s.b.photos()), avant);
     QCOMPARE(s.f->LstFF->count(), fichiers.size());
     QVERIFY(!s.f->renommage().RemplacementEnCours && !s.etat.ListeOccupee);
@@ -343,7 +340,7 @@ void TstRemplacementFichiers::chaineDeLiaison() {
     s.script(pas);
     s.menu("mnuremplace");
     VERIFIER_DIALOGUES(s.b.dialogues);
-    QCOMPARE(noms(s.b.photos()), apres);
+    QCOMPARE(nomsSurDisque(s.b.photos()), apres);
     QVERIFY(!s.etat.RemplacementLiaison && !s.etat.VerifierLiaison);
 }
 
@@ -382,7 +379,7 @@ void TstRemplacementFichiers::numeroADroite() {
     }
     QCOMPARE(s.rapports.size(), revenir ? 2 : 1);
     QCOMPARE(s.b.horloge.pauses(), (revenir ? 8 : 4) * 150);
-    QCOMPARE(noms(s.b.photos()), apres);
+    QCOMPARE(nomsSurDisque(s.b.photos()), apres);
     QCOMPARE(contenus(s.b.photos()), avant);
     QCOMPARE(s.b.dialogues.vues()[0].icone, Dialogues::Icone::Information);
     QCOMPARE(s.b.dialogues.vues()[2].boutons, Dialogues::Boutons::OuiNon);
@@ -422,7 +419,7 @@ void TstRemplacementFichiers::numeroADroiteConflit() {
     const QStringList lignes{".../  001 _ a.JPG | .../  a _ 001.jpg", ".../  001 _ a.jpg ! ",
                              ".../  002 _ b.jpg ! "};
     QCOMPARE(s.rapports, QList<QStringList>{lignes});
-    QCOMPARE(noms(s.b.photos()), QStringList({"001 _ a.jpg", "002 _ b.jpg", "a _ 001.jpg"}));
+    QCOMPARE(nomsSurDisque(s.b.photos()), QStringList({"001 _ a.jpg", "002 _ b.jpg", "a _ 001.jpg"}));
     QCOMPARE(contenus(s.b.photos()), avant);
     QCOMPARE(s.f->LstFF->count(), 3);
     QVERIFY(!s.etat.ListeOccupee);

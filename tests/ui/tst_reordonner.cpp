@@ -1,4 +1,5 @@
 #include "banc.h"
+#include "outilsfenetre.h"
 #include "deplacementpas.h"
 #include "etatprogramme.h"
 #include "frmphoto.h"
@@ -10,21 +11,6 @@
 #include <QToolButton>
 
 namespace {
-
-QStringList entrees(const FrmPhoto& f) {
-    QStringList noms;
-    for (int i = 0; i < f.LstFF->count(); ++i)
-        noms.append(f.LstFF->item(i)->text());
-    return noms;
-}
-
-QStringList selection(const FrmPhoto& f) {
-    QStringList noms;
-    for (int i = 0; i < f.LstFF->count(); ++i)
-        if (f.LstFF->item(i)->isSelected())
-            noms.append(f.LstFF->item(i)->text());
-    return noms;
-}
 
 // The photo folder is the start folder and the data folder exists; the window lists it.
 struct Fenetre {

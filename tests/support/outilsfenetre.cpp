@@ -1,0 +1,39 @@
+#include "outilsfenetre.h"
+
+#include "banc.h"
+#include "fichiersparametres.h"
+#include "frmphoto.h"
+
+#include <QDir>
+#include <QListWidget>
+
+QStringList entrees(const FrmPhoto& f) {
+    QStringList noms;
+    for (int i = 0; i < f.LstFF->count(); ++i)
+        noms.append(f.LstFF->item(i)->text());
+    return noms;
+}
+
+QStringList selection(const FrmPhoto& f) {
+    QStringList noms;
+    for (int i = 0; i < f.LstFF->count(); ++i)
+        if (f.LstFF->item(i)->isSelected())
+            noms.append(f.LstFF->item(i)->text());
+    return noms;
+}
+
+void choisir(FrmPhoto& f, const QStringList& noms) {
+    f.LstFF->clearSelection();
+    for (const QString& nom : noms)
+        f.LstFF->findItems(nom, Qt::MatchExactly).first()->setSelected(true);
+}
+
+QStringList nomsSurDisque(const QString& dossier) {
+    return QDir(dossier).entryList(QDir::Files, QDir::Name);
+}
+
+void ouvrirSur(Banc& b, const QString& dossier) {
+    ParametresPhoto p;
+    p.RepertoireDemarrage = dossier;
+    Banc::creerFichier(b.programme() + QStringLiteral("/Photo.ini"), p.versLigne());
+}
