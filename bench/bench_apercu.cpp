@@ -8,6 +8,7 @@
 #include "fichierssysteme.h"
 #include "frmphoto.h"
 #include "horlogeqt.h"
+#include "mediane.h"
 #include "plateforme.h"
 #include "renommageclavier.h"
 #include "shellqt.h"
@@ -32,17 +33,6 @@
 
 namespace {
 
-double mediane(int tours, const std::function<void()>& travail) {
-    std::vector<double> temps;
-    for (int i = 0; i < tours; ++i) {
-        QElapsedTimer t;
-        t.start();
-        travail();
-        temps.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    std::sort(temps.begin(), temps.end());
-    return temps[temps.size() / 2];
-}
 
 // A photo-like picture: gradients and noise, so that the JPEG has real detail to decode.
 void creerPhoto(const QString& chemin, int largeur, int hauteur, int graine) {
@@ -127,7 +117,7 @@ int main(int argc, char* argv[]) {
          {std::tuple{"a12.jpg", "12 MP", std::pair{0, 1}},
           std::tuple{"c24.jpg", "24 MP", std::pair{2, 3}}}) {
         const QString chemin = grandes + "/" + nom;
-        const double decodage = mediane(9, [&] {
+        const double decodage = Mediane(9, [&] {
             QImageReader r(chemin);
             r.setAutoTransform(true);
             const QSize s = r.size().scaled(cadre.size(), Qt::KeepAspectRatio);
@@ -135,7 +125,7 @@ int main(int argc, char* argv[]) {
             r.read();
         });
         int bascule = 0;
-        const double clic = mediane(9, [&] {
+        const double clic = Mediane(9, [&] {
             f.SelectionnerEntree(bascule++ % 2 ? rangs.first : rangs.second);
             f.Img0->repaint();
         });

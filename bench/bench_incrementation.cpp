@@ -12,6 +12,8 @@
 #include "shellqt.h"
 
 #include <QApplication>
+#include "mediane.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
@@ -32,18 +34,10 @@ constexpr int NombreFichiers = 2000;
 constexpr int Tours = 11;
 
 // Each round renames the corpus forth; the untimed remise renames it back.
-double mediane(const std::function<void()>& travail, const std::function<void()>& remise) {
-    std::vector<double> temps;
-    for (int i = 0; i < Tours; ++i) {
-        QElapsedTimer t;
-        t.start();
-        travail();
-        temps.push_back(double(t.nsecsElapsed()) / 1e6);
-        remise();
-    }
-    std::sort(temps.begin(), temps.end());
-    return temps[temps.size() / 2];
+double MedianeRemise(const std::function<void()>& travail, const std::function<void()>& remise) {
+    return Mediane(Tours, travail, {}, remise);
 }
+
 
 int renommer(const QByteArray& de, const QByteArray& vers) {
     return int(syscall(SYS_renameat2, AT_FDCWD, de.constData(), AT_FDCWD, vers.constData(),
@@ -77,7 +71,7 @@ int main(int argc, char* argv[]) {
             renommer(nouveau, ancien);
     };
 
-    const double plancher = mediane(
+    const double plancher = MedianeRemise(
         [&] {
             for (const auto& [ancien, nouveau] : chemins)
                 renommer(ancien, nouveau);
@@ -93,14 +87,14 @@ int main(int argc, char* argv[]) {
     QListWidget liste;
     FrmRenom rapport(etat);
 
-    const double sansFenetres = mediane(
+    const double sansFenetres = MedianeRemise(
         [&] {
             const PlanRenommage plan = PlanIncrementation::PlanNumerotation(anciens, tous, p).plan;
             AppliquerRenommages(plan, repertoire, plateforme, nullptr, nullptr, 0);
         },
         remise);
     const auto avec = [&](bool avecListe, bool avecRapport) {
-        return mediane(
+        return MedianeRemise(
             [&] {
                 if (avecListe) {
                     liste.clear();
@@ -125,7 +119,7 @@ int main(int argc, char* argv[]) {
     const double avecRapport = avec(false, true);
     const double complet = avec(true, true);
     double planSeul =
-        mediane([&] { (void)PlanIncrementation::PlanNumerotation(anciens, tous, p); }, [] {});
+        MedianeRemise([&] { (void)PlanIncrementation::PlanNumerotation(anciens, tous, p); }, [] {});
 
     std::printf("%d fichiers, médiane de %d tours, pause à zéro\n", NombreFichiers, Tours);
     std::printf("renameat2 seuls (plancher)              %8.2f ms\n", plancher);

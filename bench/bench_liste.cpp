@@ -2,6 +2,7 @@
 // the same folder. Run by hand: build with -DVIMBRAL_BENCH=ON, then
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_liste
 #include "fichierssysteme.h"
+#include "mediane.h"
 #include "typesfichiers.h"
 
 #include <QApplication>
@@ -22,17 +23,6 @@ namespace {
 constexpr int NombreFichiers = 10000;
 constexpr int Tours = 21;
 
-double mediane(const std::function<void()>& travail) {
-    std::vector<double> temps;
-    for (int i = 0; i < Tours; ++i) {
-        QElapsedTimer t;
-        t.start();
-        travail();
-        temps.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    std::sort(temps.begin(), temps.end());
-    return temps[temps.size() / 2];
-}
 
 void creerCorpus(const QString& dossier) {
     const char* extensions[] = {"jpg", "JPG", "jpeg", "bmp", "gif", "mp3", "txt", "png"};
@@ -55,7 +45,7 @@ int main(int argc, char* argv[]) {
     creerCorpus(dossier.path());
     const QByteArray chemin = QFile::encodeName(dossier.path());
 
-    const double plancher = mediane([&] {
+    const double plancher = Mediane(Tours, [&] {
         std::vector<std::string> noms;
         DIR* d = opendir(chemin.constData());
         while (const dirent* e = readdir(d))
@@ -71,10 +61,10 @@ int main(int argc, char* argv[]) {
     std::printf("readdir + tri (plancher)       %8.2f ms\n", plancher);
     for (int index : {int(TypesFichiers::TousImages), int(TypesFichiers::TousFichiers)}) {
         QStringList entrees;
-        const double enumeration = mediane([&] {
+        const double enumeration = Mediane(Tours, [&] {
             entrees = TypesFichiers::ComposerListe(fichiers.Lister(dossier.path()), index);
         });
-        const double remplissage = mediane([&] {
+        const double remplissage = Mediane(Tours, [&] {
             liste.clear();
             liste.addItems(TypesFichiers::ComposerListe(fichiers.Lister(dossier.path()), index));
         });

@@ -11,6 +11,7 @@
 #include "horlogeqt.h"
 #include "jpegexif.h"
 #include "magasintrisqlite.h"
+#include "mediane.h"
 #include "plateforme.h"
 #include "shellqt.h"
 #include "trichronologique.h"
@@ -36,19 +37,12 @@ namespace {
 
 constexpr int NombreFichiers = 5000;
 
-double mediane(int tours, const std::function<void()>& avant,
-               const std::function<void()>& travail) {
-    std::vector<double> temps;
-    for (int i = 0; i < tours; ++i) {
-        avant();
-        QElapsedTimer t;
-        t.start();
-        travail();
-        temps.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    std::sort(temps.begin(), temps.end());
-    return temps[temps.size() / 2];
+// The untimed set-up of each run comes first here.
+double MedianeApres(int tours, const std::function<void()>& avant,
+                    const std::function<void()>& travail) {
+    return Mediane(tours, travail, avant);
 }
+
 
 // Camera-like files: a shooting date and a later modification date; one in ten has no
 // EXIF block at all.
@@ -87,7 +81,7 @@ int main(int argc, char* argv[]) {
         chemins.push_back(QFile::encodeName(photos + u'/' + nom));
     const auto rien = [] {};
 
-    const double plancher = mediane(21, rien, [&] {
+    const double plancher = MedianeApres(21, rien, [&] {
         char tampon[1000];
         for (const QByteArray& c : chemins) {
             const int fd = ::open(c.constData(), O_RDONLY | O_CLOEXEC);
@@ -112,7 +106,7 @@ int main(int argc, char* argv[]) {
     etat.DossierDonnees = donnees;
 
     int lues = 0;
-    const double lecture = mediane(21, rien, [&] {
+    const double lecture = MedianeApres(21, rien, [&] {
         lues = 0;
         for (const QString& nom : noms)
             lues += LireDateExifFichier(etat.RepertoireOuvert + nom).lue();
@@ -121,7 +115,7 @@ int main(int argc, char* argv[]) {
     QList<MagasinTri::Ligne> lignes;
     for (const QString& nom : noms)
         lignes.append({nom, LireDateExifFichier(etat.RepertoireOuvert + nom).DateTri});
-    const double magasin = mediane(21, rien, [&] {
+    const double magasin = MedianeApres(21, rien, [&] {
         MagasinTriSqlite m(donnees + QStringLiteral("/Date.mdb"));
         QStringList ordre;
         m.Remplacer(lignes);
@@ -132,7 +126,7 @@ int main(int argc, char* argv[]) {
         f.LstFF->clear();
         f.LstFF->addItems(noms);
     };
-    const double tri = mediane(21, remplir, [&] { f.triChronologique().mnuTri_Click(); });
+    const double tri = MedianeApres(21, remplir, [&] { f.triChronologique().mnuTri_Click(); });
 
     std::printf("%d files, %d with a readable date\n", NombreFichiers, lues);
     std::printf("open + read 1,000 bytes (floor): %8.2f ms  %5.2f us/file\n", plancher,
@@ -152,7 +146,7 @@ int main(int argc, char* argv[]) {
     for (const QString& nom : noms)
         arguments.append(photos + u'/' + nom);
     int lignesExiv2 = 0;
-    const double reference = mediane(5, rien, [&] {
+    const double reference = MedianeApres(5, rien, [&] {
         QProcess p;
         p.start(exiv2, arguments);
         p.waitForFinished(-1);

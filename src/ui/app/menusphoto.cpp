@@ -68,35 +68,30 @@ MenusPhoto::MenusPhoto(FrmPhoto& fenetre) : QObject(&fenetre), m_f(fenetre) {
              [&o](bool c) { o.MarquerCopies = c ? 1 : 0; });
     Separer(mnuOptions);
     QMenu* deplace = SousMenu(mnuOptions, "mnuDeplace", "Lors du déplacement rapide de fichiers");
-    QAction* niveau = Ajouter(deplace, "mnuNiveau", "Indiquer le numéro du niveau", true);
-    QAction* pasNiveau =
-        Ajouter(deplace, "mnuPasNiveau", "Indiquer le niveau par un click sur le fichier", true);
-    niveau->setCheckable(true);
-    pasNiveau->setCheckable(true);
-    connect(niveau, &QAction::triggered, this, [this, &o] {
-        if (o.NiveauParNumero != 1) {
-            o.NiveauParNumero = 1;
-            m_f.plateforme().dialogues.Message(
-                QStringLiteral("Vous devrez sélectionner les fichiers à déplacer, puis\nindiquer "
-                               "le numéro du rang de déplacement.\n(la recherche du numéro de "
-                               "rang doit être faite avant l'opération de déplacement)"),
-                Dialogues::Icone::Information);
-        }
-        AfficherOptions();
-        m_f.parametres().Ecrire_Options();
-    });
-    connect(pasNiveau, &QAction::triggered, this, [this, &o] {
-        if (o.NiveauParNumero != 0) {
-            o.NiveauParNumero = 0;
-            m_f.plateforme().dialogues.Message(
-                QStringLiteral("Vous devrez marquer (bouton  [M]) les fichiers à déplacer, puis\n"
-                               "cliquer sur le fichier correspondant au rang de déplacement,\n"
-                               "avant de débuter l'opération de déplacement."),
-                Dialogues::Icone::Information);
-        }
-        AfficherOptions();
-        m_f.parametres().Ecrire_Options();
-    });
+    // The two ways of giving the target rank: each explains itself when it is chosen.
+    const std::tuple<const char*, const char*, quint8, const char*> niveaux[] = {
+        {"mnuNiveau", "Indiquer le numéro du niveau", 1,
+         "Vous devrez sélectionner les fichiers à déplacer, puis\nindiquer le numéro du rang de "
+         "déplacement.\n(la recherche du numéro de rang doit être faite avant l'opération de "
+         "déplacement)"},
+        {"mnuPasNiveau", "Indiquer le niveau par un click sur le fichier", 0,
+         "Vous devrez marquer (bouton  [M]) les fichiers à déplacer, puis\ncliquer sur le "
+         "fichier correspondant au rang de déplacement,\navant de débuter l'opération de "
+         "déplacement."}};
+    for (const auto& [nom, legende, valeur, explication] : niveaux) {
+        QAction* a = Ajouter(deplace, QString::fromUtf8(nom), QString::fromUtf8(legende), true);
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this,
+                [this, &o, valeur = valeur, explication = QString::fromUtf8(explication)] {
+                    if (o.NiveauParNumero != valeur) {
+                        o.NiveauParNumero = valeur;
+                        m_f.plateforme().dialogues.Message(explication,
+                                                           Dialogues::Icone::Information);
+                    }
+                    AfficherOptions();
+                    m_f.parametres().Ecrire_Options();
+                });
+    }
     Separer(mnuOptions);
     connect(Ajouter(mnuOptions, "mnuNLi",
                     "Déplacement de la sélection de fichiers (en nombre)  par action de la "
