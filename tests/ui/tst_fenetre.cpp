@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
@@ -185,17 +186,26 @@ void TstFenetre::optionsCochees() {
     m.article("mnuBulles")->trigger();
     QCOMPARE(etat.options.BullesListe, quint8(1));
     m.article("mnuOuv")->trigger();
-    // The case rule is followed by the substring selection, left here without a string.
-    b.dialogues.attendreSaisie({}, {});
-    m.article("mnucasseplus")->trigger();
     Options relu;
     QCOMPARE(relu.lire(Banc::lire(b.programme() + "/Options.cfg")), 22);
     QCOMPARE(relu.PoliceTexte, QString("Police gardée"));
     QCOMPARE(relu.BullesListe, quint8(1));
     QCOMPARE(relu.OuvertureSimpleClic, quint8(0));
-    QCOMPARE(relu.CasseIgnoree, quint8(0));
+    // The case rule is followed by the substring selection: cancelled, it changes the check
+    // marks but not the file; with a string, the file takes the rule.
+    b.dialogues.attendreSaisie({}, {});
+    m.article("mnucasseplus")->trigger();
     QVERIFY(m.article("mnucasseplus")->isChecked());
     QVERIFY(!m.article("mnucassemoins")->isChecked());
+    QCOMPARE(relu.lire(Banc::lire(b.programme() + "/Options.cfg")), 22);
+    QCOMPARE(relu.CasseIgnoree, quint8(1));
+    Banc::creerFichier(b.photos() + "/a.jpg");
+    f.CboFileType->setCurrentIndex(0);
+    f.DefinirCheminDossier(b.photos());
+    b.dialogues.attendreSaisie({}, "a");
+    m.article("mnucasseplus")->trigger();
+    QCOMPARE(relu.lire(Banc::lire(b.programme() + "/Options.cfg")), 22);
+    QCOMPARE(relu.CasseIgnoree, quint8(0));
     VERIFIER_DIALOGUES(b.dialogues);
 }
 

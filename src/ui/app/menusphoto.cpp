@@ -111,9 +111,9 @@ MenusPhoto::MenusPhoto(FrmPhoto& fenetre) : QObject(&fenetre), m_f(fenetre) {
         QAction* a = Ajouter(chaine, nom, legende, true);
         a->setCheckable(true);
         connect(a, &QAction::triggered, this, [this, &o, valeur = valeur] {
+            // The rule is saved by the selection that follows, once it selected something.
             o.CasseIgnoree = quint8(valeur);
             AfficherOptions();
-            m_f.parametres().Ecrire_Options();
             if (SelectionParChaine)
                 SelectionParChaine();
         });

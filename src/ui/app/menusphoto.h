@@ -23,7 +23,8 @@ public:
 
     // What the warning item does when it is ticked again (the warning window).
     std::function<void()> MontrerAvertissement;
-    // The substring selection that follows a change of case rule.
+    // The substring selection that follows a change of case rule; it saves the options when
+    // it selects.
     std::function<void()> SelectionParChaine;
 
     QMenu* mnuOptions;

@@ -80,4 +80,5 @@ void SelectionFichiers::SelectionParChaine() {
         entree->setSelected((ignorer ? nom.toUpper() : nom).contains(cherchee));
     }
     etat.ListeOccupee = false;
+    m_f.parametres().Ecrire_Options();
 }
