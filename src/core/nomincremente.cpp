@@ -35,8 +35,9 @@ QStringList Morceaux(const QString& nom, const QString& liaison) {
     return nom.split(liaison);
 }
 
+// The whole suffix: a name that merely ends with "[M]" would lose real characters.
 bool EstMarque(const QString& nom) {
-    return nom.endsWith(QLatin1String("[M]"));
+    return NomsFichiers::EstMarque(nom);
 }
 
 namespace {

@@ -22,7 +22,7 @@ QString Numero(const QString& nom, const QString& liaison);
 // extension (and the mark, when there is one).
 QStringList Morceaux(const QString& nom, const QString& liaison);
 
-// Incrementation recognises a mark by the last three characters "[M]" only.
+// A marked name ends with the whole mark suffix.
 bool EstMarque(const QString& nom);
 // The extension with its dot, lower-cased (".jpg", ".jpeg"); "" for a name without a dot.
 QString Extension(const QString& nom);

@@ -21,6 +21,8 @@ public:
     QStringList Lister(const QString& dossier, const QString& motif);
 
     virtual bool Existe(const QString& chemin) = 0;
+    // Everything a folder holds: files, folders, hidden names; -1 when it cannot be read.
+    virtual int NombreEntrees(const QString& dossier) = 0;
     virtual bool EstDossier(const QString& chemin) = 0;
     // Whether two paths name one file (a volume that ignores case finds "Photo.jpg" for
     // "photo.jpg").

@@ -79,6 +79,18 @@ QStringList FichiersSysteme::Lister(const QString& dossier) {
     return noms;
 }
 
+int FichiersSysteme::NombreEntrees(const QString& dossier) {
+    DIR* d = ::opendir(QFile::encodeName(dossier).constData());
+    if (!d)
+        return -1;
+    int nombre = 0;
+    while (const dirent* e = ::readdir(d))
+        if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
+            ++nombre;
+    ::closedir(d);
+    return nombre;
+}
+
 bool FichiersSysteme::Existe(const QString& chemin) {
     return QFileInfo::exists(chemin) || QFileInfo(chemin).isSymLink();
 }
@@ -88,7 +100,8 @@ bool FichiersSysteme::EstDossier(const QString& chemin) {
 }
 
 bool FichiersSysteme::MemeFichier(const QString& a, const QString& b) {
-    struct stat sa {}, sb {};
+    struct stat sa {
+    }, sb{};
     return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
            ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
            sa.st_ino == sb.st_ino;

@@ -8,6 +8,7 @@ public:
     using Fichiers::Lister;
     QStringList Lister(const QString& dossier) override;
     bool Existe(const QString& chemin) override;
+    int NombreEntrees(const QString& dossier) override;
     bool EstDossier(const QString& chemin) override;
     bool MemeFichier(const QString& a, const QString& b) override;
     Resultat Renommer(const QString& de, const QString& vers) override;

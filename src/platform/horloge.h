@@ -10,6 +10,9 @@ public:
     virtual ~Horloge() = default;
     virtual void Pause(int millisecondes) = 0;
     virtual void TraiterEvenements() = 0;
+    // Lets windows repaint without taking the user's clicks and keys: what a batch allows
+    // between two files, so that nothing changes the folder or the list under it.
+    virtual void TraiterAffichage() = 0;
     // Runs action once after the delay, unless contexte is destroyed first.
     virtual void Differer(int millisecondes, QObject* contexte, std::function<void()> action) = 0;
     // Lets events run until condition() holds (a window's button sets the flag).

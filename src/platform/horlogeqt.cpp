@@ -15,6 +15,10 @@ void HorlogeQt::TraiterEvenements() {
     QCoreApplication::processEvents();
 }
 
+void HorlogeQt::TraiterAffichage() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 void HorlogeQt::Differer(int millisecondes, QObject* contexte, std::function<void()> action) {
     QTimer::singleShot(millisecondes, contexte, std::move(action));
 }

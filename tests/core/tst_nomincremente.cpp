@@ -96,6 +96,7 @@ void TstNomIncremente::decoupage_data() {
     };
     simple("simple", "IMG_1.JPG", ".jpg", "IMG_1");
     simple("marqué", "IMG_2.JPG   [M]", ".jpg", "IMG_2");
+    simple("crochets sans la marque", "Note [M]", "", "Note [M]");
     // Four characters without their dot would lose it: "Titrejpeg".
     simple("jpeg", "photo.jpeg", ".jpeg", "photo");
     simple("accents et points", "Été à Nice.2019.JPG", ".jpg", "Été à Nice.2019");

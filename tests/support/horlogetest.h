@@ -10,6 +10,7 @@ class HorlogeTest : public Horloge {
 public:
     void Pause(int millisecondes) override { m_pauses += millisecondes; }
     void TraiterEvenements() override;
+    void TraiterAffichage() override { TraiterEvenements(); }
     void Differer(int millisecondes, QObject* contexte, std::function<void()> action) override;
     // Processes events until the condition holds; gives up (and says so) instead of blocking.
     void AttendreQue(const std::function<bool()>& condition) override;

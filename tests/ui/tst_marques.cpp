@@ -1,9 +1,9 @@
 #include "banc.h"
-#include "outilsfenetre.h"
 #include "etatprogramme.h"
 #include "frmphoto.h"
 #include "marques.h"
 #include "menusphoto.h"
+#include "outilsfenetre.h"
 #include "selectionfichiers.h"
 
 #include <QAction>
@@ -56,7 +56,8 @@ void TstMarques::marquerEtDemarquer() {
     choisir(f, {"a.jpg", "b.jpg   [M]"});
     QTest::mouseClick(f.axBM, Qt::LeftButton);
     QCOMPARE(entrees(f), QStringList({"b.jpg   [M]", "c.jpg   [M]", "a.jpg   [M]", "d.jpg"}));
-    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg   [M]", "b.jpg   [M]", "c.jpg   [M]", "d.jpg"}));
+    QCOMPARE(nomsSurDisque(b.photos()),
+             QStringList({"a.jpg   [M]", "b.jpg   [M]", "c.jpg   [M]", "d.jpg"}));
     QVERIFY(selection(f).isEmpty());
     QVERIFY(!w.etat.ListeOccupee);
     QCOMPARE(Banc::lire(b.photos() + "/a.jpg   [M]"), QByteArray("a.jpg"));
@@ -64,12 +65,14 @@ void TstMarques::marquerEtDemarquer() {
     choisir(f, {"c.jpg   [M]", "d.jpg"});
     QTest::mouseClick(f.axBDM, Qt::LeftButton);
     QCOMPARE(entrees(f), QStringList({"b.jpg   [M]", "c.jpg", "a.jpg   [M]", "d.jpg"}));
-    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg   [M]", "b.jpg   [M]", "c.jpg", "d.jpg"}));
+    QCOMPARE(nomsSurDisque(b.photos()),
+             QStringList({"a.jpg   [M]", "b.jpg   [M]", "c.jpg", "d.jpg"}));
     QVERIFY(selection(f).isEmpty());
 
     // Nothing selected: nothing happens.
     QTest::mouseClick(f.axBM, Qt::LeftButton);
-    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg   [M]", "b.jpg   [M]", "c.jpg", "d.jpg"}));
+    QCOMPARE(nomsSurDisque(b.photos()),
+             QStringList({"a.jpg   [M]", "b.jpg   [M]", "c.jpg", "d.jpg"}));
     VERIFIER_DIALOGUES(b.dialogues);
 }
 
@@ -104,6 +107,11 @@ void TstMarques::touchesDeMarquage() {
     choisir(f, {"a.jpg   [M]"});
     QTest::keyClick(f.LstFF, Qt::Key_F6);
     QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg", "b.jpg"}));
+    // Marked, then Down: the name box follows the mark, so the commit keeps it.
+    f.SelectionnerEntree(0);
+    QTest::keyClick(f.TxtFileName, Qt::Key_F11);
+    QTest::keyClick(f.TxtFileName, Qt::Key_Down);
+    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg   [M]", "b.jpg"}));
     VERIFIER_DIALOGUES(b.dialogues);
 }
 

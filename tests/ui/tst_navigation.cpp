@@ -181,6 +181,7 @@ void TstNavigation::suppressionRefusee() {
     Banc::creerFichier(cible + "/x.jpg");
     QDir().mkpath(cible + "/sous");
     Banc::creerFichier(cible + "/sous/garde.jpg", "garde");
+    const QStringList avant = Banc::empreinte(cible);
     f.DefinirCheminDossier(cible);
     w.b.dialogues.attendreMessage("Supprimer " + cible, Dialogues::Reponse::Oui);
     w.b.dialogues.attendreMessage({});
@@ -190,10 +191,11 @@ void TstNavigation::suppressionRefusee() {
         "fichiers cachés.\nSuppression impossible !");
     QTest::mouseClick(f.DirDirectory->viewport(), Qt::RightButton);
     VERIFIER_DIALOGUES(w.b.dialogues);
-    QVERIFY(!QFile::exists(cible + "/x.jpg"));
+    // Refused before anything moves: the photos are still in the folder, not in the trash.
+    QCOMPARE(Banc::empreinte(cible), avant);
     QCOMPARE(Banc::lire(cible + "/sous/garde.jpg"), QByteArray("garde"));
     QCOMPARE(f.CheminDossier(), cible);
-    QCOMPARE(f.LstFF->count(), 0);
+    QCOMPARE(f.LstFF->count(), 1);
 }
 
 void TstNavigation::suppressionAbandonnee() {

@@ -5,6 +5,7 @@
 #include "jpegexif.h"
 #include "listefichiers.h"
 #include "menusphoto.h"
+#include "outilsfenetre.h"
 #include "renommageclavier.h"
 
 #include <QCheckBox>
@@ -218,6 +219,24 @@ void TstRenommage::remplacerUnFichier() {
     // The file given up is in the trash, not gone.
     QVERIFY(Banc::lire(qEnvironmentVariable("XDG_DATA_HOME") + "/Trash/files/IMG_0002.jpg") ==
             "second");
+    QCOMPARE(s.disque(), QStringList({"IMG_0002.jpg", "IMG_0003.jpg"}));
+    // The entry of the file given up went with it: one entry a file.
+    QCOMPARE(entrees(*s.f), QStringList({"IMG_0002.jpg", "IMG_0003.jpg"}));
+
+    // A folder of that name is never offered for replacement.
+    QDir().mkpath(s.b.photos() + "/Vacances");
+    Banc::creerFichier(s.b.photos() + "/Vacances/garde.jpg", "garde");
+    s.b.dialogues.attendreMessage(Echec);
+    s.taper("Vacances");
+    QTest::keyClick(s.f->TxtFileName, Qt::Key_Down);
+    VERIFIER_DIALOGUES(s.b.dialogues);
+    QCOMPARE(Banc::lire(s.b.photos() + "/Vacances/garde.jpg"), QByteArray("garde"));
+    QCOMPARE(s.disque(), QStringList({"IMG_0002.jpg", "IMG_0003.jpg"}));
+
+    // Several files selected: Down moves in the list and commits nothing.
+    s.f->LstFF->item(1)->setSelected(true);
+    QTest::keyClick(s.f->LstFF, Qt::Key_Down);
+    VERIFIER_DIALOGUES(s.b.dialogues);
     QCOMPARE(s.disque(), QStringList({"IMG_0002.jpg", "IMG_0003.jpg"}));
 }
 

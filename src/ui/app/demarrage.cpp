@@ -36,8 +36,9 @@ bool Demarrage::Lancer() {
 
 void Demarrage::OuvrirFenetrePrincipale() {
     if (!m_principale) {
+        // Not deleted on close: a loop of the window may still be running when it closes;
+        // it goes with this object once the event loop has returned.
         m_principale = new FrmPhoto(m_plateforme, m_etat);
-        m_principale->setAttribute(Qt::WA_DeleteOnClose);
     }
     Q_EMIT FenetrePrincipaleOuverte(m_principale);
     m_principale->show();

@@ -12,8 +12,8 @@
 #include "marques.h"
 #include "menusphoto.h"
 #include "navigationdossiers.h"
-#include "numeroadroite.h"
 #include "nomsfichiers.h"
+#include "numeroadroite.h"
 #include "plateforme.h"
 #include "remplacement.h"
 #include "renommageclavier.h"
@@ -127,8 +127,9 @@ FrmPhoto::FrmPhoto(Plateforme& plateforme, EtatProgramme& etat, QWidget* parent)
     m_numeroADroite = std::make_unique<NumeroADroite>(*this);
     // Ticking the warning item again shows the warning window; its own box unticks the item.
     m_menus->MontrerAvertissement = [this] { m_incrementation->MontrerAvertissement(); };
-    connect(m_incrementation.get(), &Incrementation::afficherAvertissementModifie, this,
-            [this](bool afficher) { m_menus->article(QStringLiteral("mnuAv"))->setChecked(afficher); });
+    connect(
+        m_incrementation.get(), &Incrementation::afficherAvertissementModifie, this,
+        [this](bool afficher) { m_menus->article(QStringLiteral("mnuAv"))->setChecked(afficher); });
     Relier();
     m_marques = std::make_unique<Marques>(*this);
     m_selection = std::make_unique<SelectionFichiers>(*this);
@@ -164,8 +165,8 @@ void FrmPhoto::CreerControles() {
     ModeleDossiers = new QFileSystemModel(this);
     ModeleDossiers->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     ModeleDossiers->setRootPath(QStringLiteral("/"));
-    DirDirectory = Placer(controle<QTreeView>(PctC, QStringLiteral("DirDirectory")), 8, 40, 248,
-                          500);
+    DirDirectory =
+        Placer(controle<QTreeView>(PctC, QStringLiteral("DirDirectory")), 8, 40, 248, 500);
     DirDirectory->setModel(ModeleDossiers);
     for (int colonne = 1; colonne < ModeleDossiers->columnCount(); ++colonne)
         DirDirectory->hideColumn(colonne);
@@ -199,17 +200,16 @@ void FrmPhoto::CreerControles() {
     axBRetour->setEnabled(false);
     axBSuivant->setEnabled(false);
     axBEnrDos->hide();
-    CmdOption = Placer(bouton(PctC, QStringLiteral("CmdOption"), QStringLiteral("Options")), 8,
-                       652, 120, 44);
-    axBAide = Placer(bouton(PctC, QStringLiteral("axBAide"), QStringLiteral("Aide")), 134, 652,
-                     70, 44);
-    axBAP = Placer(bouton(PctC, QStringLiteral("axBAP"), QStringLiteral("?"),
-                          QStringLiteral("A Propos")),
-                   210, 652, 46, 44);
+    CmdOption = Placer(bouton(PctC, QStringLiteral("CmdOption"), QStringLiteral("Options")), 8, 652,
+                       120, 44);
+    axBAide =
+        Placer(bouton(PctC, QStringLiteral("axBAide"), QStringLiteral("Aide")), 134, 652, 70, 44);
+    axBAP = Placer(
+        bouton(PctC, QStringLiteral("axBAP"), QStringLiteral("?"), QStringLiteral("A Propos")), 210,
+        652, 46, 44);
 
     // Middle column.
-    CboFileType = Placer(controle<QComboBox>(this, QStringLiteral("CboFileType")), 274, 8, 300,
-                         26);
+    CboFileType = Placer(controle<QComboBox>(this, QStringLiteral("CboFileType")), 274, 8, 300, 26);
     LabelTrie = Placer(etiquette(this, QStringLiteral("LabelTrie")), 274, 36, 300, 18);
     LabelTrie->hide();
     LstFF = Placer(controle<QListWidget>(this, QStringLiteral("LstFF")), 274, 56, 300, 460);
@@ -247,19 +247,19 @@ void FrmPhoto::CreerControles() {
     axBPP1 = Placer(image(this, QStringLiteral("axBPP1"), QStringLiteral("✂"),
                           QStringLiteral("Chaîne à coller")),
                     470, 544, 30, 28);
-    axBPP2 = Placer(bouton(this, QStringLiteral("axBPP2"), QStringLiteral("Coller")), 504, 544,
-                    70, 28);
-    TxtFileName = Placer(controle<QLineEdit>(this, QStringLiteral("TxtFileName")), 274, 578,
-                         300, 30);
+    axBPP2 =
+        Placer(bouton(this, QStringLiteral("axBPP2"), QStringLiteral("Coller")), 504, 544, 70, 28);
+    TxtFileName =
+        Placer(controle<QLineEdit>(this, QStringLiteral("TxtFileName")), 274, 578, 300, 30);
     CmdChoix = Placer(bouton(this, QStringLiteral("CmdChoix"), QStringLiteral("Sélection du nom")),
                       274, 614, 300, 30);
-    CmdInc = Placer(bouton(this, QStringLiteral("CmdInc"),
-                           QStringLiteral("Incrémenter / Renommer en groupe")),
-                    274, 652, 300, 44);
-    CmdA = Placer(bouton(this, QStringLiteral("CmdA"), QStringLiteral("Annuler")), 274, 652, 146,
-                  44);
-    CmdD = Placer(bouton(this, QStringLiteral("CmdD"), QStringLiteral("Action")), 428, 652, 146,
-                  44);
+    CmdInc = Placer(
+        bouton(this, QStringLiteral("CmdInc"), QStringLiteral("Incrémenter / Renommer en groupe")),
+        274, 652, 300, 44);
+    CmdA =
+        Placer(bouton(this, QStringLiteral("CmdA"), QStringLiteral("Annuler")), 274, 652, 146, 44);
+    CmdD =
+        Placer(bouton(this, QStringLiteral("CmdD"), QStringLiteral("Action")), 428, 652, 146, 44);
     CmdA->hide();
     CmdD->hide();
 
@@ -277,8 +277,7 @@ void FrmPhoto::CreerControles() {
     axBPivoter = Placer(image(this, QStringLiteral("axBPivoter"), QStringLiteral("↻"),
                               QStringLiteral(" Faire pivoter une photo ")),
                         614, 340, 30, 30);
-    axBRedimensionner = Placer(image(this, QStringLiteral("axBRedimensionner"),
-                                     QStringLiteral("⇲"),
+    axBRedimensionner = Placer(image(this, QStringLiteral("axBRedimensionner"), QStringLiteral("⇲"),
                                      QStringLiteral(" Redimensionner une ou plusieurs photos ")),
                                648, 340, 30, 30);
     axBPivoter->hide();
@@ -286,8 +285,8 @@ void FrmPhoto::CreerControles() {
     axBDiapo = Placer(image(this, QStringLiteral("axBDiapo"), QStringLiteral("▶"),
                             QStringLiteral("Lancer ou arrêter le Diaporama ")),
                       856, 340, 30, 30);
-    CmdMin = Placer(bouton(this, QStringLiteral("CmdMin"), QStringLiteral("Miniatures")), 892,
-                    340, 124, 30);
+    CmdMin = Placer(bouton(this, QStringLiteral("CmdMin"), QStringLiteral("Miniatures")), 892, 340,
+                    124, 30);
     OptZ0 = Placer(controle<QRadioButton>(this, QStringLiteral("OptZ(0)")), 614, 380, 196, 22);
     OptZ0->setText(QStringLiteral("Zoom taille réelle "));
     OptZ1 = Placer(controle<QRadioButton>(this, QStringLiteral("OptZ(1)")), 816, 380, 200, 22);
@@ -305,25 +304,25 @@ void FrmPhoto::CreerControles() {
     Lblmp32 = Placer(etiquette(this, QStringLiteral("Lblmp32")), 614, 506, 340, 20);
     SLD = Placer(controle<QSlider>(this, QStringLiteral("SLD")), 614, 532, 340, 24);
     SLD->setOrientation(Qt::Horizontal);
-    CmdJouer = Placer(image(this, QStringLiteral("CmdJouer"), QStringLiteral("▶"),
-                            QStringLiteral("Jouer")),
-                      614, 562, 30, 30);
-    CmdStop = Placer(image(this, QStringLiteral("CmdStop"), QStringLiteral("■"),
-                           QStringLiteral("Arrêter")),
-                     648, 562, 30, 30);
+    CmdJouer = Placer(
+        image(this, QStringLiteral("CmdJouer"), QStringLiteral("▶"), QStringLiteral("Jouer")), 614,
+        562, 30, 30);
+    CmdStop = Placer(
+        image(this, QStringLiteral("CmdStop"), QStringLiteral("■"), QStringLiteral("Arrêter")), 648,
+        562, 30, 30);
     PctSon = Placer(controle<QWidget>(this, QStringLiteral("PctSon")), 964, 482, 22, 74);
-    axBson = Placer(bouton(this, QStringLiteral("axBson"), QStringLiteral("SON")), 956, 562, 60,
-                    30);
+    axBson =
+        Placer(bouton(this, QStringLiteral("axBson"), QStringLiteral("SON")), 956, 562, 60, 30);
     for (QWidget* w : {static_cast<QWidget*>(Lblmp31), static_cast<QWidget*>(Lblmp32),
                        static_cast<QWidget*>(SLD), static_cast<QWidget*>(CmdJouer),
                        static_cast<QWidget*>(CmdStop), PctSon, static_cast<QWidget*>(axBson)})
         w->hide();
 
-    CmdRefresh = Placer(bouton(this, QStringLiteral("CmdRefresh"),
-                               QStringLiteral("Rafraichir la liste")),
-                        614, 652, 196, 44);
-    CmdOK = Placer(bouton(this, QStringLiteral("CmdOK"), QStringLiteral("Quitter")), 820, 652, 196,
-                   44);
+    CmdRefresh =
+        Placer(bouton(this, QStringLiteral("CmdRefresh"), QStringLiteral("Rafraichir la liste")),
+               614, 652, 196, 44);
+    CmdOK =
+        Placer(bouton(this, QStringLiteral("CmdOK"), QStringLiteral("Quitter")), 820, 652, 196, 44);
     for (QPushButton* b : {CmdOK, CmdRefresh, CmdInc})
         b->installEventFilter(this);
 
@@ -344,9 +343,9 @@ void FrmPhoto::CreerControles() {
     LblVersion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     // Commands that later parts of the program bring: their handlers enable the buttons.
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             axBRep, axBNouvRep, CmdRapide, axBM, axBDM, axBSel0, axBSel1, axBPP1, axBPP2,
-             axBDiapo, CmdMin, axBson})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{axBRep, axBNouvRep, CmdRapide, axBM, axBDM, axBSel0,
+                                         axBSel1, axBPP1, axBPP2, axBDiapo, CmdMin, axBson})
         w->setEnabled(false);
 }
 
@@ -402,7 +401,6 @@ void FrmPhoto::Relier() {
     connect(axBAide, &QPushButton::clicked, this, [this] { axBAide_Click(); });
     connect(axBAP, &QPushButton::clicked, this, [this] { axBAP_Click(); });
     LblDirName->installEventFilter(this);
-
 }
 
 void FrmPhoto::NommerPourAccessibilite() {
@@ -495,10 +493,9 @@ void FrmPhoto::AjusterFenetre() {
     const Disposition& d = m_disposition;
     for (auto it = m_dessin.cbegin(); it != m_dessin.cend(); ++it) {
         const QRect& r = it.value();
-        it.key()->setGeometry(int(std::lround(r.x() * d.EchelleX)),
-                              int(std::lround(r.y() * d.EchelleY)),
-                              int(std::lround(r.width() * d.EchelleX)),
-                              int(std::lround(r.height() * d.EchelleY)));
+        it.key()->setGeometry(
+            int(std::lround(r.x() * d.EchelleX)), int(std::lround(r.y() * d.EchelleY)),
+            int(std::lround(r.width() * d.EchelleX)), int(std::lround(r.height() * d.EchelleY)));
     }
 }
 
@@ -512,7 +509,8 @@ void FrmPhoto::paintEvent(QPaintEvent*) {
 QRect FrmPhoto::CadreApercu() const {
     const QRect dessin(614, 8, 402, 302);
     const Disposition& d = m_disposition;
-    return QRect(int(std::lround(dessin.x() * d.EchelleX)), int(std::lround(dessin.y() * d.EchelleY)),
+    return QRect(int(std::lround(dessin.x() * d.EchelleX)),
+                 int(std::lround(dessin.y() * d.EchelleY)),
                  int(std::lround(dessin.width() * d.EchelleX)),
                  int(std::lround(dessin.height() * d.EchelleY)));
 }
@@ -607,6 +605,7 @@ bool FrmPhoto::RetirerMarquesAvantFermeture() {
 }
 
 void FrmPhoto::closeEvent(QCloseEvent* event) {
+    m_etat.ArretChargement = true;
     if (!RetirerMarquesAvantFermeture()) {
         event->ignore();
         return;
@@ -630,8 +629,8 @@ bool FrmPhoto::eventFilter(QObject* objet, QEvent* event) {
                 return true;
     }
     if (event->type() == QEvent::Enter)
-        if (auto* b = qobject_cast<QPushButton*>(objet); b && (b == CmdOK || b == CmdRefresh ||
-                                                               b == CmdInc))
+        if (auto* b = qobject_cast<QPushButton*>(objet);
+            b && (b == CmdOK || b == CmdRefresh || b == CmdInc))
             Eclairer(b);
     if (objet == DirDirectory->viewport() && event->type() == QEvent::MouseButtonPress) {
         m_etat.ArretChargement = true;
@@ -758,8 +757,8 @@ void FrmPhoto::Stop_son() {
 
 void FrmPhoto::SelectionnerEntree(int rang) {
     const QList<QListWidgetItem*> choisis = LstFF->selectedItems();
-    const bool deja = choisis.size() == 1 && LstFF->row(choisis.first()) == rang &&
-                      LstFF->currentRow() == rang;
+    const bool deja =
+        choisis.size() == 1 && LstFF->row(choisis.first()) == rang && LstFF->currentRow() == rang;
     LstFF->setCurrentRow(rang, QItemSelectionModel::ClearAndSelect);
     // An unchanged selection sends no signal: the handling runs all the same.
     if (deja)

@@ -1,7 +1,7 @@
 #include "navigationdossiers.h"
 
-#include "etatprogramme.h"
 #include "apercuphoto.h"
+#include "etatprogramme.h"
 #include "frmphoto.h"
 #include "listefichiers.h"
 #include "plateforme.h"
@@ -118,8 +118,8 @@ void NavigationDossiers::DrvDrive_Change() {
         m_f.FenetreActivee() ? m_f.DrvDrive->currentText() : etat.photo.RepertoireDemarrage;
     if (!m_f.DefinirCheminDossier(cible)) {
         m_f.plateforme().dialogues.Message(QStringLiteral(" Lecteur non prêt !"),
-                                           Dialogues::Icone::Exclamation, Dialogues::Boutons::Ok,
-                                           0, QStringLiteral("Erreur"));
+                                           Dialogues::Icone::Exclamation, Dialogues::Boutons::Ok, 0,
+                                           QStringLiteral("Erreur"));
         AfficherLecteur(m_f.CheminDossier());
     }
 }
@@ -130,9 +130,8 @@ void NavigationDossiers::AllerDansHistorique(const QString& chemin) {
     m_f.plateforme().horloge.TraiterEvenements();
     AfficherLecteur(chemin);
     if (!m_f.DefinirCheminDossier(chemin))
-        m_f.plateforme().dialogues.Message(
-            QStringLiteral("Ce dossier n'existe plus :\n") + chemin,
-            Dialogues::Icone::Exclamation);
+        m_f.plateforme().dialogues.Message(QStringLiteral("Ce dossier n'existe plus :\n") + chemin,
+                                           Dialogues::Icone::Exclamation);
     m_f.plateforme().horloge.TraiterEvenements();
     etat.EnregistrerDossier = true;
 }
@@ -202,8 +201,17 @@ void NavigationDossiers::SupprimerDossierOuvert() {
                   Dialogues::Boutons::OuiNon, 1) != Dialogues::Reponse::Oui)
         return;
 
+    // A folder that also holds sub-folders or hidden files cannot be removed: nothing of it
+    // goes to the trash then, rather than its photos alone.
+    const QStringList fichiers = p.fichiers.Lister(dossier);
+    if (p.fichiers.NombreEntrees(dossier) != fichiers.size()) {
+        d.Message(QStringLiteral("Ce répertoire contient des sous-répertoire (qu'il faut effacer "
+                                 "auparavant), ou des fichiers cachés.\nSuppression impossible !"),
+                  Dialogues::Icone::Information);
+        return;
+    }
     // The files go to the trash, never away for good; one that cannot stops everything.
-    for (const QString& nom : p.fichiers.Lister(dossier)) {
+    for (const QString& nom : fichiers) {
         const QString chemin = dossier + QLatin1Char('/') + nom;
         if (const Resultat r = p.fichiers.MettreCorbeille(chemin); !r) {
             d.Message(QStringLiteral("Ce fichier n'a pas pu être mis à la corbeille :\n%1\n%2\n"

@@ -115,6 +115,7 @@ void Incrementation::ChoisirOptions() {
         return;
     }
     BoutonsNormaux();
+    etat.IgnorerClicVide = false;
     m_p.NumeroDepart = 0;
 }
 

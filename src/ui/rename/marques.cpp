@@ -1,5 +1,6 @@
 #include "marques.h"
 
+#include "apercuphoto.h"
 #include "etatprogramme.h"
 #include "frmphoto.h"
 #include "listefichiers.h"
@@ -72,6 +73,11 @@ void Marques::Renommer(bool marquer) {
             if (!fichiers.Renommer(etat.RepertoireOuvert + nom, etat.RepertoireOuvert + nouveau))
                 break;
             entree->setText(nouveau);
+            // The name box follows, or the next commit would rename the file back.
+            if (entree == liste->currentItem()) {
+                m_f.TxtFileName->setText(nouveau);
+                m_f.apercu().NomInitial = nouveau;
+            }
         }
         entree->setSelected(false);
     }

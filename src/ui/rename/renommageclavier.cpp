@@ -59,10 +59,11 @@ void RenommageClavier::Preselectionner() {
         DebutSelection = QString::number(s.debut);
         FinSelection = QStringLiteral("4");
     }
-    const Selection s = Preselection(boite->text(), m_regle == RegleSelection::Optimale
-                                                        ? RegleSelection::Optimale
-                                                        : RegleSelection::Personnalisee,
-                                     etat.options.ChaineLiaison, DebutSelection, FinSelection);
+    const Selection s =
+        Preselection(boite->text(),
+                     m_regle == RegleSelection::Optimale ? RegleSelection::Optimale
+                                                         : RegleSelection::Personnalisee,
+                     etat.options.ChaineLiaison, DebutSelection, FinSelection);
     const int longueur = int(boite->text().size());
     // A start or a length outside the text is ignored, as the box would refuse it.
     if (s.debut >= 0 && s.debut <= longueur) {
@@ -170,13 +171,21 @@ bool RenommageClavier::Touche(QKeyEvent* event) {
     case Qt::Key_Enter:
     case Qt::Key_Down:
     case Qt::Key_Up: {
-        if (m_f.LstFF->count() == 0 || !m_f.LstFF->currentItem())
+        // Several files selected: the name box is empty and there is nothing to commit; the
+        // list moves as a list.
+        if (m_f.LstFF->selectedItems().size() > 1)
+            return false;
+        // Keys typed ahead while a commit shows the next picture wait for it to end: they
+        // belong to the next name, not to this one.
+        if (m_enCours || m_f.LstFF->count() == 0 || !m_f.LstFF->currentItem())
             return true;
+        m_enCours = true;
         m_f.plateforme().horloge.TraiterEvenements();
         if (event->key() == Qt::Key_Up)
             RefreschFilFilesMoins();
         else
             RefreschFilFilesPlus();
+        m_enCours = false;
         return true;
     }
     case Qt::Key_F12:
@@ -239,6 +248,11 @@ bool RenommageClavier::Valider() {
             m_f.LstFF_Click();
             return false;
         }
+        if (autreFichier && p.fichiers.EstDossier(vers)) {
+            // A folder of that name is never given up for a file.
+            EchecRenommage();
+            return false;
+        }
         if (autreFichier) {
             if (d.Message(QStringLiteral("Ce fichier existe déjà !\n\nVoulez-vous le remplacer ?"),
                           Dialogues::Icone::Information, Dialogues::Boutons::OuiNon,
@@ -257,6 +271,14 @@ bool RenommageClavier::Valider() {
         EchecRenommage();
         return false;
     }
+    // The entry of a file given up for this one goes, so that list and folder agree.
+    for (QListWidgetItem* autre : m_f.LstFF->findItems(nouveau, Qt::MatchExactly))
+        if (autre != entree) {
+            const bool occupee = etat.ListeOccupee;
+            etat.ListeOccupee = true;
+            delete autre;
+            etat.ListeOccupee = occupee;
+        }
     entree->setText(nouveau);
     apercu.NomInitial = nouveau;
     return true;

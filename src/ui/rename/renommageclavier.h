@@ -42,4 +42,5 @@ private:
 
     FrmPhoto& m_f;
     RegleSelection m_regle = RegleSelection::Optimale;
+    bool m_enCours = false;
 };

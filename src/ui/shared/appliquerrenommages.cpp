@@ -36,9 +36,11 @@ private:
 
 } // namespace
 
-BilanRenommage AppliquerRenommages(const PlanRenommage& plan, const QString& repertoire,
+BilanRenommage AppliquerRenommages(const PlanRenommage& plan, const QString& dossierOuvert,
                                    Plateforme& plateforme, QListWidget* liste, FrmRenom* rapport,
                                    int pauseMillisecondes) {
+    // A copy: the open folder's variable must not be followed if it ever changed meanwhile.
+    const QString repertoire = dossierOuvert;
     BilanRenommage bilan;
     const TaillesUniformes tailles(liste);
     for (const Renommage& r : plan.etapes) {
@@ -63,12 +65,13 @@ BilanRenommage AppliquerRenommages(const PlanRenommage& plan, const QString& rep
         }
         ++bilan.faits;
         if (r.majEntree && liste) {
-            if (QListWidgetItem* entree = liste->item(r.entree))
+            QListWidgetItem* entree = liste->item(r.entree);
+            if (entree && entree->text() == r.ancien)
                 entree->setText(r.nouveau);
         }
         if (rapport && r.rangRapport >= 0)
             rapport->InscrireNouveauNom(r.rangRapport, r.nouveau);
-        plateforme.horloge.TraiterEvenements();
+        plateforme.horloge.TraiterAffichage();
         if (r.pause)
             plateforme.horloge.Pause(pauseMillisecondes);
     }

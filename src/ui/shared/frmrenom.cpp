@@ -111,7 +111,12 @@ void FrmRenom::CmdTer_Click() {
 }
 
 void FrmRenom::closeEvent(QCloseEvent* event) {
-    // Closed by its button or by the window manager: either way the batch must not wait on.
+    // While files are being renamed the window stays: closing it would free the main window
+    // in the middle of the batch. Every batch ends in the end state, so no wait hangs.
+    if (!m_etatFinal) {
+        event->ignore();
+        return;
+    }
     m_etat.FinRapport = true;
     event->accept();
     Q_EMIT termine();
