@@ -37,3 +37,22 @@ void ouvrirSur(Banc& b, const QString& dossier) {
     p.RepertoireDemarrage = dossier;
     Banc::creerFichier(b.programme() + QStringLiteral("/Photo.ini"), p.versLigne());
 }
+
+namespace {
+
+bool preparer(Banc& b, const QStringList& fichiers) {
+    ouvrirSur(b, b.photos());
+    for (const QString& nom : fichiers)
+        Banc::creerFichier(b.photos() + QLatin1Char('/') + nom, nom.toUtf8());
+    return true;
+}
+
+} // namespace
+
+FenetreOuverte::FenetreOuverte(Banc& b, const QStringList& fichiers)
+    : pret(preparer(b, fichiers)), f(b.plateforme, etat) {
+    etat.DossierDonnees = b.racine() + QStringLiteral("/donnees");
+    QDir().mkpath(etat.DossierDonnees);
+    f.Form_Activate();
+    f.show();
+}

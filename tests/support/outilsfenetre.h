@@ -1,9 +1,11 @@
 #pragma once
 
+#include "etatprogramme.h"
+#include "frmphoto.h"
+
 #include <QStringList>
 
 class Banc;
-class FrmPhoto;
 
 // What tests read from and do to the main window's file list, and the folder they open.
 QStringList entrees(const FrmPhoto& f);
@@ -14,3 +16,12 @@ void choisir(FrmPhoto& f, const QStringList& noms);
 QStringList nomsSurDisque(const QString& dossier);
 // Makes the folder the start folder of "Photo.ini", so that the first activation opens it.
 void ouvrirSur(Banc& b, const QString& dossier);
+
+// The main window opened on the test's photo folder, made its start folder, with these files
+// in it (each holding its own name), a data folder, activated and shown.
+struct FenetreOuverte {
+    FenetreOuverte(Banc& b, const QStringList& fichiers = {});
+    bool pret;
+    EtatProgramme etat;
+    FrmPhoto f;
+};

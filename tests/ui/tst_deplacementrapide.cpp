@@ -1,11 +1,11 @@
 #include "banc.h"
-#include "outilsfenetre.h"
 #include "deplacementrapide.h"
 #include "etatprogramme.h"
 #include "frmphoto.h"
 #include "listefichiers.h"
 #include "marques.h"
 #include "menusphoto.h"
+#include "outilsfenetre.h"
 
 #include <QAction>
 #include <QDialog>
@@ -38,25 +38,6 @@ std::function<int(QDialog&)> choisirOrdre(int ordre, const QString& rangAttendu,
     };
 }
 
-struct Fenetre {
-    Fenetre(Banc& b, const QStringList& fichiers)
-        : pret(preparer(b, fichiers)), f(b.plateforme, etat) {
-        f.Form_Activate();
-        f.show();
-    }
-    static bool preparer(Banc& b, const QStringList& fichiers) {
-        ParametresPhoto p;
-        p.RepertoireDemarrage = b.photos();
-        Banc::creerFichier(b.programme() + "/Photo.ini", p.versLigne());
-        for (const QString& nom : fichiers)
-            Banc::creerFichier(b.photos() + "/" + nom, nom.toUtf8());
-        return true;
-    }
-    bool pret;
-    EtatProgramme etat;
-    FrmPhoto f;
-};
-
 const QStringList Cinq{"A.jpg", "B.jpg", "C.jpg", "D.jpg", "E.jpg"};
 const QString Impossible = QStringLiteral("Déplacement impossible !\n");
 
@@ -80,11 +61,12 @@ private Q_SLOTS:
 
 void TstDeplacementRapide::rangParClic() {
     Banc b;
-    Fenetre w(b, Cinq);
+    FenetreOuverte w(b, Cinq);
     FrmPhoto& f = w.f;
     choisir(f, {"B.jpg", "D.jpg"});
     QTest::mouseClick(f.axBM, Qt::LeftButton);
-    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"A.jpg", "B.jpg   [M]", "C.jpg", "D.jpg   [M]", "E.jpg"}));
+    QCOMPARE(nomsSurDisque(b.photos()),
+             QStringList({"A.jpg", "B.jpg   [M]", "C.jpg", "D.jpg   [M]", "E.jpg"}));
     // The target is the file clicked last, here one of the moved files.
     QTest::mouseClick(f.LstFF->viewport(), Qt::LeftButton, {}, centre(f, 3));
     QCOMPARE(f.LblRang->text(), QString("4"));
@@ -100,7 +82,7 @@ void TstDeplacementRapide::rangParClic() {
 
 void TstDeplacementRapide::fenetreAnnuleeOuSansChoix() {
     Banc b;
-    Fenetre w(b, Cinq);
+    FenetreOuverte w(b, Cinq);
     FrmPhoto& f = w.f;
     choisir(f, {"B.jpg", "C.jpg"});
     f.marques().Marquer();
@@ -137,7 +119,7 @@ void TstDeplacementRapide::fenetreAnnuleeOuSansChoix() {
 
 void TstDeplacementRapide::rangParNumero() {
     Banc b;
-    Fenetre w(b, Cinq);
+    FenetreOuverte w(b, Cinq);
     FrmPhoto& f = w.f;
     w.etat.options.NiveauParNumero = 1;
     f.SelectionnerEntree(1);
@@ -162,7 +144,7 @@ void TstDeplacementRapide::rangRefuse_data() {
 void TstDeplacementRapide::rangRefuse() {
     QFETCH(QString, reponse);
     Banc b;
-    Fenetre w(b, Cinq);
+    FenetreOuverte w(b, Cinq);
     FrmPhoto& f = w.f;
     w.etat.options.NiveauParNumero = 1;
     f.SelectionnerEntree(1);
@@ -188,7 +170,7 @@ void TstDeplacementRapide::rangRefuse() {
 
 void TstDeplacementRapide::rangParClicRefuse() {
     Banc b;
-    Fenetre w(b, Cinq);
+    FenetreOuverte w(b, Cinq);
     FrmPhoto& f = w.f;
     const QStringList avant = Banc::empreinte(b.photos());
     // No marked file, whatever is selected.
@@ -214,7 +196,7 @@ void TstDeplacementRapide::rangParClicRefuse() {
 
 void TstDeplacementRapide::deplacementSousClic() {
     Banc b;
-    Fenetre w(b, Cinq);
+    FenetreOuverte w(b, Cinq);
     FrmPhoto& f = w.f;
     // Nothing selected: refused, nothing waits for a click.
     f.LstFF->clearSelection();
@@ -230,7 +212,8 @@ void TstDeplacementRapide::deplacementSousClic() {
     QTest::mouseClick(f.LstFF->viewport(), Qt::RightButton, {}, centre(f, 1));
     QCOMPARE(w.etat.OperationEnAttente, 3);
     QCOMPARE(w.etat.FichiersADeplacer, QStringList({"B.jpg   [M]", "D.jpg   [M]"}));
-    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"A.jpg", "B.jpg   [M]", "C.jpg", "D.jpg   [M]", "E.jpg"}));
+    QCOMPARE(nomsSurDisque(b.photos()),
+             QStringList({"A.jpg", "B.jpg   [M]", "C.jpg", "D.jpg   [M]", "E.jpg"}));
 
     QTest::mouseClick(f.LstFF->viewport(), Qt::LeftButton, {}, centre(f, 4));
     // Until the list's click hands over by itself.
@@ -269,7 +252,7 @@ void TstDeplacementRapide::deplacementSousClic() {
 
 void TstDeplacementRapide::aide() {
     Banc b;
-    Fenetre w(b, Cinq);
+    FenetreOuverte w(b, Cinq);
     b.dialogues.attendreMessage(
         "Il existe plusieurs façons (3) de déplacer un (ou des) fichier dans une liste affichée, "
         "dans le but de la réorganiser.\n\n1- On peut, après l'avoir sélectionné, déplacer un "
@@ -292,7 +275,7 @@ void TstDeplacementRapide::aide() {
 
 void TstDeplacementRapide::souris() {
     Banc b;
-    Fenetre w(b, Cinq);
+    FenetreOuverte w(b, Cinq);
     FrmPhoto& f = w.f;
     // One entry shown by the program, none clicked yet: a right click opens nothing.
     w.etat.ApercuPret = false;
@@ -328,7 +311,7 @@ void TstDeplacementRapide::souris() {
 
 void TstDeplacementRapide::molette() {
     Banc b;
-    Fenetre w(b, {"A.jpg", "B.jpg", "C.jpg", "D.jpg", "E.jpg", "F.jpg", "G.jpg"});
+    FenetreOuverte w(b, {"A.jpg", "B.jpg", "C.jpg", "D.jpg", "E.jpg", "F.jpg", "G.jpg"});
     FrmPhoto& f = w.f;
     const QStringList avant = Banc::empreinte(b.photos());
     w.etat.options.PasMolette = 2;
@@ -364,7 +347,7 @@ void TstDeplacementRapide::molette() {
 
 void TstDeplacementRapide::toucheSuppr() {
     Banc b;
-    Fenetre w(b, {"A.jpg"});
+    FenetreOuverte w(b, {"A.jpg"});
     FrmPhoto& f = w.f;
     int suppressions = 0;
     f.deplacementRapide().SupprimerFichiers = [&] { ++suppressions; };

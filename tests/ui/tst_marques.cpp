@@ -12,30 +12,6 @@
 #include <QPushButton>
 #include <QToolButton>
 
-namespace {
-
-// The photo folder is the start folder; the window lists it.
-struct Fenetre {
-    explicit Fenetre(Banc& b, const QStringList& fichiers)
-        : pret(preparer(b, fichiers)), f(b.plateforme, etat) {
-        f.Form_Activate();
-        f.show();
-    }
-    static bool preparer(Banc& b, const QStringList& fichiers) {
-        ParametresPhoto p;
-        p.RepertoireDemarrage = b.photos();
-        Banc::creerFichier(b.programme() + "/Photo.ini", p.versLigne());
-        for (const QString& nom : fichiers)
-            Banc::creerFichier(b.photos() + "/" + nom, nom.toUtf8());
-        return true;
-    }
-    bool pret;
-    EtatProgramme etat;
-    FrmPhoto f;
-};
-
-} // namespace
-
 class TstMarques : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -50,7 +26,7 @@ private Q_SLOTS:
 
 void TstMarques::marquerEtDemarquer() {
     Banc b;
-    Fenetre w(b, {"a.jpg", "b.jpg   [M]", "c.jpg   [M]", "d.jpg"});
+    FenetreOuverte w(b, {"a.jpg", "b.jpg   [M]", "c.jpg   [M]", "d.jpg"});
     FrmPhoto& f = w.f;
     QCOMPARE(entrees(f), QStringList({"b.jpg   [M]", "c.jpg   [M]", "a.jpg", "d.jpg"}));
     choisir(f, {"a.jpg", "b.jpg   [M]"});
@@ -78,7 +54,7 @@ void TstMarques::marquerEtDemarquer() {
 
 void TstMarques::touchesDeMarquage() {
     Banc b;
-    Fenetre w(b, {"a.jpg", "b.jpg"});
+    FenetreOuverte w(b, {"a.jpg", "b.jpg"});
     FrmPhoto& f = w.f;
     MenusPhoto& m = f.menus();
     // A key already used by the other command is refused and nothing is written.
@@ -140,7 +116,7 @@ void TstMarques::renommageRefuse() {
     QFETCH(QStringList, apres);
     QFETCH(QStringList, resteChoisis);
     Banc b;
-    Fenetre w(b, fichiers);
+    FenetreOuverte w(b, fichiers);
     FrmPhoto& f = w.f;
     const QStringList avant = Banc::empreinte(b.photos());
     choisir(f, choisis);
@@ -158,7 +134,7 @@ void TstMarques::renommageRefuse() {
 
 void TstMarques::selectionDesMarques() {
     Banc b;
-    Fenetre w(b, {"a.jpg", "b.jpg", "c.jpg"});
+    FenetreOuverte w(b, {"a.jpg", "b.jpg", "c.jpg"});
     FrmPhoto& f = w.f;
     // None marked: the name box is emptied, the pair stays.
     QCOMPARE(f.TxtFileName->text(), QString("a.jpg"));
@@ -194,7 +170,7 @@ void TstMarques::selectionDesMarques() {
 
 void TstMarques::selectionParChaine() {
     Banc b;
-    Fenetre w(b, {"IMG_1.jpg", "img_2.jpg", "Plage.jpg"});
+    FenetreOuverte w(b, {"IMG_1.jpg", "img_2.jpg", "Plage.jpg"});
     FrmPhoto& f = w.f;
     MenusPhoto& m = f.menus();
     const QString invite = QStringLiteral(
@@ -227,7 +203,7 @@ void TstMarques::selectionParChaine() {
 
 void TstMarques::toutInverserRien() {
     Banc b;
-    Fenetre w(b, {"a.jpg", "b.jpg", "c.jpg"});
+    FenetreOuverte w(b, {"a.jpg", "b.jpg", "c.jpg"});
     FrmPhoto& f = w.f;
     MenusPhoto& m = f.menus();
     m.article("mnuToutSel")->trigger();

@@ -1,35 +1,16 @@
 #include "banc.h"
-#include "outilsfenetre.h"
 #include "deplacementpas.h"
 #include "etatprogramme.h"
 #include "frmphoto.h"
 #include "jpegexif.h"
 #include "listefichiers.h"
+#include "outilsfenetre.h"
 #include "trichronologique.h"
 
 #include <QListWidget>
 #include <QToolButton>
 
 namespace {
-
-// The photo folder is the start folder and the data folder exists; the window lists it.
-struct Fenetre {
-    explicit Fenetre(Banc& b) : pret(preparer(b)), f(b.plateforme, etat) {
-        etat.DossierDonnees = b.racine() + "/donnees";
-        QDir().mkpath(etat.DossierDonnees);
-        f.Form_Activate();
-        f.show();
-    }
-    static bool preparer(Banc& b) {
-        ParametresPhoto p;
-        p.RepertoireDemarrage = b.photos();
-        Banc::creerFichier(b.programme() + "/Photo.ini", p.versLigne());
-        return true;
-    }
-    bool pret;
-    EtatProgramme etat;
-    FrmPhoto f;
-};
 
 QString MessageBase(const QString& base) {
     return QStringLiteral("Impossible d'ouvrir ou d'écrire la base de tri \"%1\".\nLa liste n'a "
@@ -55,7 +36,7 @@ void TstReordonner::deplacements() {
     for (const char* nom : {"A.jpg", "B.jpg", "C.jpg"})
         Banc::creerImage(b.photos() + "/" + nom);
     const QStringList avant = Banc::empreinte(b.photos());
-    Fenetre w(b);
+    FenetreOuverte w(b);
     FrmPhoto& f = w.f;
     QCOMPARE(entrees(f), QStringList({"A.jpg", "B.jpg", "C.jpg"}));
     QCOMPARE(f.ImgUp->toolTip(), QString("Déplacement du fichier vers le haut "));
@@ -116,7 +97,7 @@ void TstReordonner::tri() {
     JpegExif::creer(b.photos() + "/C.jpg", "2024:01:01 09:00:00", "2018:08:15 07:30:00");
     JpegExif::creer(b.photos() + "/D.jpg", {});
     const QStringList avant = Banc::empreinte(b.photos());
-    Fenetre w(b);
+    FenetreOuverte w(b);
     FrmPhoto& f = w.f;
     f.SelectionnerEntree(3);
 
@@ -145,7 +126,7 @@ void TstReordonner::triStableEtFichiersIlisibles() {
     Banc::creerFichier(b.photos() + "/vide.jpg", {});
     Banc::creerFichier(b.photos() + "/parti.jpg", "\xFF\xD8");
     Banc::creerFichier(b.photos() + "/son.mp3.jpg", "ID3\x03 TDRC 2019:07:11 23:00:00");
-    Fenetre w(b);
+    FenetreOuverte w(b);
     FrmPhoto& f = w.f;
     QCOMPARE(entrees(f),
              QStringList({"parti.jpg", "son.mp3.jpg", "vide.jpg", "x.jpg", "y.jpg", "z.jpg"}));
@@ -163,7 +144,7 @@ void TstReordonner::triStableEtFichiersIlisibles() {
 void TstReordonner::triDUneSeuleEntree() {
     Banc b;
     JpegExif::creer(b.photos() + "/seule.jpg", {});
-    Fenetre w(b);
+    FenetreOuverte w(b);
     FrmPhoto& f = w.f;
     f.LstFF->clearSelection();
     f.triChronologique().mnuTri_Click();
@@ -192,7 +173,7 @@ void TstReordonner::baseInutilisable() {
     JpegExif::creer(b.photos() + "/A.jpg", "2020:05:01 12:00:00", "2020:05:01 12:00:00");
     JpegExif::creer(b.photos() + "/B.jpg", {});
     JpegExif::creer(b.photos() + "/C.jpg", "2018:08:15 07:30:00", "2018:08:15 07:30:00");
-    Fenetre w(b);
+    FenetreOuverte w(b);
     FrmPhoto& f = w.f;
     const QString base = w.etat.DossierDonnees + "/Date.mdb";
     const QByteArray ancienne("Standard Jet DB\0\0\0 des données d'autrefois", 42);
