@@ -3,15 +3,13 @@
 // memory above the idle program; and Down from file to file in a folder of 2,000 photos.
 // Run by hand: QT_QPA_PLATFORM=offscreen build/bench/bench_apercu
 #include "apercuphoto.h"
-#include "dialoguesqt.h"
 #include "etatprogramme.h"
 #include "fichierssysteme.h"
 #include "frmphoto.h"
-#include "horlogeqt.h"
 #include "mediane.h"
 #include "plateforme.h"
+#include "plateformebench.h"
 #include "renommageclavier.h"
-#include "shellqt.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,7 +30,6 @@
 #include <vector>
 
 namespace {
-
 
 // A photo-like picture: gradients and noise, so that the JPEG has real detail to decode.
 void creerPhoto(const QString& chemin, int largeur, int hauteur, int graine) {
@@ -79,8 +76,8 @@ int main(int argc, char* argv[]) {
     QFile::copy(grandes + "/a12.jpg", serie + "/modele.jpg");
     creerPhoto(serie + "/modele.jpg", 1600, 1200, 5);
     for (int i = 0; i < 2000; ++i)
-        QFile::copy(serie + "/modele.jpg", serie + QStringLiteral("/IMG_%1.jpg").arg(i, 4, 10,
-                                                                                      QLatin1Char('0')));
+        QFile::copy(serie + "/modele.jpg",
+                    serie + QStringLiteral("/IMG_%1.jpg").arg(i, 4, 10, QLatin1Char('0')));
     QFile::remove(serie + "/modele.jpg");
 
     // A start folder, so that the first activation asks nothing.
@@ -89,15 +86,8 @@ int main(int argc, char* argv[]) {
         photo.open(QIODevice::WriteOnly);
         photo.write(ParametresPhoto{grandes, true, 0}.versLigne());
     }
-    FichiersSysteme fichiers;
-    DialoguesQt dialogues;
-    HorlogeQt horloge;
-    ShellQt shell;
-    Environnement environnement;
-    environnement.dossierProgramme = programme;
-    environnement.dossierPersonnel = racine.path();
-    environnement.ecran = QSize(1280, 1024);
-    Plateforme plateforme{fichiers, dialogues, horloge, shell, environnement};
+    PlateformeBench banc(programme, racine.path());
+    Plateforme& plateforme = banc.plateforme;
     EtatProgramme etat;
     FrmPhoto f(plateforme, etat);
     f.show();
@@ -113,9 +103,8 @@ int main(int argc, char* argv[]) {
     }
     const qint64 repos = memoire("VmRSS:");
     std::printf("preview frame %d x %d\n", cadre.width(), cadre.height());
-    for (const auto& [nom, autre, rangs] :
-         {std::tuple{"a12.jpg", "12 MP", std::pair{0, 1}},
-          std::tuple{"c24.jpg", "24 MP", std::pair{2, 3}}}) {
+    for (const auto& [nom, autre, rangs] : {std::tuple{"a12.jpg", "12 MP", std::pair{0, 1}},
+                                            std::tuple{"c24.jpg", "24 MP", std::pair{2, 3}}}) {
         const QString chemin = grandes + "/" + nom;
         const double decodage = Mediane(9, [&] {
             QImageReader r(chemin);
@@ -131,8 +120,7 @@ int main(int argc, char* argv[]) {
         });
         std::printf("%s (%.1f MB): bare scaled decode %7.2f ms, click to preview %7.2f ms "
                     "(%.2f x)\n",
-                    autre, double(QFileInfo(chemin).size()) / 1e6, decodage, clic,
-                    clic / decodage);
+                    autre, double(QFileInfo(chemin).size()) / 1e6, decodage, clic, clic / decodage);
     }
     std::printf("peak memory above the idle program: %.1f MB\n",
                 double(memoire("VmHWM:") - repos) / 1024);

@@ -2,17 +2,15 @@
 // renameat2 calls on the same folder. Run by hand: build with -DVIMBRAL_BENCH=ON, then
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_incrementation
 #include "appliquerrenommages.h"
-#include "dialoguesqt.h"
 #include "etatprogramme.h"
 #include "fichierssysteme.h"
 #include "frmrenom.h"
-#include "horlogeqt.h"
 #include "planincrementation.h"
 #include "plateforme.h"
-#include "shellqt.h"
+#include "plateformebench.h"
 
-#include <QApplication>
 #include "mediane.h"
+#include <QApplication>
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -37,7 +35,6 @@ constexpr int Tours = 11;
 double MedianeRemise(const std::function<void()>& travail, const std::function<void()>& remise) {
     return Mediane(Tours, travail, {}, remise);
 }
-
 
 int renommer(const QByteArray& de, const QByteArray& vers) {
     return int(syscall(SYS_renameat2, AT_FDCWD, de.constData(), AT_FDCWD, vers.constData(),
@@ -78,11 +75,8 @@ int main(int argc, char* argv[]) {
         },
         remise);
 
-    FichiersSysteme fichiers;
-    DialoguesQt dialogues;
-    HorlogeQt horloge;
-    ShellQt shell;
-    Plateforme plateforme{fichiers, dialogues, horloge, shell, {}};
+    PlateformeBench banc;
+    Plateforme& plateforme = banc.plateforme;
     EtatProgramme etat;
     QListWidget liste;
     FrmRenom rapport(etat);

@@ -23,7 +23,6 @@ namespace {
 constexpr int NombreFichiers = 10000;
 constexpr int Tours = 21;
 
-
 void creerCorpus(const QString& dossier) {
     const char* extensions[] = {"jpg", "JPG", "jpeg", "bmp", "gif", "mp3", "txt", "png"};
     for (int i = 0; i < NombreFichiers; ++i) {

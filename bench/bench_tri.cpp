@@ -4,16 +4,14 @@
 // build with -DVIMBRAL_BENCH=ON, then
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_tri
 #include "datefichier.h"
-#include "dialoguesqt.h"
 #include "etatprogramme.h"
 #include "fichierssysteme.h"
 #include "frmphoto.h"
-#include "horlogeqt.h"
 #include "jpegexif.h"
 #include "magasintrisqlite.h"
 #include "mediane.h"
 #include "plateforme.h"
-#include "shellqt.h"
+#include "plateformebench.h"
 #include "trichronologique.h"
 
 #include <QApplication>
@@ -42,7 +40,6 @@ double MedianeApres(int tours, const std::function<void()>& avant,
                     const std::function<void()>& travail) {
     return Mediane(tours, travail, avant);
 }
-
 
 // Camera-like files: a shooting date and a later modification date; one in ten has no
 // EXIF block at all.
@@ -92,14 +89,8 @@ int main(int argc, char* argv[]) {
         }
     });
 
-    FichiersSysteme fichiers;
-    DialoguesQt dialogues;
-    HorlogeQt horloge;
-    ShellQt shell;
-    Environnement environnement;
-    environnement.dossierProgramme = programme;
-    environnement.dossierPersonnel = racine.path();
-    Plateforme plateforme{fichiers, dialogues, horloge, shell, environnement};
+    PlateformeBench banc(programme, racine.path());
+    Plateforme& plateforme = banc.plateforme;
     EtatProgramme etat;
     FrmPhoto f(plateforme, etat);
     etat.RepertoireOuvert = photos + u'/';

@@ -7,6 +7,20 @@
 #include <QDir>
 #include <QListWidget>
 
+Resultat FichiersRefus::Renommer(const QString& de, const QString& vers) {
+    if (permis-- <= 0)
+        return Resultat::echec(QStringLiteral("Permission non accordée"));
+    return FichiersSysteme::Renommer(de, vers);
+}
+
+QStringList contenus(const QString& dossier) {
+    QStringList c;
+    for (const QString& ligne : Banc::empreinte(dossier))
+        c.append(ligne.section(QLatin1Char(' '), -1));
+    c.sort();
+    return c;
+}
+
 QStringList entrees(const FrmPhoto& f) {
     QStringList noms;
     for (int i = 0; i < f.LstFF->count(); ++i)

@@ -1,11 +1,11 @@
 #include "banc.h"
-#include "outilsfenetre.h"
 #include "etatprogramme.h"
 #include "frmavertissement.h"
 #include "frmchoixincrementation.h"
 #include "frmphoto.h"
 #include "frmrenom.h"
 #include "incrementation.h"
+#include "outilsfenetre.h"
 
 #include <QCheckBox>
 #include <QCryptographicHash>
@@ -59,26 +59,6 @@ QString compte(int n) {
                           "et/ou renommés !")
         .arg(n);
 }
-
-// The digests of a folder's contents, names left out: what a failed run must keep whole.
-QStringList contenus(const QString& dossier) {
-    QStringList c;
-    for (const QString& ligne : Banc::empreinte(dossier))
-        c.append(ligne.section(QLatin1Char(' '), -1));
-    c.sort();
-    return c;
-}
-
-// Refuses every rename after the first ones, as a folder that turned read-only does.
-class FichiersRefus : public FichiersSysteme {
-public:
-    int permis = 0;
-    Resultat Renommer(const QString& de, const QString& vers) override {
-        if (permis-- <= 0)
-            return Resultat::echec(QStringLiteral("Permission non accordée"));
-        return FichiersSysteme::Renommer(de, vers);
-    }
-};
 
 // The main window opened on a photo folder holding the given files (each its own content).
 struct Session {

@@ -1,10 +1,10 @@
 #include "banc.h"
-#include "outilsfenetre.h"
 #include "etatprogramme.h"
 #include "frmphoto.h"
 #include "frmrenom.h"
 #include "incrementation.h"
 #include "menusphoto.h"
+#include "outilsfenetre.h"
 #include "renommageclavier.h"
 
 #include <QAction>
@@ -52,26 +52,6 @@ const QString Info2 = QStringLiteral(
 const QString PasIncrementee = QStringLiteral(
     "La liste doit être entièrement incrémentée à gauche pour réaliser cette opération.");
 const QString Revenir = QStringLiteral("Voulez-vous revenir à la configuration antérieure ?");
-
-// The digests of a folder's contents, names left out: what every run must keep whole.
-QStringList contenus(const QString& dossier) {
-    QStringList c;
-    for (const QString& ligne : Banc::empreinte(dossier))
-        c.append(ligne.section(QLatin1Char(' '), -1));
-    c.sort();
-    return c;
-}
-
-// Refuses every rename after the first ones.
-class FichiersRefus : public FichiersSysteme {
-public:
-    int permis = 1 << 30;
-    Resultat Renommer(const QString& de, const QString& vers) override {
-        if (permis-- <= 0)
-            return Resultat::echec(QStringLiteral("Permission non accordée"));
-        return FichiersSysteme::Renommer(de, vers);
-    }
-};
 
 // The main window on a folder of the given files; each report's rows and the folder's names
 // are kept when the report reaches its end state, then its button is pressed.
@@ -419,7 +399,8 @@ void TstRemplacementFichiers::numeroADroiteConflit() {
     const QStringList lignes{".../  001 _ a.JPG | .../  a _ 001.jpg", ".../  001 _ a.jpg ! ",
                              ".../  002 _ b.jpg ! "};
     QCOMPARE(s.rapports, QList<QStringList>{lignes});
-    QCOMPARE(nomsSurDisque(s.b.photos()), QStringList({"001 _ a.jpg", "002 _ b.jpg", "a _ 001.jpg"}));
+    QCOMPARE(nomsSurDisque(s.b.photos()),
+             QStringList({"001 _ a.jpg", "002 _ b.jpg", "a _ 001.jpg"}));
     QCOMPARE(contenus(s.b.photos()), avant);
     QCOMPARE(s.f->LstFF->count(), 3);
     QVERIFY(!s.etat.ListeOccupee);
