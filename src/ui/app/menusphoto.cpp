@@ -24,8 +24,7 @@ MenusPhoto::MenusPhoto(FrmPhoto& fenetre) : QObject(&fenetre), m_f(fenetre) {
     EtatProgramme& etat = m_f.etat();
     Options& o = etat.options;
 
-    mnuOptions = new QMenu(QStringLiteral("Options"), &m_f);
-    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+    mnuOptions = MenuSurgissant("mnuOptions", QStringLiteral("Options"));
     Ajouter(mnuOptions, "mnuOptTexte", "Options pour incrustation de texte");
     Separer(mnuOptions);
     QMenu* marq = SousMenu(mnuOptions, "MnuMarq",
@@ -37,8 +36,7 @@ MenusPhoto::MenusPhoto(FrmPhoto& fenetre) : QObject(&fenetre), m_f(fenetre) {
         QAction* m = Ajouter(marq, QStringLiteral("MnuM(%1)").arg(i), NomTouche(116 + i), true);
         m->setCheckable(true);
         connect(m, &QAction::triggered, this, [this, i] { ChoisirTouche(true, i); });
-        QAction* d =
-            Ajouter(demarq, QStringLiteral("mnuDM(%1)").arg(i), NomTouche(116 + i), true);
+        QAction* d = Ajouter(demarq, QStringLiteral("mnuDM(%1)").arg(i), NomTouche(116 + i), true);
         d->setCheckable(true);
         connect(d, &QAction::triggered, this, [this, i] { ChoisirTouche(false, i); });
     }
@@ -46,8 +44,8 @@ MenusPhoto::MenusPhoto(FrmPhoto& fenetre) : QObject(&fenetre), m_f(fenetre) {
     Basculer(Ajouter(mnuOptions, "mnuRens",
                      "Indication des renseignements sur la photo lors de l'agrandissement", true),
              [&o](bool c) { o.InfosAgrandissement = c ? 1 : 0; });
-    QAction* couleur = Ajouter(mnuOptions, "mnuCouleur", "Couleur du texte sur photo agrandie",
-                               true);
+    QAction* couleur =
+        Ajouter(mnuOptions, "mnuCouleur", "Couleur du texte sur photo agrandie", true);
     connect(couleur, &QAction::triggered, this, [this, &o] {
         const auto choix = m_f.plateforme().dialogues.ChoisirCouleur(versCouleur(o.CouleurInfos));
         if (!choix)
@@ -132,16 +130,16 @@ MenusPhoto::MenusPhoto(FrmPhoto& fenetre) : QObject(&fenetre), m_f(fenetre) {
             MontrerAvertissement();
     });
     Separer(mnuOptions);
-    Ajouter(mnuOptions, "mnuremplace", "Remplacer une chaine de caractéres dans la liste des "
-                                       "fichiers");
+    Ajouter(mnuOptions, "mnuremplace",
+            "Remplacer une chaine de caractéres dans la liste des "
+            "fichiers");
     Separer(mnuOptions);
     Ajouter(mnuOptions, "mnuIncrDte", "Placer le numéro d'incrémentation à droite");
     Separer(mnuOptions);
     connect(Ajouter(mnuOptions, "mnuRefresh", "Rafraichir la liste", true), &QAction::triggered,
             this, [this] { m_f.listeFichiers().CmdRefresh_Click(); });
 
-    mnuInvisible = new QMenu(QStringLiteral("Invisible"), &m_f);
-    mnuInvisible->setObjectName(QStringLiteral("mnuInvisible"));
+    mnuInvisible = MenuSurgissant("mnuInvisible", QStringLiteral("Invisible"));
     Ajouter(mnuInvisible, "mnuTitre", "Choix des lettres sélectionnées dans le texte :");
     Separer(mnuInvisible);
     Ajouter(mnuInvisible, "mnuOptimal", "Sélection optimale pour fichiers non incrémentés");
@@ -152,8 +150,7 @@ MenusPhoto::MenusPhoto(FrmPhoto& fenetre) : QObject(&fenetre), m_f(fenetre) {
     for (const char* nom : {"mnuOptimal", "mnuSecOpt", "mnuRT", "mnuChoix"})
         article(QString::fromLatin1(nom))->setCheckable(true);
 
-    mnuCopDepInvisible = new QMenu(QStringLiteral("CopDepInvisible"), &m_f);
-    mnuCopDepInvisible->setObjectName(QStringLiteral("mnuCopDepInvisible"));
+    mnuCopDepInvisible = MenuSurgissant("mnuCopDepInvisible", QStringLiteral("CopDepInvisible"));
     mnuCopDepInvisible->setDefaultAction(Ajouter(mnuCopDepInvisible, "mnuDeplaceFich",
                                                  "Déplacer un (ou des) fichier dans la liste"));
     Ajouter(mnuCopDepInvisible, "mnuDeplaceFichAide",
@@ -168,18 +165,22 @@ MenusPhoto::MenusPhoto(FrmPhoto& fenetre) : QObject(&fenetre), m_f(fenetre) {
     Separer(mnuCopDepInvisible);
     Ajouter(mnuCopDepInvisible, "mnuEdDef", "Editer avec le programme par défaut");
 
-    mnuEdit = new QMenu(QStringLiteral("Editer la photo dans ..."), &m_f);
-    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    mnuEdit = MenuSurgissant("mnuEdit", QStringLiteral("Editer la photo dans ..."));
     Ajouter(mnuEdit, "mnuChoisir", "Choisir un nouveau programme");
     Ajouter(mnuEdit, "mnuSupp", "Supprimer un programme");
     Separer(mnuEdit);
     Ajouter(mnuEdit, "mnuProg(0)", "Editeur du fichier par défaut");
 
-    mnuFavorisInv = new QMenu(QStringLiteral("Favoris"), &m_f);
-    mnuFavorisInv->setObjectName(QStringLiteral("mnuFavorisInv"));
+    mnuFavorisInv = MenuSurgissant("mnuFavorisInv", QStringLiteral("Favoris"));
     Ajouter(mnuFavorisInv, "MnuMarquer", "Ajouter aux favoris");
     Ajouter(mnuFavorisInv, "mnuOrganiser", "Organiser les favoris");
     Separer(mnuFavorisInv);
+}
+
+QMenu* MenusPhoto::MenuSurgissant(const QString& nom, const QString& titre) {
+    auto* menu = new QMenu(titre, &m_f);
+    menu->setObjectName(nom);
+    return menu;
 }
 
 QAction* MenusPhoto::Ajouter(QMenu* menu, const QString& nom, const QString& legende, bool actif) {
@@ -236,8 +237,9 @@ void MenusPhoto::ChoisirTouche(bool marquer, int index) {
 
 void MenusPhoto::AfficherOptions() {
     const Options& o = m_f.etat().options;
-    article("MnuMarq")->setText(QStringLiteral("Choisir touche F5 à F12 pour marquer le fichier  [") +
-                                NomTouche(o.ToucheMarquer) + QLatin1Char(']'));
+    article("MnuMarq")->setText(
+        QStringLiteral("Choisir touche F5 à F12 pour marquer le fichier  [") +
+        NomTouche(o.ToucheMarquer) + QLatin1Char(']'));
     article("mnuDeMarq")
         ->setText(QStringLiteral("Choisir touche F5 à F12 pour démarquer le fichier  [") +
                   NomTouche(o.ToucheDemarquer) + QLatin1Char(']'));

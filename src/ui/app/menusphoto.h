@@ -35,8 +35,8 @@ public:
     QAction* mnuSecOpt;
 
 private:
-    QAction* Ajouter(QMenu* menu, const QString& nom, const QString& legende,
-                     bool actif = false);
+    QMenu* MenuSurgissant(const QString& nom, const QString& titre);
+    QAction* Ajouter(QMenu* menu, const QString& nom, const QString& legende, bool actif = false);
     QMenu* SousMenu(QMenu* menu, const QString& nom, const QString& legende);
     void Separer(QMenu* menu);
     void ChoisirTouche(bool marquer, int index);
