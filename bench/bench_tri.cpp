@@ -109,8 +109,7 @@ int main(int argc, char* argv[]) {
     const double magasin = MedianeApres(21, rien, [&] {
         MagasinTriSqlite m(donnees + QStringLiteral("/Date.mdb"));
         QStringList ordre;
-        m.Remplacer(lignes);
-        m.LireOrdonne(ordre);
+        m.Trier(lignes, ordre);
     });
 
     const auto remplir = [&] {

@@ -1,6 +1,7 @@
 #include "ecrivainsequentiel.h"
 
 #include <charconv>
+#include <cmath>
 
 void EcrivainSequentiel::separer() {
     if (!m_premier)
@@ -26,6 +27,12 @@ void EcrivainSequentiel::entier(qint64 valeur) {
 
 void EcrivainSequentiel::reel(float valeur) {
     separer();
+    // Only what the reader takes back: an infinite or undefined value would make it refuse
+    // this field and every later one.
+    if (!std::isfinite(valeur)) {
+        m_ligne += '0';
+        return;
+    }
     char tampon[64];
     auto [fin, erreur] = std::to_chars(tampon, tampon + sizeof tampon, valeur);
     if (erreur != std::errc()) {

@@ -1,5 +1,6 @@
 #include "lecteursequentiel.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -92,9 +93,17 @@ std::optional<qint64> LecteurSequentiel::entier(qint64 minimum, qint64 maximum) 
 
 std::optional<float> LecteurSequentiel::reel() {
     const auto valeur = nombre();
-    if (!valeur || std::fabs(*valeur) > double(std::numeric_limits<float>::max()))
+    if (!valeur)
         return std::nullopt;
-    return float(*valeur);
+    // The shortest text of the largest float ("3.4028235e+38") reads as a double just above
+    // it: up to half a step beyond, the value rounds to it rather than being refused.
+    constexpr double Plus = double(std::numeric_limits<float>::max());
+    const double limite = Plus + (Plus - double(std::nextafter(std::numeric_limits<float>::max(),
+                                                                0.0f))) /
+                                     2;
+    if (std::fabs(*valeur) > limite)
+        return std::nullopt;
+    return float(std::clamp(*valeur, -Plus, Plus));
 }
 
 std::optional<bool> LecteurSequentiel::booleen() {

@@ -64,7 +64,13 @@ QStringView sansMarque(const QString& nom) {
 
 QString Extension(const QString& nom) {
     const QStringView base = sansMarque(nom);
-    return base.right(longueurExtension(base)).toString().toLower();
+    QString extension = base.right(longueurExtension(base)).toString();
+    // Only the extension's own letters: what follows them (a second mark suffix) is kept as
+    // it is.
+    qsizetype fin = 1;
+    while (fin < extension.size() && extension[fin].isLetterOrNumber())
+        ++fin;
+    return extension.left(fin).toLower() + extension.mid(fin);
 }
 
 QString TexteSansExtension(const QString& nom) {

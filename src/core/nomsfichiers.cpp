@@ -9,7 +9,14 @@ bool EstMarque(const QString& nom) {
     return nom.endsWith(MarqueM);
 }
 
-bool CorrespondMotif(const QString& nom, const QString& motif) {
+bool EstIllisible(const QString& nom) {
+    return nom.endsWith(SuffixeIllisible);
+}
+
+bool CorrespondMotif(const QString& entree, const QString& motif) {
+    // An unreadable name is listed by what can be read of it.
+    const QString nom =
+        EstIllisible(entree) ? entree.chopped(SuffixeIllisible.size()) : entree;
     if (motif == QLatin1String("*.*"))
         return true;
     if (motif == QLatin1String("*.*") + MarqueM)
@@ -45,7 +52,7 @@ void TrierCommeDossier(QStringList& noms) {
 }
 
 bool ContientCaractereInterdit(const QString& texte) {
-    static const QString interdits = QStringLiteral("\\/:*?\"<>");
+    static const QString interdits = QStringLiteral("\\/:*?\"<>") + QChar(0);
     return std::any_of(texte.begin(), texte.end(), [](QChar c) { return interdits.contains(c); });
 }
 

@@ -38,7 +38,7 @@ Numerotation PlanNumerotation(const QStringList& entrees, const QList<bool>& sel
         }
         if (nombre >= std::numeric_limits<qint16>::max()) {
             r.plan.refus = true;
-            return r;
+            break;
         }
         ++nombre;
         const QString numero = NomIncremente::NumeroFormate(nombre, nombreEntrees, p.ChiffreDepart);
@@ -55,6 +55,7 @@ Numerotation PlanNumerotation(const QStringList& entrees, const QList<bool>& sel
         }
         r.plan.etapes.append({i, nom, nouveau, rang++, true, true});
     }
+    ArreterAuNomRefuse(r.plan);
     return r;
 }
 
@@ -72,6 +73,7 @@ PlanRenommage PlanSuppressionNumero(const QStringList& entrees, const QList<bool
             morceaux.size() < 2 ? entrees[i] : morceaux.first() + liaison + morceaux.last();
         plan.etapes.append({i, entrees[i], nouveau, rang++, false, true});
     }
+    ArreterAuNomRefuse(plan);
     return plan;
 }
 
@@ -87,6 +89,7 @@ PlanRenommage PlanRenommageListe(const QStringList& entrees, const QList<bool>& 
                                 NomIncremente::Extension(nom);
         plan.etapes.append({i, nom, nouveau, rang++, false, true});
     }
+    ArreterAuNomRefuse(plan);
     return plan;
 }
 

@@ -20,3 +20,10 @@ bool DossierProfilAccepte(const QString& dossier, const QString& dossierPersonne
     return haut.contains(QLatin1String("DOCUMENTS AND SETTINGS")) ||
            haut.contains(QLatin1String("UTILISATEURS")) || haut.contains(QLatin1String("USERS"));
 }
+
+QString DossierProgrammeXdg(const QString& xdgDataHome, const QString& dossierPersonnel) {
+    const QString donnees = xdgDataHome.startsWith(QLatin1Char('/'))
+                                ? xdgDataHome
+                                : dossierPersonnel + QStringLiteral("/.local/share");
+    return QDir::cleanPath(donnees + QStringLiteral("/Vimbral"));
+}

@@ -28,9 +28,11 @@ struct PlanRenommage {
     bool refus = false;
 };
 
-// A new name no batch may give: empty, or hidden from the list by a leading dot.
+// A new name no rename may give: empty, hidden from the list by a leading dot ("." and ".."
+// included), a path ("/"), or one the system would cut short (NUL).
 inline bool NomRefuse(const QString& nom) {
-    return nom.isEmpty() || nom.startsWith(QLatin1Char('.'));
+    return nom.isEmpty() || nom.startsWith(QLatin1Char('.')) || nom.contains(QLatin1Char('/')) ||
+           nom.contains(QChar(0));
 }
 
 // Cuts the batch before its first refused new name, which then ends it as a refusal: the

@@ -1,15 +1,16 @@
 #include "environnement.h"
 
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QStandardPaths>
+#include "regleprofil.h"
 
 Environnement Environnement::Reel() {
     Environnement e;
-    e.dossierProgramme =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Vimbral";
     e.dossierPersonnel = QDir::homePath();
+    e.dossierProgramme =
+        DossierProgrammeXdg(qEnvironmentVariable("XDG_DATA_HOME"), e.dossierPersonnel);
     if (const QScreen* ecran = QGuiApplication::primaryScreen())
         e.ecran = ecran->geometry().size();
     e.version = QStringLiteral(VIMBRAL_VERSION);

@@ -15,7 +15,8 @@ public:
 
     // Names of the folder's regular files (links to regular files included), hidden names
     // left out, in enumeration order (case ignored, ties by exact comparison). A folder that
-    // cannot be read lists nothing.
+    // cannot be read lists nothing. A name that is not UTF-8 comes with
+    // NomsFichiers::SuffixeIllisible, which no operation takes for a file.
     virtual QStringList Lister(const QString& dossier) = 0;
     // The same, kept to the names that match one pattern ("*.jpg", "*.*", "*.*   [M]").
     QStringList Lister(const QString& dossier, const QString& motif);
@@ -24,9 +25,9 @@ public:
     // Everything a folder holds: files, folders, hidden names; -1 when it cannot be read.
     virtual int NombreEntrees(const QString& dossier) = 0;
     virtual bool EstDossier(const QString& chemin) = 0;
-    // Whether two paths name one file (a volume that ignores case finds "Photo.jpg" for
-    // "photo.jpg").
-    virtual bool MemeFichier(const QString& a, const QString& b) = 0;
+    // Whether b reaches a's own entry (a volume that ignores case finds "Photo.jpg" for
+    // "photo.jpg"). Two hard links of one file are two files: false.
+    virtual bool MemeEntree(const QString& a, const QString& b) = 0;
 
     // Renames within a volume or across folders of it; refuses an existing target.
     virtual Resultat Renommer(const QString& de, const QString& vers) = 0;

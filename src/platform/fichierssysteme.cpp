@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -22,6 +23,37 @@ QString texteErreur(int code) {
     return QString::fromLocal8Bit(std::strerror(code));
 }
 
+// Whether the folder holds an entry spelt exactly so. A volume that ignores case finds
+// "Photo.jpg" for "photo.jpg", but only one of the two is written in its folder.
+bool entreeExacte(const QByteArray& chemin) {
+    const qsizetype barre = chemin.lastIndexOf('/');
+    const QByteArray dossier = barre < 0 ? QByteArray(".") : chemin.left(std::max<qsizetype>(barre, 1));
+    const QByteArray nom = chemin.mid(barre + 1);
+    DIR* d = ::opendir(dossier.constData());
+    if (!d)
+        return true;
+    bool trouve = false;
+    while (const dirent* e = ::readdir(d))
+        if (nom == e->d_name) {
+            trouve = true;
+            break;
+        }
+    ::closedir(d);
+    return trouve;
+}
+
+// True when b reaches a's own entry: the same inode, and b not written as a name of its own
+// (two hard links are two files for the user).
+bool memeEntree(const QByteArray& a, const QByteArray& b) {
+    struct stat sa {
+    }, sb{};
+    if (::lstat(a.constData(), &sa) != 0 || ::lstat(b.constData(), &sb) != 0)
+        return false;
+    if (sa.st_dev != sb.st_dev || sa.st_ino != sb.st_ino)
+        return false;
+    return a == b || !entreeExacte(b);
+}
+
 // 0 on success, else the errno of the refusal. Never replaces the target.
 int renommerSansRemplacer(const QString& de, const QString& vers) {
     const QByteArray a = QFile::encodeName(de);
@@ -30,16 +62,10 @@ int renommerSansRemplacer(const QString& de, const QString& vers) {
         return 0;
     const int code = errno;
     if (code == EEXIST) {
-        // On a volume that ignores case, "photo.jpg" -> "Photo.jpg" finds its own file as the
-        // target: the same inode, so a plain rename changes only the case and loses nothing.
-        struct stat sa {
-        }, sb{};
-        if (QFileInfo(de).fileName().compare(QFileInfo(vers).fileName(), Qt::CaseInsensitive) ==
-                0 &&
-            ::lstat(a.constData(), &sa) == 0 && ::lstat(b.constData(), &sb) == 0 &&
-            sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino && a != b) {
+        // On a volume that ignores case, "photo.jpg" -> "Photo.jpg" finds its own entry as
+        // the target: a plain rename changes only the case and loses nothing.
+        if (a != b && memeEntree(a, b))
             return ::rename(a.constData(), b.constData()) == 0 ? 0 : errno;
-        }
         return EEXIST;
     }
     if (code != EINVAL && code != ENOSYS && code != ENOTSUP)
@@ -71,8 +97,12 @@ QStringList FichiersSysteme::Lister(const QString& dossier) {
             struct stat st {};
             regulier = ::fstatat(fd, e->d_name, &st, 0) == 0 && S_ISREG(st.st_mode);
         }
-        if (regulier)
-            noms.append(QFile::decodeName(e->d_name));
+        if (!regulier)
+            continue;
+        const QString nom = QFile::decodeName(e->d_name);
+        // A name that does not come back to its bytes cannot be reached by its text.
+        noms.append(QFile::encodeName(nom) == e->d_name ? nom
+                                                        : nom + NomsFichiers::SuffixeIllisible);
     }
     ::closedir(d);
     NomsFichiers::TrierCommeDossier(noms);
@@ -99,12 +129,8 @@ bool FichiersSysteme::EstDossier(const QString& chemin) {
     return QFileInfo(chemin).isDir();
 }
 
-bool FichiersSysteme::MemeFichier(const QString& a, const QString& b) {
-    struct stat sa {
-    }, sb{};
-    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
-           ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
-           sa.st_ino == sb.st_ino;
+bool FichiersSysteme::MemeEntree(const QString& a, const QString& b) {
+    return memeEntree(QFile::encodeName(a), QFile::encodeName(b));
 }
 
 Resultat FichiersSysteme::Renommer(const QString& de, const QString& vers) {
@@ -193,11 +219,14 @@ std::optional<QByteArray> FichiersSysteme::Lire(const QString& chemin, qint64 ma
 
 Resultat FichiersSysteme::EcrireAtomique(const QString& chemin, const QByteArray& contenu) {
     QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered save file commits even when its last write failed (a full
+    // disk), and the old file would be replaced by a truncated one.
+    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Resultat::echec(fichier.errorString());
-    if (fichier.write(contenu) != contenu.size()) {
+    if (fichier.write(contenu) != contenu.size() || !fichier.flush()) {
+        const QString raison = fichier.errorString();
         fichier.cancelWriting();
-        return Resultat::echec(fichier.errorString());
+        return Resultat::echec(raison);
     }
     if (!fichier.commit())
         return Resultat::echec(fichier.errorString());

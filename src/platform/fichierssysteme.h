@@ -10,7 +10,7 @@ public:
     bool Existe(const QString& chemin) override;
     int NombreEntrees(const QString& dossier) override;
     bool EstDossier(const QString& chemin) override;
-    bool MemeFichier(const QString& a, const QString& b) override;
+    bool MemeEntree(const QString& a, const QString& b) override;
     Resultat Renommer(const QString& de, const QString& vers) override;
     Resultat Copier(const QString& de, const QString& vers) override;
     Resultat Deplacer(const QString& de, const QString& vers) override;

@@ -17,9 +17,9 @@ public:
 
     virtual ~MagasinTri() = default;
 
-    // Empties the table and stores these rows in their order, all or nothing.
-    virtual Resultat Remplacer(const QList<Ligne>& lignes) = 0;
-    // The stored names: the dated ones by date, equal dates in stored order, then the
-    // undated ones in stored order. Fails with the store's reason.
-    virtual Resultat LireOrdonne(QStringList& noms) = 0;
+    // Empties the table, stores these rows in their order and reads the names back: the
+    // dated ones by date, equal dates in stored order, then the undated ones in stored
+    // order. One transaction, all or nothing: another program sorting at the same time
+    // cannot mix its rows into these. Fails with the store's reason.
+    virtual Resultat Trier(const QList<Ligne>& lignes, QStringList& noms) = 0;
 };

@@ -23,6 +23,7 @@ MagasinTriSqlite::MagasinTriSqlite(const QString& chemin)
     : m_chemin(chemin), m_connexion(nouvelleConnexion()) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connexion);
     db.setDatabaseName(m_chemin);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
 }
 
 MagasinTriSqlite::~MagasinTriSqlite() {
@@ -50,14 +51,15 @@ Resultat MagasinTriSqlite::Ouvrir() {
     return Resultat::reussite();
 }
 
-Resultat MagasinTriSqlite::Remplacer(const QList<Ligne>& lignes) {
+Resultat MagasinTriSqlite::Trier(const QList<Ligne>& lignes, QStringList& noms) {
     if (Resultat r = Ouvrir(); !r)
         return r;
     QSqlDatabase db = QSqlDatabase::database(m_connexion, false);
-    // One transaction: a commit per row would cost a disk sync per file.
-    if (!db.transaction())
-        return echec(db.lastError());
     QSqlQuery q(db);
+    // Taken for writing from the start: a second program waits for the whole sort (the busy
+    // timeout) instead of writing its rows between these and their reading.
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return echec(q.lastError());
     bool ok = q.exec(QStringLiteral("DELETE FROM Tridate"));
     ok = ok && q.prepare(QStringLiteral("INSERT INTO Tridate (Nom, Date) VALUES (?, ?)"));
     for (qsizetype i = 0; ok && i < lignes.size(); ++i) {
@@ -65,33 +67,24 @@ Resultat MagasinTriSqlite::Remplacer(const QList<Ligne>& lignes) {
         q.bindValue(1, lignes[i].date.isNull() ? QVariant() : QVariant(lignes[i].date));
         ok = q.exec();
     }
+    QStringList lus;
+    if (ok) {
+        q.setForwardOnly(true);
+        // The dates are "YYYY-MM-DD hh:mm:ss": their text order is their time order.
+        ok = q.exec(QStringLiteral("SELECT Nom FROM Tridate ORDER BY Date IS NULL, Date, rowid"));
+        while (ok && q.next())
+            lus.append(q.value(0).toString());
+        ok = ok && !q.lastError().isValid();
+    }
+    if (ok) {
+        q.finish();
+        ok = q.exec(QStringLiteral("COMMIT"));
+    }
     if (!ok) {
         const Resultat r = echec(q.lastError());
-        db.rollback();
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         return r;
     }
-    if (!db.commit()) {
-        const Resultat r = echec(db.lastError());
-        db.rollback();
-        return r;
-    }
-    return Resultat::reussite();
-}
-
-Resultat MagasinTriSqlite::LireOrdonne(QStringList& noms) {
-    if (Resultat r = Ouvrir(); !r)
-        return r;
-    QSqlDatabase db = QSqlDatabase::database(m_connexion, false);
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    // The dates are "YYYY-MM-DD hh:mm:ss": their text order is their time order.
-    if (!q.exec(QStringLiteral("SELECT Nom FROM Tridate ORDER BY Date IS NULL, Date, rowid")))
-        return echec(q.lastError());
-    QStringList lus;
-    while (q.next())
-        lus.append(q.value(0).toString());
-    if (q.lastError().isValid())
-        return echec(q.lastError());
     noms = lus;
     return Resultat::reussite();
 }

@@ -13,8 +13,7 @@ public:
     MagasinTriSqlite(const MagasinTriSqlite&) = delete;
     MagasinTriSqlite& operator=(const MagasinTriSqlite&) = delete;
 
-    Resultat Remplacer(const QList<Ligne>& lignes) override;
-    Resultat LireOrdonne(QStringList& noms) override;
+    Resultat Trier(const QList<Ligne>& lignes, QStringList& noms) override;
 
 private:
     Resultat Ouvrir();

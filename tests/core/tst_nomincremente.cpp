@@ -96,6 +96,7 @@ void TstNomIncremente::decoupage_data() {
     };
     simple("simple", "IMG_1.JPG", ".jpg", "IMG_1");
     simple("marqué", "IMG_2.JPG   [M]", ".jpg", "IMG_2");
+    simple("marqué deux fois", "d.JPG   [M]   [M]", ".jpg   [M]", "d");
     simple("crochets sans la marque", "Note [M]", "", "Note [M]");
     // Four characters without their dot would lose it: "Titrejpeg".
     simple("jpeg", "photo.jpeg", ".jpeg", "photo");
@@ -304,6 +305,14 @@ void TstNomIncremente::numeroAuDelaDe32767() {
         PlanNumerotation({"a.jpg", "b.jpg", "c.jpg", "d.jpg"}, {true, true, true, true}, p);
     QCOMPARE(nouveaux(n.plan), QStringList({"32766 _ a.jpg", "32767 _ b.jpg"}));
     QVERIFY(n.plan.refus);
+
+    // A title that would hide the files behind a leading dot stops the batch before them.
+    ParametresIncrementation cache = parametres("1", ".Vacances");
+    cache.PositionNumero = 2;
+    const Numerotation c = PlanNumerotation({"a.jpg", "b.jpg"}, {true, true}, cache);
+    QVERIFY(c.plan.etapes.isEmpty());
+    QVERIFY(c.plan.refus);
+    QVERIFY(PlanRenommageListe({"1 _ a.jpg"}, {true}, " _ ", "x/y").refus);
 }
 
 QTEST_GUILESS_MAIN(TstNomIncremente)

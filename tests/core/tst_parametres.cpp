@@ -6,12 +6,16 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <limits>
+
 class TstParametres : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void ecriture_data();
     void ecriture();
     void lectureChamps();
+    void reelsAllerRetour_data();
+    void reelsAllerRetour();
     void lectureEndommagee_data();
     void lectureEndommagee();
     void optionsParDefaut();
@@ -71,6 +75,33 @@ void TstParametres::lectureChamps() {
     QCOMPARE(l.entier(0, 255), std::optional<qint64>(0));
     QCOMPARE(l.reel(), std::optional<float>(0.1f));
     QCOMPARE(l.texte(), std::nullopt);
+}
+
+void TstParametres::reelsAllerRetour_data() {
+    // What the writer writes, the reader reads back, and the field after it still reads.
+    QTest::addColumn<float>("valeur");
+    QTest::addColumn<float>("relu");
+    using L = std::numeric_limits<float>;
+    QTest::newRow("plus grand") << L::max() << L::max();
+    QTest::newRow("plus petit") << L::lowest() << L::lowest();
+    QTest::newRow("plus petit normal") << L::min() << L::min();
+    QTest::newRow("plus petit dénormal") << L::denorm_min() << L::denorm_min();
+    QTest::newRow("zéro négatif") << -0.0f << -0.0f;
+    QTest::newRow("infini écrit 0") << L::infinity() << 0.0f;
+    QTest::newRow("indéfini écrit 0") << L::quiet_NaN() << 0.0f;
+}
+
+void TstParametres::reelsAllerRetour() {
+    QFETCH(float, valeur);
+    QFETCH(float, relu);
+    EcrivainSequentiel e;
+    e.reel(valeur);
+    e.entier(7);
+    LecteurSequentiel l(e.ligne());
+    const std::optional<float> lu = l.reel();
+    QVERIFY2(lu.has_value(), e.ligne().constData());
+    QCOMPARE(*lu, relu);
+    QCOMPARE(l.entier(0, 10), std::optional<qint64>(7));
 }
 
 void TstParametres::lectureEndommagee_data() {

@@ -18,6 +18,8 @@ private Q_SLOTS:
     void nomWindows();
     void profil_data();
     void profil();
+    void dossierProgramme_data();
+    void dossierProgramme();
     void caracteresInterdits();
 };
 
@@ -161,6 +163,21 @@ void TstRegles::profil() {
     QFETCH(QString, dossier);
     QFETCH(bool, accepte);
     QCOMPARE(DossierProfilAccepte(dossier, "/home/nom"), accepte);
+}
+
+void TstRegles::dossierProgramme_data() {
+    QTest::addColumn<QString>("xdg");
+    QTest::addColumn<QString>("attendu");
+    QTest::newRow("non défini") << "" << "/home/nom/.local/share/Vimbral";
+    QTest::newRow("absolu") << "/data/nom/" << "/data/nom/Vimbral";
+    QTest::newRow("relatif, ignoré") << "donnees" << "/home/nom/.local/share/Vimbral";
+    QTest::newRow("relatif avec point") << "./x" << "/home/nom/.local/share/Vimbral";
+}
+
+void TstRegles::dossierProgramme() {
+    QFETCH(QString, xdg);
+    QFETCH(QString, attendu);
+    QCOMPARE(DossierProgrammeXdg(xdg, "/home/nom"), attendu);
 }
 
 void TstRegles::caracteresInterdits() {

@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFile>
 
+#include <csignal>
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 class TstFichiers : public QObject {
@@ -12,10 +15,12 @@ private Q_SLOTS:
     void dossierIlisible();
     void renommerSansRemplacer();
     void renommerLaCasse();
+    void nomsIllisibles();
     void copierEtDeplacer();
     void corbeille();
     void lectureSeule();
     void ecritureAtomique();
+    void disquePlein();
     void creerChemin();
 };
 
@@ -79,6 +84,34 @@ void TstFichiers::renommerLaCasse() {
     QFile::remove(grand);
     QVERIFY(b.fichiers.Renommer(petit, grand).ok);
     QCOMPARE(b.fichiers.Lister(b.photos()), QStringList({"Photo.jpg"}));
+
+    // Two hard links of one file are two names the user sees: neither replaces the other.
+    const QString h = b.photos() + "/h.jpg";
+    const QString H = b.photos() + "/H.jpg";
+    Banc::creerFichier(h, "lien");
+    QVERIFY(::link(QFile::encodeName(h).constData(), QFile::encodeName(H).constData()) == 0);
+    QVERIFY(!b.fichiers.MemeEntree(h, H));
+    QVERIFY(b.fichiers.MemeEntree(h, h));
+    QVERIFY(!b.fichiers.Renommer(h, H).ok);
+    QVERIFY(QFile::exists(h) && QFile::exists(H));
+}
+
+void TstFichiers::nomsIllisibles() {
+    Banc b;
+    // The first name is not UTF-8; the second is the valid text the first would decode to.
+    const QByteArray dossier = QFile::encodeName(b.photos());
+    for (const QByteArray& nom : {QByteArray("x\xff.jpg"), QByteArray("x\xef\xbf\xbd.jpg")}) {
+        const int fd = ::open((dossier + '/' + nom).constData(), O_CREAT | O_WRONLY, 0644);
+        QVERIFY(fd >= 0);
+        ::close(fd);
+    }
+    const QString lisible = QStringLiteral("x\uFFFD.jpg");
+    const QString illisible = lisible + QStringLiteral(" / nom illisible");
+    QCOMPARE(b.fichiers.Lister(b.photos(), "*.jpg"), QStringList({lisible, illisible}));
+    QVERIFY(!b.fichiers.Renommer(b.photos() + "/" + illisible, b.photos() + "/y.jpg").ok);
+    QVERIFY(!b.fichiers.MettreCorbeille(b.photos() + "/" + illisible).ok);
+    QVERIFY(b.fichiers.Renommer(b.photos() + "/" + lisible, b.photos() + "/y.jpg").ok);
+    QCOMPARE(b.fichiers.Lister(b.photos()), QStringList({illisible, "y.jpg"}));
 }
 
 void TstFichiers::copierEtDeplacer() {
@@ -146,6 +179,24 @@ void TstFichiers::ecritureAtomique() {
     QCOMPARE(b.fichiers.Lire(f, 2), std::optional<QByteArray>("de"));
     QCOMPARE(b.fichiers.Lire(b.programme() + "/absent"), std::nullopt);
     QVERIFY(!b.fichiers.EcrireAtomique(b.programme() + "/absent/x.cfg", "x").ok);
+}
+
+void TstFichiers::disquePlein() {
+    Banc b;
+    const QString f = b.programme() + "/Options.cfg";
+    QVERIFY(b.fichiers.EcrireAtomique(f, "ancien\r\n").ok);
+    // A file size limit fails writes as a full disk does.
+    struct rlimit avant {};
+    ::getrlimit(RLIMIT_FSIZE, &avant);
+    ::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limite = avant;
+    limite.rlim_cur = 16;
+    ::setrlimit(RLIMIT_FSIZE, &limite);
+    const Resultat r = b.fichiers.EcrireAtomique(f, QByteArray(4096, 'n'));
+    ::setrlimit(RLIMIT_FSIZE, &avant);
+    QVERIFY(!r.ok);
+    QCOMPARE(Banc::lire(f), QByteArray("ancien\r\n"));
+    QCOMPARE(QDir(b.programme()).entryList(QDir::Files), QStringList({"Options.cfg"}));
 }
 
 void TstFichiers::creerChemin() {

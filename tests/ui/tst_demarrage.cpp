@@ -101,7 +101,9 @@ void TstDemarrage::annulerPuisNon() {
 
 void TstDemarrage::dossierRefuse() {
     Banc b;
-    attendreDebut(b, "/opt");
+    // Outside the test's home, in a folder of its own.
+    const QString ailleurs = QDir::cleanPath(DossierPersonnelTest() + "/../ailleurs");
+    attendreDebut(b, ailleurs);
     b.dialogues.attendreMessage(PasLeBon, Dialogues::Reponse::Oui);
     b.dialogues.attendreDossier(DossierPersonnelTest() + "/Public");
     b.dialogues.attendreMessage(PasLeBon, Dialogues::Reponse::Non);
@@ -111,7 +113,7 @@ void TstDemarrage::dossierRefuse() {
     QVERIFY(!depart.ProcedureDossierDonnees());
     VERIFIER_DIALOGUES(b.dialogues);
     QVERIFY(!QFile::exists(b.programme() + "/CheminData.cfg"));
-    QVERIFY(!QFile::exists("/opt/DataKorvane"));
+    QVERIFY(!QFile::exists(ailleurs + "/DataKorvane"));
 }
 
 void TstDemarrage::dossierImpossibleACreer() {
@@ -128,6 +130,17 @@ void TstDemarrage::dossierImpossibleACreer() {
     VERIFIER_DIALOGUES(b.dialogues);
     QCOMPARE(Banc::lire(nom + "/DataKorvane"), QByteArray("pas un dossier"));
     QVERIFY(!QFile::exists(b.programme() + "/CheminData.cfg"));
+
+    // The program folder itself: a file in its place ends the program before any question.
+    const QString programme = b.racine() + "/programme-fichier";
+    Banc::creerFichier(programme, "pas un dossier");
+    b.plateforme.environnement.dossierProgramme = programme;
+    b.dialogues.attendreMessage("Le dossier suivant n'a pas pu être créé :\n" + programme +
+                                "\n\nLancement du programme interrompu !");
+    Demarrage demarrage(b.plateforme);
+    QVERIFY(!demarrage.Lancer());
+    VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(Banc::lire(programme), QByteArray("pas un dossier"));
 }
 
 void TstDemarrage::cheminEnregistreSansTest() {

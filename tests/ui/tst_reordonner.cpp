@@ -8,6 +8,13 @@
 #include "trichronologique.h"
 
 #include <QListWidget>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QThread>
+
+#include "magasintrisqlite.h"
+
+#include <atomic>
 #include <QToolButton>
 
 namespace {
@@ -16,6 +23,21 @@ QString MessageBase(const QString& base) {
     return QStringLiteral("Impossible d'ouvrir ou d'écrire la base de tri \"%1\".\nLa liste n'a "
                           "pas été triée.")
         .arg(base);
+}
+
+// A sort table whose rows are changed behind the program's back, as a foreign file may.
+void baseTruquee(const QString& chemin) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("truquee"));
+    db.setDatabaseName(chemin);
+    db.open();
+    QSqlQuery q(db);
+    q.exec(QStringLiteral("CREATE TABLE Tridate (Nom TEXT, Date TEXT)"));
+    q.exec(QStringLiteral("CREATE TRIGGER t AFTER INSERT ON Tridate BEGIN UPDATE Tridate SET "
+                          "Nom = '../victime.jpg' WHERE rowid = NEW.rowid; END"));
+    q.finish();
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("truquee"));
 }
 
 } // namespace
@@ -29,6 +51,7 @@ private Q_SLOTS:
     void triDUneSeuleEntree();
     void baseInutilisable_data();
     void baseInutilisable();
+    void triConcurrent();
 };
 
 void TstReordonner::deplacements() {
@@ -162,13 +185,15 @@ void TstReordonner::triDUneSeuleEntree() {
 }
 
 void TstReordonner::baseInutilisable_data() {
-    QTest::addColumn<bool>("dossierAbsent");
-    QTest::newRow("dossier des données disparu") << true;
-    QTest::newRow("Date.mdb qui n'est pas une base") << false;
+    QTest::addColumn<int>("cas");
+    QTest::newRow("dossier des données disparu") << 0;
+    QTest::newRow("Date.mdb qui n'est pas une base") << 1;
+    QTest::newRow("base qui rend d'autres noms") << 2;
 }
 
 void TstReordonner::baseInutilisable() {
-    QFETCH(bool, dossierAbsent);
+    QFETCH(int, cas);
+    const bool dossierAbsent = cas == 0;
     Banc b;
     JpegExif::creer(b.photos() + "/A.jpg", "2020:05:01 12:00:00", "2020:05:01 12:00:00");
     JpegExif::creer(b.photos() + "/B.jpg", {});
@@ -179,13 +204,19 @@ void TstReordonner::baseInutilisable() {
     const QByteArray ancienne("Standard Jet DB\0\0\0 des données d'autrefois", 42);
     if (dossierAbsent)
         QDir(w.etat.DossierDonnees).removeRecursively();
-    else
+    else if (cas == 1)
         Banc::creerFichier(base, ancienne);
+    else
+        baseTruquee(base);
     const QStringList photos = Banc::empreinte(b.photos());
     f.SelectionnerEntree(1);
     f.LstFF->item(2)->setSelected(true);
 
-    b.dialogues.attendreMessage(MessageBase(base));
+    b.dialogues.attendreMessage(cas == 2 ? QStringLiteral("La base de tri \"%1\" a rendu des noms "
+                                                          "qui ne sont pas ceux de la liste.\nLa "
+                                                          "liste n'a pas été triée.")
+                                               .arg(base)
+                                         : MessageBase(base));
     f.triChronologique().mnuTri_Click();
     VERIFIER_DIALOGUES(b.dialogues);
     QCOMPARE(b.dialogues.vues().last().icone, Dialogues::Icone::Exclamation);
@@ -196,8 +227,37 @@ void TstReordonner::baseInutilisable() {
     QCOMPARE(Banc::empreinte(b.photos()), photos);
     if (dossierAbsent)
         QVERIFY(!QFileInfo::exists(w.etat.DossierDonnees));
-    else
+    else if (cas == 1)
         QCOMPARE(Banc::lire(base), ancienne);
+}
+
+void TstReordonner::triConcurrent() {
+    // Two programs sorting at once through one file: each reads back its own names only.
+    Banc b;
+    const QString base = b.racine() + "/Date.mdb";
+    std::atomic<int> melanges = 0;
+    auto trieur = [&](const QString& prefixe) {
+        return QThread::create([&, prefixe] {
+            MagasinTriSqlite magasin(base);
+            QList<MagasinTri::Ligne> lignes;
+            QStringList attendus;
+            for (int i = 0; i < 40; ++i) {
+                lignes.append({prefixe + QString::number(i), QString()});
+                attendus.append(prefixe + QString::number(i));
+            }
+            for (int tour = 0; tour < 25; ++tour) {
+                QStringList lus;
+                if (!magasin.Trier(lignes, lus) || lus != attendus)
+                    ++melanges;
+            }
+        });
+    };
+    std::unique_ptr<QThread> a(trieur("a")), c(trieur("c"));
+    a->start();
+    c->start();
+    a->wait();
+    c->wait();
+    QCOMPARE(melanges.load(), 0);
 }
 
 VIMBRAL_TEST_MAIN(TstReordonner)

@@ -21,7 +21,17 @@ FrmPhoto* Demarrage::fenetrePrincipale() const {
 }
 
 bool Demarrage::Lancer() {
-    m_plateforme.fichiers.CreerChemin(m_plateforme.environnement.dossierProgramme);
+    // Without its folder the program could keep none of its settings: it says so and ends.
+    const QString programme = m_plateforme.environnement.dossierProgramme;
+    if (!m_plateforme.fichiers.CreerChemin(programme) ||
+        !m_plateforme.fichiers.EstDossier(programme)) {
+        m_plateforme.dialogues.Message(QStringLiteral("Le dossier suivant n'a pas pu être créé :"
+                                                      "\n%1\n\nLancement du programme "
+                                                      "interrompu !")
+                                           .arg(programme),
+                                       Dialogues::Icone::Critique);
+        return false;
+    }
     m_depart = new FrmDepart(m_plateforme, m_etat);
     m_depart->setAttribute(Qt::WA_DeleteOnClose);
     if (!m_depart->ProcedureDossierDonnees()) {

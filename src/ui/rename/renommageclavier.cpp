@@ -232,7 +232,7 @@ bool RenommageClavier::Valider() {
 
     // A change of case alone needs no question, unless the new name is another file here.
     const bool casseSeule = nouveau.compare(ancien, Qt::CaseInsensitive) == 0;
-    const bool autreFichier = p.fichiers.Existe(vers) && !p.fichiers.MemeFichier(de, vers);
+    const bool autreFichier = p.fichiers.Existe(vers) && !p.fichiers.MemeEntree(de, vers);
     if (!(casseSeule && !autreFichier)) {
         if (nouveau.isEmpty() || NomsFichiers::ContientCaractereInterdit(nouveau)) {
             d.Message(QStringLiteral("Le titre comporte un caractère interdit !"),

@@ -66,14 +66,29 @@ void TriChronologique::mnuTri_Click() {
     Resultat r;
     {
         MagasinTriSqlite magasin(base);
-        r = magasin.Remplacer(lignes);
-        if (r)
-            r = magasin.LireOrdonne(ordre);
+        r = magasin.Trier(lignes, ordre);
     }
     if (!r) {
         attente.retablir();
         p.dialogues.Message(QStringLiteral("Impossible d'ouvrir ou d'écrire la base de tri "
                                            "\"%1\".\nLa liste n'a pas été triée.")
+                                .arg(QDir::toNativeSeparators(base)),
+                            Dialogues::Icone::Exclamation);
+        return;
+    }
+    // The store gives back an order, never names: a store that answers with other names (a
+    // foreign or damaged file) would put into the list files that are not the folder's.
+    QStringList envoyes;
+    envoyes.reserve(lignes.size());
+    for (const MagasinTri::Ligne& l : lignes)
+        envoyes.append(l.nom);
+    QStringList recus = ordre;
+    envoyes.sort();
+    recus.sort();
+    if (envoyes != recus) {
+        attente.retablir();
+        p.dialogues.Message(QStringLiteral("La base de tri \"%1\" a rendu des noms qui ne sont "
+                                           "pas ceux de la liste.\nLa liste n'a pas été triée.")
                                 .arg(QDir::toNativeSeparators(base)),
                             Dialogues::Icone::Exclamation);
         return;
