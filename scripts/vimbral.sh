@@ -14,7 +14,7 @@ esac
 paquets=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev libqt6sql6-sqlite qt6-image-formats-plugins
-    libglib2.0-dev fonts-dejavu-core
+    libglib2.0-dev fonts-dejavu-core qt6-translations-l10n
 )
 manquants=()
 for p in "${paquets[@]}"; do

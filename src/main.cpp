@@ -5,6 +5,7 @@
 #include "horlogeqt.h"
 #include "plateforme.h"
 #include "shellqt.h"
+#include "traductions.h"
 
 #include <QApplication>
 
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vimbral"));
     QApplication::setApplicationVersion(QStringLiteral(VIMBRAL_VERSION));
+    InstallerTraductions(application);
 
     FichiersSysteme fichiers;
     DialoguesQt dialogues;

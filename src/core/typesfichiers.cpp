@@ -63,10 +63,25 @@ bool EstSon(int index) {
     return index >= TousSons && index <= Wav;
 }
 
+namespace {
+
+// An unreadable name is sorted by what can be read of it.
+QStringView Lisible(const QString& nom) {
+    return NomsFichiers::EstIllisible(nom)
+               ? QStringView(nom).chopped(NomsFichiers::SuffixeIllisible.size())
+               : QStringView(nom);
+}
+
+bool EstMarque(const QString& nom) {
+    return Lisible(nom).endsWith(NomsFichiers::MarqueM);
+}
+
+} // namespace
+
 QStringList ComposerListe(const QStringList& nomsTries, int index, const Filtre& filtre) {
     QStringList liste;
     for (const QString& nom : nomsTries)
-        if (NomsFichiers::EstMarque(nom))
+        if (EstMarque(nom))
             liste.append(nom);
 
     if (index == ParChaine) {
@@ -75,14 +90,14 @@ QStringList ComposerListe(const QStringList& nomsTries, int index, const Filtre&
         const Qt::CaseSensitivity casse =
             filtre.respecterCasse ? Qt::CaseSensitive : Qt::CaseInsensitive;
         for (const QString& nom : nomsTries)
-            if (!NomsFichiers::EstMarque(nom) && nom.contains(filtre.chaine, casse))
+            if (!EstMarque(nom) && Lisible(nom).contains(filtre.chaine, casse))
                 liste.append(nom);
         return liste;
     }
 
     if (index == TousFichiers) {
         for (const QString& nom : nomsTries)
-            if (!NomsFichiers::EstMarque(nom))
+            if (!EstMarque(nom))
                 liste.append(nom);
         return liste;
     }
@@ -92,10 +107,11 @@ QStringList ComposerListe(const QStringList& nomsTries, int index, const Filtre&
     const QStringList motifs = Motifs(index);
     std::vector<QStringList> paquets(size_t(motifs.size()));
     for (const QString& nom : nomsTries) {
-        const qsizetype point = nom.lastIndexOf(QLatin1Char('.'));
+        const QStringView lisible = Lisible(nom);
+        const qsizetype point = lisible.lastIndexOf(u'.');
         if (point < 0)
             continue;
-        const QStringView extension = QStringView(nom).mid(point + 1);
+        const QStringView extension = lisible.mid(point + 1);
         for (qsizetype m = 0; m < motifs.size(); ++m)
             if (extension.compare(QStringView(motifs[m]).mid(2), Qt::CaseInsensitive) == 0) {
                 paquets[size_t(m)].append(nom);

@@ -1,11 +1,33 @@
 #include "lecteurimages.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 std::optional<ImageLue> LecteurImages::Lire(const QString& chemin,
                                             const std::function<QSize(QSize)>& tailleVoulue) {
-    QImageReader lecteur(chemin);
+    const int fd = ::open(QFile::encodeName(chemin).constData(),
+                          O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QFile fichier;
+    if (!fichier.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    // The extension is only a hint: the content decides.
+    QImageReader lecteur(&fichier, QFileInfo(chemin).suffix().toLower().toLatin1());
     lecteur.setAutoTransform(true);
+    const qint64 octets = qint64(st.st_size);
     QSize brute = lecteur.size();
     if (!brute.isValid()) {
         // Some formats only know their size once decoded.
@@ -13,7 +35,7 @@ std::optional<ImageLue> LecteurImages::Lire(const QString& chemin,
         if (image.isNull())
             return std::nullopt;
         const QSize voulue = tailleVoulue(image.size());
-        ImageLue lue{image, image.size()};
+        ImageLue lue{image, image.size(), octets};
         if (voulue.isValid() && voulue != image.size())
             lue.image = image.scaled(voulue, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         return lue;
@@ -26,5 +48,5 @@ std::optional<ImageLue> LecteurImages::Lire(const QString& chemin,
     const QImage image = lecteur.read();
     if (image.isNull())
         return std::nullopt;
-    return ImageLue{image, droite};
+    return ImageLue{image, droite, octets};
 }

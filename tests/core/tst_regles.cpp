@@ -94,6 +94,10 @@ void TstRegles::composition_data() {
     QTest::newRow("chaîne: marqué une seule fois")
         << dossier << 7 << "jpg" << true << QStringList{"a.jpg   [M]", "b.jpg"};
     QTest::newRow("dossier vide") << QStringList{} << 0 << "" << true << QStringList{};
+    QTest::newRow("noms illisibles classés par ce qui se lit")
+        << QStringList{"a.JPG / nom illisible", "b.jpg   [M] / nom illisible", "c.txt / nom illisible"}
+        << 0 << "" << true
+        << QStringList{"b.jpg   [M] / nom illisible", "a.JPG / nom illisible"};
 }
 
 void TstRegles::composition() {

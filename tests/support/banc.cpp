@@ -39,6 +39,23 @@ QString DossierPersonnelTest() {
     return racineProcessus().path() + QStringLiteral("/home");
 }
 
+Resultat FichiersRefus::Renommer(const QString& de, const QString& vers) {
+    if (permis-- <= 0)
+        return Resultat::echec(QStringLiteral("Permission non accordée"));
+    return FichiersSysteme::Renommer(de, vers);
+}
+
+Resultat FichiersRefus::MettreCorbeille(const QString& chemin) {
+    if (refuserCorbeille)
+        return Resultat::echec(QStringLiteral("Pas de corbeille sur ce volume"));
+    return FichiersSysteme::MettreCorbeille(chemin);
+}
+
+QStringList FichiersRefus::Lister(const QString& dossier) {
+    listes.append(dossier);
+    return FichiersSysteme::Lister(dossier);
+}
+
 Banc::Banc()
     : plateforme{fichiers, dialogues, horloge, shell, {}},
       m_racine(DossierPersonnelTest() + QStringLiteral("/banc-XXXXXX")) {

@@ -15,6 +15,20 @@
 void PreparerEnvironnementTest();
 QString DossierPersonnelTest();
 
+// The system's files, with the failures a test asks for: renames refused once their
+// allowance is spent (a folder that turned read-only), a volume without a trash. Every
+// folder listed is recorded.
+class FichiersRefus : public FichiersSysteme {
+public:
+    using FichiersSysteme::Lister;
+    int permis = 1 << 30;
+    bool refuserCorbeille = false;
+    QStringList listes;
+    Resultat Renommer(const QString& de, const QString& vers) override;
+    Resultat MettreCorbeille(const QString& chemin) override;
+    QStringList Lister(const QString& dossier) override;
+};
+
 // One test's surroundings: a fresh program folder and photo folder under the temporary
 // home, real files, and scripted dialogs and clock.
 class Banc {
@@ -33,7 +47,7 @@ public:
     // test compares before and after an operation to prove nothing was lost.
     static QStringList empreinte(const QString& dossier);
 
-    FichiersSysteme fichiers;
+    FichiersRefus fichiers;
     DialoguesScriptes dialogues;
     HorlogeTest horloge;
     ShellTest shell;

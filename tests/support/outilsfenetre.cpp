@@ -7,12 +7,6 @@
 #include <QDir>
 #include <QListWidget>
 
-Resultat FichiersRefus::Renommer(const QString& de, const QString& vers) {
-    if (permis-- <= 0)
-        return Resultat::echec(QStringLiteral("Permission non accordée"));
-    return FichiersSysteme::Renommer(de, vers);
-}
-
 QStringList contenus(const QString& dossier) {
     QStringList c;
     for (const QString& ligne : Banc::empreinte(dossier))

@@ -5,16 +5,7 @@
 
 #include <QStringList>
 
-#include "fichierssysteme.h"
-
 class Banc;
-
-// Refuses every rename once its allowance is spent, as a folder that turned read-only does.
-class FichiersRefus : public FichiersSysteme {
-public:
-    int permis = 1 << 30;
-    Resultat Renommer(const QString& de, const QString& vers) override;
-};
 
 // The digests of a folder's contents, names left out: what a run must keep whole even when
 // it renames.

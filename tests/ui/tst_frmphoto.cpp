@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace {
 
@@ -110,8 +111,18 @@ void TstFrmPhoto::typesDeFichiers() {
     FrmPhoto f(b.plateforme, etat);
     f.Form_Activate();
 
+    // Buttons whose command is not there yet stay off whatever the type.
     f.CboFileType->setCurrentIndex(8);
     QCOMPARE(entrees(f), QStringList({"a.jpg   [M]", "b.jpg", "c.bmp", "chant.MP3", "notes.txt"}));
+    QVERIFY(!f.CmdMin->isEnabled());
+    QVERIFY(!f.axBDiapo->isEnabled());
+    f.SelectionnerEntree(1);
+    QVERIFY(!f.etat().PasDePhoto);
+    QVERIFY(!f.axBPivoter->isVisibleTo(&f));
+    QVERIFY(!f.axBRedimensionner->isVisibleTo(&f));
+    f.RendreDisponible(f.CmdMin);
+    f.CboFileType->setCurrentIndex(0);
+    f.CboFileType->setCurrentIndex(8);
     QVERIFY(f.CmdMin->isEnabled());
 
     f.CboFileType->setCurrentIndex(6);

@@ -471,9 +471,10 @@ void TstIncrementation::conflits_data() {
     QTest::newRow("numéro au-delà de 32767")
         << QStringList{"a.jpg", "b.jpg"} << " _ "
         << "32767" << false << QString() << QStringList{"32767 _ T.jpg", "b.jpg"} << 1;
+    // Every file of the batch is checked before the first rename: none is renamed.
     QTest::newRow("fichier disparu après la sélection")
         << QStringList{"a.jpg", "b.jpg"} << " _ "
-        << "1" << false << "b.jpg" << QStringList{"1 _ T.jpg"} << 1;
+        << "1" << false << "b.jpg" << QStringList{"a.jpg"} << 0;
 }
 
 void TstIncrementation::conflits() {

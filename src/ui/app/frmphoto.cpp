@@ -32,9 +32,11 @@
 #include <QMenu>
 #include <QPainter>
 #include <QProgressBar>
+#include <QSet>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyledItemDelegate>
 #include <QStyle>
 #include <QToolButton>
 #include <QTreeView>
@@ -93,6 +95,18 @@ void texteClair(QWidget* w) {
 qint16 versTwips(int pixels) {
     return qint16(std::clamp(pixels * TwipsParPixel, -32768, 32767));
 }
+
+// Rows as high as the font needs, descenders and the "_" of a highlighted link string
+// included; one height for every row, so that the list lays out no row to know it.
+class LignesListe : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize taille = QStyledItemDelegate::sizeHint(option, index);
+        taille.setHeight(std::max(taille.height(), option.fontMetrics.lineSpacing() + 6));
+        return taille;
+    }
+};
 
 // The left panel: a gradient from dark grey to gold, drawn row by row.
 class PanneauDegrade : public QWidget {
@@ -216,6 +230,7 @@ void FrmPhoto::CreerControles() {
     LstFF->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Every entry is one line: the list need not measure them again at each rename.
     LstFF->setUniformItemSizes(true);
+    LstFF->setItemDelegate(new LignesListe(LstFF));
     LstFF->setContextMenuPolicy(Qt::CustomContextMenu);
     ImgUp = Placer(image(this, QStringLiteral("ImgUp"), QStringLiteral("▲"),
                          QStringLiteral("Déplacement du fichier vers le haut ")),
@@ -353,11 +368,11 @@ void FrmPhoto::Relier() {
     NavigationDossiers& nav = *m_navigation;
     connect(DirDirectory, &QTreeView::clicked, this, [this](const QModelIndex& index) {
         if (m_etat.options.OuvertureSimpleClic == 1)
-            DefinirCheminDossier(ModeleDossiers->filePath(index));
+            OuvrirDossierArbre(ModeleDossiers->filePath(index));
         TxtFileName->setFocus();
     });
     connect(DirDirectory, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
-        DefinirCheminDossier(ModeleDossiers->filePath(index));
+        OuvrirDossierArbre(ModeleDossiers->filePath(index));
     });
     DirDirectory->viewport()->installEventFilter(this);
     DirDirectory->installEventFilter(this);
@@ -426,9 +441,19 @@ void FrmPhoto::NommerPourAccessibilite() {
         {QStringLiteral("Prg"), QStringLiteral("Chargement des images en cours ...")},
         {QStringLiteral("LblN"), QStringLiteral("Images chargées")},
     };
+    // Labels whose text changes are read by their text; what they are is their description.
+    const QStringList changeants = {
+        QStringLiteral("LblDirName"), QStringLiteral("LblRang"), QStringLiteral("LblTaille"),
+        QStringLiteral("LabelTrie"), QStringLiteral("Lblmp31"), QStringLiteral("Lblmp32"),
+        QStringLiteral("LblN"), QStringLiteral("LblVersion")};
     for (QWidget* w : findChildren<QWidget*>()) {
         if (!m_dessin.contains(w))
             continue;
+        if (changeants.contains(w->objectName())) {
+            w->setAccessibleName(QString());
+            w->setAccessibleDescription(libelles.value(w->objectName()));
+            continue;
+        }
         QString nom = libelles.value(w->objectName());
         // A caption first; picture buttons have only their tool tip.
         if (nom.isEmpty()) {
@@ -462,8 +487,13 @@ void FrmPhoto::Form_Load() {
 
     m_navigation->RemplirLecteurs();
     m_parametres.LirePhotoIni();
-    if (!m_etat.photo.RepertoireDemarrage.isEmpty())
-        DefinirCheminDossier(m_etat.photo.RepertoireDemarrage);
+    // A start folder that is gone leaves the home folder open, and the first activation says
+    // so.
+    if (!m_etat.photo.RepertoireDemarrage.isEmpty() &&
+        !DefinirCheminDossier(m_etat.photo.RepertoireDemarrage)) {
+        m_departIntrouvable = m_etat.photo.RepertoireDemarrage;
+        DefinirCheminDossier(m_plateforme.environnement.dossierPersonnel);
+    }
     m_plateforme.horloge.TraiterEvenements();
     m_parametres.LireOptions();
     m_menus->AfficherOptions();
@@ -531,6 +561,19 @@ bool FrmPhoto::DefinirCheminDossier(const QString& chemin) {
     return true;
 }
 
+void FrmPhoto::OuvrirDossierArbre(const QString& chemin) {
+    if (DefinirCheminDossier(chemin) || !chemin.contains(QChar::ReplacementCharacter))
+        return;
+    // The tree shows a name that is not UTF-8 with replacement characters: that text reaches
+    // no folder.
+    m_plateforme.dialogues.Message(
+        QStringLiteral("Le nom de ce dossier n'est pas lisible (il n'est pas écrit en UTF-8) :"
+                       "\n\n%1\n\nIl ne peut être ouvert : renommez-le d'abord avec le "
+                       "gestionnaire de fichiers.")
+            .arg(chemin),
+        Dialogues::Icone::Exclamation);
+}
+
 void FrmPhoto::Form_Activate() {
     if (m_activationEnCours)
         return;
@@ -550,14 +593,20 @@ void FrmPhoto::Form_Activate() {
                                    "d'ouvrir le programme sur le dernier répertoire ouvert."),
                 Dialogues::Icone::Information);
         }
+        // The tree opened the start folder while the window loaded (the program folder
+        // too), so its folder change has run and been recorded: the list is only refreshed,
+        // now that clicks are handled.
         if (!m_etat.photo.RepertoireDemarrage.isEmpty()) {
-            if (QDir::cleanPath(m_etat.photo.RepertoireDemarrage) ==
-                QDir::cleanPath(m_plateforme.environnement.dossierProgramme)) {
-                m_navigation->DirDirectory_Change();
-            } else {
-                m_fenetreActivee = true;
-                m_liste->CmdRefresh_Click();
-            }
+            m_fenetreActivee = true;
+            m_liste->CmdRefresh_Click();
+        }
+        if (!m_departIntrouvable.isEmpty()) {
+            m_plateforme.dialogues.Message(
+                QStringLiteral("Ce dossier n'existe plus :\n%1\n\nLe dossier personnel est ouvert "
+                               "à sa place.")
+                    .arg(m_departIntrouvable),
+                Dialogues::Icone::Exclamation);
+            m_departIntrouvable.clear();
         }
     }
     m_menus->AfficherAvertissement();
@@ -578,9 +627,20 @@ void FrmPhoto::changeEvent(QEvent* event) {
 bool FrmPhoto::RetirerMarquesAvantFermeture() {
     Fichiers& f = m_plateforme.fichiers;
     const QString motif = QStringLiteral("*.*") + NomsFichiers::MarqueM;
-    const bool marque =
-        std::any_of(m_etat.DossiersOuverts.cbegin(), m_etat.DossiersOuverts.cend(),
-                    [&](const QString& dossier) { return !f.Lister(dossier, motif).isEmpty(); });
+    // A folder opened many times is scanned once, in the order of its first opening.
+    QStringList dossiers;
+    QSet<QString> vus;
+    for (const QString& dossier : m_etat.DossiersOuverts)
+        if (!vus.contains(dossier)) {
+            vus.insert(dossier);
+            dossiers.append(dossier);
+        }
+    QList<QStringList> marques;
+    bool marque = false;
+    for (const QString& dossier : dossiers) {
+        marques.append(f.Lister(dossier, motif));
+        marque = marque || !marques.last().isEmpty();
+    }
     if (!marque)
         return true;
     const auto reponse = m_plateforme.dialogues.Message(
@@ -596,10 +656,10 @@ bool FrmPhoto::RetirerMarquesAvantFermeture() {
     }
     if (reponse == Dialogues::Reponse::Oui) {
         // A file whose unmarked name is taken keeps its mark; the others go on.
-        for (const QString& dossier : m_etat.DossiersOuverts)
-            for (const QString& nom : f.Lister(dossier, motif))
-                f.Renommer(dossier + QLatin1Char('/') + nom,
-                           dossier + QLatin1Char('/') + nom.chopped(NomsFichiers::MarqueM.size()));
+        for (qsizetype i = 0; i < dossiers.size(); ++i)
+            for (const QString& nom : marques[i])
+                f.Renommer(dossiers[i] + QLatin1Char('/') + nom,
+                           dossiers[i] + QLatin1Char('/') + nom.chopped(NomsFichiers::MarqueM.size()));
     }
     return true;
 }
@@ -642,7 +702,7 @@ bool FrmPhoto::eventFilter(QObject* objet, QEvent* event) {
     if (objet == DirDirectory && event->type() == QEvent::KeyPress) {
         const int touche = static_cast<QKeyEvent*>(event)->key();
         if (touche == Qt::Key_Return || touche == Qt::Key_Enter) {
-            DefinirCheminDossier(ModeleDossiers->filePath(DirDirectory->currentIndex()));
+            OuvrirDossierArbre(ModeleDossiers->filePath(DirDirectory->currentIndex()));
             return true;
         }
     }

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QRect>
+#include <QSet>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -72,6 +73,8 @@ public:
     // the folder cannot be opened (it does not exist), and nothing changes then.
     QString CheminDossier() const { return m_cheminDossier; }
     bool DefinirCheminDossier(const QString& chemin);
+    // The same for a folder chosen in the tree; a name the tree could not read is explained.
+    void OuvrirDossierArbre(const QString& chemin);
 
     void LstFF_Click();
     void LstFF_DblClick();
@@ -98,6 +101,11 @@ public:
     // others (the marking keys come before every other key).
     using GestionnaireTouches = std::function<bool(QKeyEvent*)>;
     void AjouterGestionnaireTouches(GestionnaireTouches gestionnaire, bool enTete = false);
+
+    // Buttons whose command comes with a later part of the program stay disabled or hidden
+    // until their handler makes them available.
+    bool Disponible(const QWidget* bouton) const { return m_disponibles.contains(bouton); }
+    void RendreDisponible(QWidget* bouton) { m_disponibles.insert(bouton); }
 
     // Lays every control out from its design position and the window's scales.
     void AjusterFenetre();
@@ -206,8 +214,11 @@ private:
     MenusPhoto* m_menus = nullptr;
     Disposition m_disposition;
     QHash<QWidget*, QRect> m_dessin;
+    QSet<const QWidget*> m_disponibles;
     QList<GestionnaireTouches> m_gestionnairesTouches;
     QString m_cheminDossier;
+    // The start folder of the settings when it no longer exists, until the user is told.
+    QString m_departIntrouvable;
     // A mouse press in the list starts a click; a selection change handles it first.
     bool m_clicTraite = false;
     bool m_fenetreActivee = false;

@@ -158,6 +158,7 @@ MenusPhoto::MenusPhoto(FrmPhoto& fenetre) : QObject(&fenetre), m_f(fenetre) {
     Separer(mnuCopDepInvisible);
     Ajouter(mnuCopDepInvisible, "mnuCouper", "Couper");
     Ajouter(mnuCopDepInvisible, "mnuCopier", "Copier");
+    Separer(mnuCopDepInvisible);
     Ajouter(mnuCopDepInvisible, "mnuCollerRep", "Coller dans le dossier ouvert");
     Ajouter(mnuCopDepInvisible, "mnuCollerDos", "Coller dans un autre dossier");
     Separer(mnuCopDepInvisible);

@@ -108,8 +108,8 @@ void ListeFichiers::CboFileType_Click() {
         etat.modeAffichage = ModeAffichage::Liste;
         m_f.PctMere->hide();
     }
-    m_f.CmdMin->setEnabled(images);
-    m_f.axBDiapo->setEnabled(images);
+    m_f.CmdMin->setEnabled(images && m_f.Disponible(m_f.CmdMin));
+    m_f.axBDiapo->setEnabled(images && m_f.Disponible(m_f.axBDiapo));
 
     EffacerApercu();
     m_f.plateforme().horloge.TraiterEvenements();
@@ -128,6 +128,9 @@ void ListeFichiers::CmdRefresh_Click() {
     etat.ListeOccupee = false;
     m_f.LstFF->repaint();
     Liste_Fichiers(etat.RepertoireOuvert);
+    // A new list has no selection: the pair offers to select the marked files again.
+    m_f.axBSel1->hide();
+    m_f.axBSel0->show();
     if (m_f.LstFF->count() > 0)
         m_f.SelectionnerEntree(0);
 }

@@ -4,9 +4,12 @@
 #include "etatprogramme.h"
 #include "frmphoto.h"
 #include "listefichiers.h"
+#include "menusphoto.h"
+#include "nomsfichiers.h"
 #include "plateforme.h"
 #include "typesfichiers.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileSystemModel>
@@ -16,6 +19,8 @@
 #include <QPushButton>
 #include <QStorageInfo>
 #include <QToolButton>
+
+#include <algorithm>
 
 NavigationDossiers::NavigationDossiers(FrmPhoto& fenetre) : m_f(fenetre) {}
 
@@ -60,6 +65,9 @@ void NavigationDossiers::DirDirectory_Change() {
     Plateforme& p = m_f.plateforme();
     p.horloge.TraiterEvenements();
     etat.ArretChargement = false;
+    // Each folder opened under the rule for incremented lists has its names checked again.
+    if (m_f.menus().mnuSecOpt->isChecked())
+        etat.VerifierLiaison = true;
 
     m_f.listeFichiers().EffacerApercu();
     m_f.Img0->setCursor(Qt::ArrowCursor);
@@ -202,8 +210,16 @@ void NavigationDossiers::SupprimerDossierOuvert() {
         return;
 
     // A folder that also holds sub-folders or hidden files cannot be removed: nothing of it
-    // goes to the trash then, rather than its photos alone.
+    // goes to the trash then, rather than its photos alone. Nor can a file whose name cannot
+    // be read: the check is made whole before the first file goes.
     const QStringList fichiers = p.fichiers.Lister(dossier);
+    if (std::any_of(fichiers.cbegin(), fichiers.cend(), NomsFichiers::EstIllisible)) {
+        d.Message(QStringLiteral("Ce répertoire contient des fichiers dont le nom n'est pas "
+                                 "lisible (il n'est pas écrit en UTF-8).\nSuppression "
+                                 "impossible !"),
+                  Dialogues::Icone::Information);
+        return;
+    }
     if (p.fichiers.NombreEntrees(dossier) != fichiers.size()) {
         d.Message(QStringLiteral("Ce répertoire contient des sous-répertoire (qu'il faut effacer "
                                  "auparavant), ou des fichiers cachés.\nSuppression impossible !"),

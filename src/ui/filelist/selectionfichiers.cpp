@@ -5,6 +5,7 @@
 #include "listefichiers.h"
 #include "menusphoto.h"
 #include "plateforme.h"
+#include "selectionliste.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -43,19 +44,15 @@ void SelectionFichiers::mnuInversSel_Click() {
     QListWidget* liste = m_f.LstFF;
     EtatProgramme& etat = m_f.etat();
     etat.ListeOccupee = true;
-    int nombre = 0;
-    int seule = -1;
-    for (int i = 0; i < liste->count(); ++i) {
-        QListWidgetItem* entree = liste->item(i);
-        entree->setSelected(!entree->isSelected());
-        if (entree->isSelected()) {
-            ++nombre;
-            seule = i;
-        }
-    }
+    QList<bool> avant(liste->count(), false);
+    for (const int i : RangsSelectionnes(liste))
+        avant[i] = true;
+    const int nombre = int(avant.count(false));
+    const int seule = int(avant.indexOf(false));
+    DefinirSelection(liste, [&](int i) { return !avant[i]; });
     // The one file left becomes the current one, shown as a click shows it.
     if (nombre == 1)
-        liste->item(seule)->setSelected(false);
+        liste->clearSelection();
     etat.ListeOccupee = false;
     if (nombre == 1)
         m_f.SelectionnerEntree(seule);
@@ -74,11 +71,10 @@ void SelectionFichiers::SelectionParChaine() {
     const bool ignorer = etat.options.CasseIgnoree == 1;
     const QString cherchee = ignorer ? ChaineSelection.toUpper() : ChaineSelection;
     etat.ListeOccupee = true;
-    for (int i = 0; i < liste->count(); ++i) {
-        QListWidgetItem* entree = liste->item(i);
-        const QString nom = entree->text();
-        entree->setSelected((ignorer ? nom.toUpper() : nom).contains(cherchee));
-    }
+    DefinirSelection(liste, [&](int i) {
+        const QString nom = liste->item(i)->text();
+        return (ignorer ? nom.toUpper() : nom).contains(cherchee);
+    });
     etat.ListeOccupee = false;
     m_f.parametres().Ecrire_Options();
 }

@@ -1,5 +1,6 @@
 #include "incrementation.h"
 
+#include "apercuphoto.h"
 #include "etatprogramme.h"
 #include "frmavertissement.h"
 #include "frmchoixincrementation.h"
@@ -75,7 +76,7 @@ void Incrementation::CmdInc_Click() {
 
     m_f.LblTaille->clear();
     m_f.TxtFileName->clear();
-    m_f.Img0->clear();
+    m_f.apercu().ViderApercu();
     m_f.CmdA->show();
     m_f.CmdD->show();
     m_f.CmdInc->hide();

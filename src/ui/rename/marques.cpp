@@ -5,7 +5,9 @@
 #include "frmphoto.h"
 #include "listefichiers.h"
 #include "nomsfichiers.h"
+#include "nomillisible.h"
 #include "plateforme.h"
+#include "selectionliste.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -58,29 +60,42 @@ void Marques::Demarquer() {
 void Marques::Renommer(bool marquer) {
     QListWidget* liste = m_f.LstFF;
     EtatProgramme& etat = m_f.etat();
-    if (liste->selectedItems().isEmpty())
+    const QList<int> choisis = RangsSelectionnes(liste);
+    if (choisis.isEmpty())
         return;
     etat.ListeOccupee = true;
     Fichiers& fichiers = m_f.plateforme().fichiers;
-    for (int i = 0; i < liste->count(); ++i) {
+    ApercuPhoto& apercu = m_f.apercu();
+    const int affichee = apercu.EntreeAffichee.isValid() ? apercu.EntreeAffichee.row() : -1;
+    // The rows before fin are processed: they end deselected, the rest keep their selection.
+    int fin = liste->count();
+    for (const int i : choisis) {
         QListWidgetItem* entree = liste->item(i);
-        if (!entree->isSelected())
-            continue;
         const QString nom = entree->text();
-        if (NomsFichiers::EstMarque(nom) != marquer) {
-            const QString nouveau =
-                marquer ? nom + NomsFichiers::MarqueM : nom.chopped(NomsFichiers::MarqueM.size());
-            if (!fichiers.Renommer(etat.RepertoireOuvert + nom, etat.RepertoireOuvert + nouveau))
-                break;
-            entree->setText(nouveau);
-            // The name box follows, or the next commit would rename the file back.
-            if (entree == liste->currentItem()) {
-                m_f.TxtFileName->setText(nouveau);
-                m_f.apercu().NomInitial = nouveau;
-            }
+        if (NomsFichiers::EstMarque(nom) == marquer)
+            continue;
+        if (NomsFichiers::EstIllisible(nom)) {
+            fin = i;
+            etat.ListeOccupee = false;
+            DeselectionnerAvant(liste, fin);
+            SignalerNomIllisible(m_f.plateforme().dialogues, nom);
+            m_f.TxtFileName->setFocus();
+            return;
         }
-        entree->setSelected(false);
+        const QString nouveau =
+            marquer ? nom + NomsFichiers::MarqueM : nom.chopped(NomsFichiers::MarqueM.size());
+        if (!fichiers.Renommer(etat.RepertoireOuvert + nom, etat.RepertoireOuvert + nouveau)) {
+            fin = i;
+            break;
+        }
+        entree->setText(nouveau);
+        // The name box follows, or the next commit would rename the file back.
+        if (i == affichee) {
+            m_f.TxtFileName->setText(nouveau);
+            apercu.NomInitial = nouveau;
+        }
     }
+    DeselectionnerAvant(liste, fin);
     etat.ListeOccupee = false;
     m_f.TxtFileName->setFocus();
 }
@@ -94,16 +109,17 @@ void Marques::SelectionnerMarques() {
     QListWidget* liste = m_f.LstFF;
     EtatProgramme& etat = m_f.etat();
     etat.ListeOccupee = true;
+    QList<bool> marques(liste->count());
     int nombre = 0;
     int seul = -1;
     for (int i = 0; i < liste->count(); ++i) {
-        const bool marque = NomsFichiers::EstMarque(liste->item(i)->text());
-        liste->item(i)->setSelected(marque);
-        if (marque) {
+        marques[i] = NomsFichiers::EstMarque(liste->item(i)->text());
+        if (marques[i]) {
             ++nombre;
             seul = i;
         }
     }
+    DefinirSelection(liste, [&](int i) { return marques[i]; });
     if (nombre == 0) {
         m_f.listeFichiers().EffacerApercu();
         etat.PasDePhoto = true;
@@ -114,7 +130,7 @@ void Marques::SelectionnerMarques() {
     // A single marked file becomes the current one: deselected, then selected again so that
     // the list's click handling shows it.
     if (nombre == 1)
-        liste->item(seul)->setSelected(false);
+        liste->clearSelection();
     etat.ListeOccupee = false;
     if (nombre == 1)
         m_f.SelectionnerEntree(seul);

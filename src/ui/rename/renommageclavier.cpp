@@ -5,7 +5,10 @@
 #include "frmphoto.h"
 #include "menusphoto.h"
 #include "nomsfichiers.h"
+#include "nomillisible.h"
 #include "plateforme.h"
+#include "renommage.h"
+#include "selectionliste.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -49,10 +52,14 @@ void RenommageClavier::Choisir(RegleSelection regle) {
     menus.article(QStringLiteral("mnuChoix"))->setChecked(regle == RegleSelection::Personnalisee);
 }
 
+QString RenommageClavier::NomAffiche() const {
+    const QPersistentModelIndex& entree = m_f.apercu().EntreeAffichee;
+    return entree.isValid() ? entree.data().toString() : m_f.TxtFileName->text();
+}
+
 void RenommageClavier::Preselectionner() {
     QLineEdit* boite = m_f.TxtFileName;
-    QListWidgetItem* courant = m_f.LstFF->currentItem();
-    const QString nom = courant ? courant->text() : boite->text();
+    const QString nom = NomAffiche();
     const EtatProgramme& etat = m_f.etat();
     if (m_regle == RegleSelection::ListeIncrementee) {
         const Selection s = Preselection(nom, m_regle, etat.options.ChaineLiaison, {}, {});
@@ -77,10 +84,9 @@ void RenommageClavier::Preselectionner() {
 void RenommageClavier::VerifierChaineLiaison() {
     EtatProgramme& etat = m_f.etat();
     const QString liaison = etat.options.ChaineLiaison;
-    QListWidgetItem* courant = m_f.LstFF->currentItem();
     if (m_regle != RegleSelection::ListeIncrementee || !etat.VerifierLiaison ||
-        etat.RemplacementLiaison || RemplacementEnCours || m_f.LstFF->count() == 0 || !courant ||
-        courant->text().contains(liaison))
+        etat.RemplacementLiaison || RemplacementEnCours || m_f.LstFF->count() == 0 ||
+        !m_f.apercu().EntreeAffichee.isValid() || NomAffiche().contains(liaison))
         return;
     Dialogues& d = m_f.plateforme().dialogues;
     etat.VerifierLiaison = false;
@@ -173,7 +179,7 @@ bool RenommageClavier::Touche(QKeyEvent* event) {
     case Qt::Key_Up: {
         // Several files selected: the name box is empty and there is nothing to commit; the
         // list moves as a list.
-        if (m_f.LstFF->selectedItems().size() > 1)
+        if (NombreSelectionnes(m_f.LstFF) > 1)
             return false;
         // Keys typed ahead while a commit shows the next picture wait for it to end: they
         // belong to the next name, not to this one.
@@ -204,31 +210,47 @@ bool RenommageClavier::Touche(QKeyEvent* event) {
 
 void RenommageClavier::EchecRenommage() {
     m_f.plateforme().dialogues.Message(MessageEchec, Dialogues::Icone::Information);
-    if (QListWidgetItem* courant = m_f.LstFF->currentItem())
-        m_f.TxtFileName->setText(courant->text());
+    m_f.TxtFileName->setText(NomAffiche());
     m_f.TxtFileName->setFocus();
 }
 
-bool RenommageClavier::Valider() {
+bool RenommageClavier::Valider(int& rang) {
     EtatProgramme& etat = m_f.etat();
     Plateforme& p = m_f.plateforme();
     Dialogues& d = p.dialogues;
-    QListWidgetItem* entree = m_f.LstFF->currentItem();
-    if (!entree)
+    ApercuPhoto& apercu = m_f.apercu();
+    // The commit renames the entry whose name the box was given and whose picture is shown.
+    // Gone from the list, or renamed behind the box's back: the box is given the selected
+    // entry again instead.
+    const QPersistentModelIndex entree = apercu.EntreeAffichee;
+    auto intacte = [&] { return entree.isValid() && entree.data().toString() == apercu.NomInitial; };
+    if (!intacte()) {
+        m_f.LstFF_Click();
         return false;
+    }
+    rang = entree.row();
     const QString sauvegardes =
         p.environnement.dossierProgramme + QStringLiteral("/Photos sauvegardées/");
     if (etat.RepertoireOuvert == sauvegardes)
         return true;
     m_f.Stop_son();
 
-    const QString ancien = entree->text();
+    const QString ancien = apercu.NomInitial;
     const QString nouveau = m_f.TxtFileName->text();
     if (nouveau == ancien)
         return true;
+    auto refuser = [&] {
+        m_f.TxtFileName->setText(apercu.NomInitial);
+        Preselectionner();
+        m_f.LstFF_Click();
+        return false;
+    };
+    if (NomsFichiers::EstIllisible(ancien)) {
+        SignalerNomIllisible(d, ancien);
+        return refuser();
+    }
     const QString de = etat.RepertoireOuvert + ancien;
     const QString vers = etat.RepertoireOuvert + nouveau;
-    ApercuPhoto& apercu = m_f.apercu();
 
     // A change of case alone needs no question, unless the new name is another file here.
     const bool casseSeule = nouveau.compare(ancien, Qt::CaseInsensitive) == 0;
@@ -237,32 +259,33 @@ bool RenommageClavier::Valider() {
         if (nouveau.isEmpty() || NomsFichiers::ContientCaractereInterdit(nouveau)) {
             d.Message(QStringLiteral("Le titre comporte un caractère interdit !"),
                       Dialogues::Icone::Critique);
-            m_f.TxtFileName->setText(apercu.NomInitial);
-            Preselectionner();
-            m_f.LstFF_Click();
-            return false;
+            return refuser();
         }
-        if (nouveau.startsWith(QLatin1Char('.'))) {
-            m_f.TxtFileName->setText(apercu.NomInitial);
-            Preselectionner();
-            m_f.LstFF_Click();
-            return false;
-        }
+        // A name that would hide the file (a leading dot) is given back silently.
+        if (NomRefuse(nouveau))
+            return refuser();
         if (autreFichier && p.fichiers.EstDossier(vers)) {
             // A folder of that name is never given up for a file.
             EchecRenommage();
             return false;
         }
         if (autreFichier) {
-            if (d.Message(QStringLiteral("Ce fichier existe déjà !\n\nVoulez-vous le remplacer ?"),
-                          Dialogues::Icone::Information, Dialogues::Boutons::OuiNon,
-                          1) != Dialogues::Reponse::Oui) {
+            const auto reponse =
+                d.Message(QStringLiteral("Ce fichier existe déjà !\n\nVoulez-vous le remplacer ?"),
+                          Dialogues::Icone::Information, Dialogues::Boutons::OuiNon, 1);
+            // The question let events through: the list may have changed meanwhile.
+            if (reponse != Dialogues::Reponse::Oui || !intacte()) {
                 m_f.LstFF_Click();
                 return false;
             }
             // The file given up goes to the trash, never away for good.
-            if (!p.fichiers.MettreCorbeille(vers)) {
-                EchecRenommage();
+            if (const Resultat r = p.fichiers.MettreCorbeille(vers); !r) {
+                d.Message(QStringLiteral("Ce fichier n'a pas pu être mis à la corbeille :\n%1\n%2"
+                                         "\n\nIl n'a pas été remplacé.")
+                              .arg(vers, r.message),
+                          Dialogues::Icone::Exclamation);
+                m_f.TxtFileName->setText(apercu.NomInitial);
+                m_f.TxtFileName->setFocus();
                 return false;
             }
         }
@@ -272,40 +295,39 @@ bool RenommageClavier::Valider() {
         return false;
     }
     // The entry of a file given up for this one goes, so that list and folder agree.
+    const bool occupee = etat.ListeOccupee;
+    etat.ListeOccupee = true;
     for (QListWidgetItem* autre : m_f.LstFF->findItems(nouveau, Qt::MatchExactly))
-        if (autre != entree) {
-            const bool occupee = etat.ListeOccupee;
-            etat.ListeOccupee = true;
+        if (m_f.LstFF->row(autre) != entree.row())
             delete autre;
-            etat.ListeOccupee = occupee;
-        }
-    entree->setText(nouveau);
+    etat.ListeOccupee = occupee;
+    m_f.LstFF->item(entree.row())->setText(nouveau);
     apercu.NomInitial = nouveau;
+    rang = entree.row();
     return true;
 }
 
-void RenommageClavier::Deplacer(int pas) {
+void RenommageClavier::Deplacer(int rang, int pas) {
     QListWidget* liste = m_f.LstFF;
-    const int rang = liste->currentRow();
     const int suivant = rang + pas;
-    if (suivant < 0 || suivant >= liste->count()) {
+    if (suivant < 0 || suivant >= liste->count())
         m_f.Stop_son();
-    } else {
-        liste->item(rang)->setSelected(false);
+    else
         m_f.SelectionnerEntree(suivant);
-    }
     m_f.TxtFileName->setFocus();
     Preselectionner();
 }
 
 void RenommageClavier::RefreschFilFilesPlus() {
-    if (Valider())
-        Deplacer(1);
+    int rang = -1;
+    if (Valider(rang))
+        Deplacer(rang, 1);
 }
 
 void RenommageClavier::RefreschFilFilesMoins() {
-    if (Valider())
-        Deplacer(-1);
+    int rang = -1;
+    if (Valider(rang))
+        Deplacer(rang, -1);
 }
 
 void RenommageClavier::axBPP1_Click() {

@@ -35,9 +35,12 @@ private:
     bool Touche(QKeyEvent* event);
     void Choisir(RegleSelection regle);
     void VerifierChaineLiaison();
-    // Steps shared by both directions; false when the commit ends without moving.
-    bool Valider();
-    void Deplacer(int pas);
+    // Steps shared by both directions; false when the commit ends without moving. rang
+    // receives the row of the entry committed.
+    bool Valider(int& rang);
+    void Deplacer(int rang, int pas);
+    // The name of the entry shown (the one a commit renames), else the box's text.
+    QString NomAffiche() const;
     void EchecRenommage();
 
     FrmPhoto& m_f;

@@ -4,6 +4,7 @@
 #include "etatprogramme.h"
 #include "frmphoto.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QToolButton>
 
@@ -31,13 +32,16 @@ void DeplacementPas::Deplacer(int vers) {
 
     const bool occupee = etat.ListeOccupee;
     etat.ListeOccupee = true;
-    // A copy goes in on the far side of the neighbour, then the original comes out: the
-    // neighbour and every other entry keep their selection, the moved one loses its own.
-    const int insertion = vers > i ? i + 2 : i - 1;
-    liste->insertItem(insertion, liste->item(i)->clone());
-    delete liste->takeItem(vers > i ? i : i + 1);
+    // The entry itself moves past its neighbour: the entry shown keeps being the one the name
+    // box commits, and every other entry keeps its selection.
+    if (!liste->model()->moveRow(QModelIndex(), i, QModelIndex(), vers > i ? i + 2 : i - 1)) {
+        liste->insertItem(vers > i ? i + 2 : i - 1, liste->item(i)->clone());
+        delete liste->takeItem(vers > i ? i : i + 1);
+    }
     liste->setCurrentRow(vers, QItemSelectionModel::Select);
     etat.IndexCourant = liste->currentRow();
+    // The rank shown follows, or a fast move by click would read the old one.
+    m_f.LblRang->setText(QString::number(etat.IndexCourant + 1));
     etat.ListeOccupee = occupee;
     Affiche_Fleches();
 }

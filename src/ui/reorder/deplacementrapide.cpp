@@ -9,6 +9,7 @@
 #include "nomsfichiers.h"
 #include "ordresdeplacement.h"
 #include "plateforme.h"
+#include "selectionliste.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -18,6 +19,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSet>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -187,8 +189,8 @@ void DeplacementRapide::CmdRapide_Click() {
     etat.ListeOccupee = true;
     Inserer(OrdreDeplacement, rang, noms);
     RetirerSources();
-    for (int i = 0; i < liste->count(); ++i)
-        liste->item(i)->setSelected(NomsFichiers::EstMarque(liste->item(i)->text()));
+    DefinirSelection(liste,
+                     [&](int i) { return NomsFichiers::EstMarque(liste->item(i)->text()); });
     etat.ListeOccupee = false;
     m_f.marques().Demarquer();
 
@@ -348,8 +350,8 @@ bool DeplacementRapide::LstFF_Molette(int crans) {
     etat.ListeOccupee = true;
     const QList<QListWidgetItem*> nouvelles = Inserer(cible->ordre, cible->rang, MarquerSources());
     RetirerSources();
-    for (QListWidgetItem* entree : nouvelles)
-        entree->setSelected(true);
+    QSet<const QListWidgetItem*> deplacees(nouvelles.cbegin(), nouvelles.cend());
+    DefinirSelection(liste, [&](int i) { return deplacees.contains(liste->item(i)); });
     liste->setCurrentItem(nouvelles.first(), QItemSelectionModel::NoUpdate);
     liste->scrollToItem(nouvelles.first());
     etat.IndexCourant = liste->currentRow();

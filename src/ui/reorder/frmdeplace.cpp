@@ -1,6 +1,7 @@
 #include "frmdeplace.h"
 
 #include "dialogues.h"
+#include "placement.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -64,6 +65,9 @@ FrmDeplace::FrmDeplace(Dialogues& dialogues, const QString& rang, QWidget* paren
     boutons->addWidget(CmdAnnule);
 
     auto* colonne = new QVBoxLayout(this);
+    // Room on every side: the longest option must not touch the window's edge.
+    colonne->setContentsMargins(20, 16, 24, 16);
+    grille->setHorizontalSpacing(10);
     colonne->addWidget(LblTitre);
     colonne->addWidget(LblRang);
     colonne->addSpacing(8);
@@ -71,12 +75,7 @@ FrmDeplace::FrmDeplace(Dialogues& dialogues, const QString& rang, QWidget* paren
     colonne->addSpacing(8);
     colonne->addLayout(boutons);
     adjustSize();
-
-    // Centred over the main window.
-    if (parent) {
-        const QWidget* fenetre = parent->window();
-        move(fenetre->geometry().center() - QPoint(width() / 2, height() / 2));
-    }
+    CentrerSurParent(*this);
 }
 
 bool FrmDeplace::eventFilter(QObject* objet, QEvent* event) {

@@ -4,14 +4,10 @@
 #include "plateforme.h"
 
 #include <QListWidget>
+#include <QSet>
 
 namespace {
 
-// A name the file system would read as a path, or not as a name at all.
-bool NomUtilisable(const QString& nom) {
-    return !nom.isEmpty() && nom != QLatin1String(".") && nom != QLatin1String("..") &&
-           !nom.contains(QLatin1Char('/')) && !nom.contains(QChar(0));
-}
 
 // While entries change one by one, a list view would lay all of its entries out again at
 // every change; with entries of one height it only lays out what it shows.
@@ -42,9 +38,22 @@ BilanRenommage AppliquerRenommages(const PlanRenommage& plan, const QString& dos
     // A copy: the open folder's variable must not be followed if it ever changed meanwhile.
     const QString repertoire = dossierOuvert;
     BilanRenommage bilan;
+    // Every file the batch renames must be a plain name of a file of the folder, as listed
+    // now: a name from elsewhere (a damaged store, a list left from another folder) could
+    // reach a file outside it. Checked before anything is renamed.
+    if (!plan.etapes.isEmpty()) {
+        const QStringList listes = plateforme.fichiers.Lister(repertoire);
+        const QSet<QString> presents(listes.cbegin(), listes.cend());
+        for (const Renommage& r : plan.etapes)
+            if (NomRefuse(r.ancien) || !presents.contains(r.ancien)) {
+                bilan.complet = false;
+                bilan.raison = QStringLiteral("fichier introuvable : ") + r.ancien;
+                return bilan;
+            }
+    }
     const TaillesUniformes tailles(liste);
     for (const Renommage& r : plan.etapes) {
-        if (!NomUtilisable(r.nouveau)) {
+        if (NomRefuse(r.nouveau)) {
             bilan.complet = false;
             bilan.raison = QStringLiteral("nom invalide");
             return bilan;

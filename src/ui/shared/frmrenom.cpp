@@ -2,6 +2,7 @@
 
 #include "etatprogramme.h"
 #include "horloge.h"
+#include "placement.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -68,6 +69,8 @@ void FrmRenom::Charger(const QString& repertoire, const QStringList& anciensNoms
     for (const QString& nom : anciensNoms)
         lignes.append(new QTreeWidgetItem(QStringList{Prefixe + nom, QString()}));
     LV->addTopLevelItems(lignes);
+    if (!isVisible())
+        CentrerSurParent(*this);
     show();
     raise();
 }

@@ -10,6 +10,7 @@
 #include "menusphoto.h"
 #include "nomsfichiers.h"
 #include "plateforme.h"
+#include "selectionliste.h"
 #include "typesfichiers.h"
 
 #include <QCheckBox>
@@ -57,13 +58,15 @@ void ApercuPhoto::MettreAJourBoutonsSelection(bool plusieurs) {
 void ApercuPhoto::LstFF_Click() {
     EtatProgramme& etat = m_f.etat();
     Plateforme& p = m_f.plateforme();
+    QListWidget* liste = m_f.LstFF;
     etat.ApercuPret = false;
 
-    const QList<QListWidgetItem*> choisis = m_f.LstFF->selectedItems();
-    if (choisis.isEmpty())
+    const int nombre = NombreSelectionnes(liste);
+    if (nombre == 0)
         return;
-    if (choisis.size() >= 2) {
+    if (nombre >= 2) {
         etat.ListeOccupee = true;
+        EntreeAffichee = QPersistentModelIndex();
         ViderApercu();
         m_f.TxtFileName->clear();
         MettreAJourBoutonsSelection(true);
@@ -78,18 +81,33 @@ void ApercuPhoto::LstFF_Click() {
     if (etat.ListeOccupee || !m_f.FenetreActivee())
         return;
 
+    // The one selected entry drives the name box, the picture and the commit: the list's
+    // current entry follows it (a Ctrl-click may have left it on another).
+    const int selectionne = SeulSelectionne(liste);
+    if (liste->currentRow() != selectionne)
+        liste->selectionModel()->setCurrentIndex(liste->model()->index(selectionne, 0),
+                                                 QItemSelectionModel::NoUpdate);
+    const QPersistentModelIndex entree(liste->model()->index(selectionne, 0));
+    const QString nom = entree.data().toString();
+    // The events let through below may refill the list or select another entry, whose own
+    // handling then runs: this one stops as soon as its entry is no longer the one selected.
+    auto toujours = [&] {
+        return entree.isValid() && SeulSelectionne(liste) == entree.row() &&
+               entree.data().toString() == nom;
+    };
+
     p.horloge.TraiterEvenements();
-    const int rang = m_f.LstFF->row(choisis.first());
+    if (!toujours())
+        return;
     if (etat.OperationEnAttente != 3) {
-        m_f.LblRang->setText(QString::number(rang + 1));
-        etat.IndexCourant = rang;
+        m_f.LblRang->setText(QString::number(entree.row() + 1));
+        etat.IndexCourant = entree.row();
     }
     if (etat.modeAffichage == ModeAffichage::Liste) {
         m_f.CmdRapide->show();
         m_f.deplacementPas().Affiche_Fleches();
     }
 
-    const QString nom = choisis.first()->text();
     if (finitPar(nom, {"bmp", "jpg", "jpeg", "gif"})) {
         m_f.ChkIns->setEnabled(etat.modeAffichage == ModeAffichage::Liste);
     } else {
@@ -99,12 +117,15 @@ void ApercuPhoto::LstFF_Click() {
     m_f.Txt->setText(TexteIncrustation);
 
     NomInitial = nom;
+    EntreeAffichee = entree;
     m_f.LblTaille->clear();
     m_f.TxtFileName->clear();
     ViderApercu();
     m_f.Stop_son();
     m_f.listeFichiers().CheminFichier();
     p.horloge.TraiterEvenements();
+    if (!toujours())
+        return;
     if (!NomsFichiers::EstMarque(nom))
         MettreAJourBoutonsSelection(false);
 
@@ -112,6 +133,8 @@ void ApercuPhoto::LstFF_Click() {
         m_f.TxtFileName->setText(nom);
         m_f.TxtFileName->setFocus();
         p.horloge.TraiterEvenements();
+        if (!toujours())
+            return;
         if (estSon(nom)) {
             m_f.LblNonImage->hide();
         } else {
@@ -123,7 +146,7 @@ void ApercuPhoto::LstFF_Click() {
             m_f.CmdStop->setEnabled(false);
             if (!nom.endsWith(QLatin1String("gif"), Qt::CaseInsensitive))
                 m_f.Img0->setFrameShape(QFrame::Box);
-            AfficherPhoto();
+            AfficherPhoto(nom);
         }
         m_f.TxtFileName->setFocus();
         m_f.Preselectionner();
@@ -136,10 +159,8 @@ void ApercuPhoto::LstFF_Click() {
         etat.OperationEnAttente = 0;
 }
 
-bool ApercuPhoto::AfficherPhoto() {
+bool ApercuPhoto::AfficherPhoto(const QString& nom) {
     EtatProgramme& etat = m_f.etat();
-    const QString nom =
-        m_f.LstFF->currentItem() ? m_f.LstFF->currentItem()->text() : QString();
     m_f.Img0->setCursor(Qt::PointingHandCursor);
     m_f.OptZ0->setEnabled(true);
     m_f.OptZ1->setEnabled(true);
@@ -150,11 +171,13 @@ bool ApercuPhoto::AfficherPhoto() {
     etat.PasDePhoto = false;
     m_f.LblNonImage->hide();
     const QString chemin = etat.RepertoireOuvert + nom;
-    const auto lue = LecteurImages::Lire(chemin, [&](QSize taille) {
-        return TailleAffichee(taille.width(), taille.height(), cadre.width(), cadre.height())
-            .toSize();
-    });
-    if (nom.isEmpty() || !lue) {
+    const auto lue = nom.isEmpty() ? std::nullopt
+                                   : LecteurImages::Lire(chemin, [&](QSize taille) {
+                                         return TailleAffichee(taille.width(), taille.height(),
+                                                               cadre.width(), cadre.height())
+                                             .toSize();
+                                     });
+    if (!lue) {
         EchecAffichage(nom);
         return false;
     }
@@ -164,8 +187,8 @@ bool ApercuPhoto::AfficherPhoto() {
     const QSizeF taille =
         TailleAffichee(etat.LargeurPhoto, etat.HauteurPhoto, cadre.width(), cadre.height());
     etat.DatePhoto = LireDateExifFichier(chemin).DatePhoto;
-    m_f.LblTaille->setText(LigneInformations(QFileInfo(chemin).size(), etat.LargeurPhoto,
-                                             etat.HauteurPhoto, etat.DatePhoto));
+    m_f.LblTaille->setText(LigneInformations(lue->octets, etat.LargeurPhoto, etat.HauteurPhoto,
+                                             etat.DatePhoto));
     m_f.Img0->setScaledContents(true);
     m_f.Img0->setPixmap(QPixmap::fromImage(lue->image));
     const QRectF place =
@@ -173,9 +196,9 @@ bool ApercuPhoto::AfficherPhoto() {
     m_f.Img0->setGeometry(place.toRect());
     m_f.Img0->raise();
     // The rotate and resize commands check the selection themselves; they are offered
-    // whenever a picture is shown.
-    m_f.axBPivoter->show();
-    m_f.axBRedimensionner->show();
+    // whenever a picture is shown, once they exist.
+    m_f.axBPivoter->setVisible(m_f.Disponible(m_f.axBPivoter));
+    m_f.axBRedimensionner->setVisible(m_f.Disponible(m_f.axBRedimensionner));
     return true;
 }
 

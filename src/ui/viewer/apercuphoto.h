@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPersistentModelIndex>
 #include <QString>
 
 class FrmPhoto;
@@ -14,9 +15,9 @@ public:
 
     void LstFF_Click();
     void LstFF_DblClick();
-    // The current entry's picture in the preview; false (and the "not a picture" state) when
-    // it cannot be read.
-    bool AfficherPhoto();
+    // The picture of the file of that name in the preview; false (and the "not a picture"
+    // state) when it cannot be read.
+    bool AfficherPhoto(const QString& nom);
     // Empties the preview picture and removes its border.
     void ViderApercu();
     void Charge_images();
@@ -25,6 +26,9 @@ public:
 
     // The name of the current entry when it was selected; given back when an edit is refused.
     QString NomInitial;
+    // The entry whose name the box holds and whose picture is shown: the one a commit
+    // renames. Invalid once the entry has left the list.
+    QPersistentModelIndex EntreeAffichee;
 
 private:
     void EchecAffichage(const QString& nom);

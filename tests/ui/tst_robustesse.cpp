@@ -1,0 +1,389 @@
+// Faults a user met in the window: the wrong file renamed, entries read after the list was
+// refilled, names the system cannot give back, files that block, and what a user sees.
+#include "apercuphoto.h"
+#include "appliquerrenommages.h"
+#include "banc.h"
+#include "etatprogramme.h"
+#include "frmdeplace.h"
+#include "frmphoto.h"
+#include "frmrenom.h"
+#include "incrementation.h"
+#include "listefichiers.h"
+#include "marques.h"
+#include "menusphoto.h"
+#include "outilsfenetre.h"
+#include "renommageclavier.h"
+#include "traductions.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <QTreeView>
+
+#include <algorithm>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QPoint centre(const FrmPhoto& f, int rang) {
+    return f.LstFF->visualItemRect(f.LstFF->item(rang)).center();
+}
+
+void taper(FrmPhoto& f, const QString& texte, Qt::Key touche = Qt::Key_Down) {
+    f.TxtFileName->selectAll();
+    QTest::keyClicks(f.TxtFileName, texte);
+    QTest::keyClick(f.TxtFileName, touche);
+}
+
+// Raw bytes on disk: the names the system holds, whatever their text.
+QList<QByteArray> brut(const QString& dossier) {
+    QList<QByteArray> noms;
+    DIR* d = ::opendir(QFile::encodeName(dossier).constData());
+    while (const dirent* e = d ? ::readdir(d) : nullptr)
+        if (e->d_type == DT_REG)
+            noms.append(e->d_name);
+    if (d)
+        ::closedir(d);
+    std::sort(noms.begin(), noms.end());
+    return noms;
+}
+
+void creerBrut(const QString& dossier, const QByteArray& nom, const QByteArray& contenu) {
+    const int fd = ::open((QFile::encodeName(dossier) + '/' + nom).constData(),
+                          O_CREAT | O_WRONLY | O_TRUNC, 0644);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::write(fd, contenu.constData(), size_t(contenu.size())), ssize_t(contenu.size()));
+    ::close(fd);
+}
+
+const QString Existe = QStringLiteral("Ce fichier existe déjà !\n\nVoulez-vous le remplacer ?");
+const QString Illisible = QStringLiteral(
+    "Le nom de ce fichier n'est pas lisible (il n'est pas écrit en UTF-8) :\n\n%1\n\nAucune "
+    "opération n'est possible sur ce fichier : renommez-le d'abord avec le gestionnaire de "
+    "fichiers.");
+
+} // namespace
+
+class TstRobustesse : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void uneSeuleEntreeAffichee();
+    void listeRemplieDuranteLeClic();
+    void nomsIllisibles();
+    void nomsRefusesAuClavier();
+    void lotHorsDuDossier();
+    void tubeNomme();
+    void selectionsEnUneFois();
+    void fermetureUneFoisParDossier();
+    void dossierOuvertEtBoutons();
+    void dossierDeDemarrage();
+    void cequeVoitLUtilisateur();
+};
+
+void TstRobustesse::uneSeuleEntreeAffichee() {
+    // A selected, then B Ctrl-clicked twice: the box, the picture and the commit all follow A.
+    for (const bool modifie : {false, true}) {
+        Banc b;
+        FenetreOuverte w(b, {"A.jpg", "B.jpg", "C.jpg"});
+        FrmPhoto& f = w.f;
+        QCOMPARE(f.TxtFileName->text(), QString("A.jpg"));
+        QTest::mouseClick(f.LstFF->viewport(), Qt::LeftButton, Qt::ControlModifier, centre(f, 1));
+        QTest::mouseClick(f.LstFF->viewport(), Qt::LeftButton, Qt::ControlModifier, centre(f, 1));
+        QCOMPARE(selection(f), QStringList{"A.jpg"});
+        QCOMPARE(f.TxtFileName->text(), QString("A.jpg"));
+        QCOMPARE(f.LstFF->currentRow(), 0);
+        if (modifie)
+            taper(f, "Z.jpg");
+        else
+            QTest::keyClick(f.TxtFileName, Qt::Key_Down);
+        VERIFIER_DIALOGUES(b.dialogues);
+        QCOMPARE(nomsSurDisque(b.photos()),
+                 modifie ? QStringList({"B.jpg", "C.jpg", "Z.jpg"})
+                         : QStringList({"A.jpg", "B.jpg", "C.jpg"}));
+        QCOMPARE(Banc::lire(b.photos() + (modifie ? "/Z.jpg" : "/A.jpg")), QByteArray("A.jpg"));
+        QCOMPARE(f.TxtFileName->text(), QString("B.jpg"));
+    }
+}
+
+void TstRobustesse::listeRemplieDuranteLeClic() {
+    // A refresh queued while the click lets events through refills the list under it: the
+    // box then shows the entry selected by the refresh, never a name that left the list.
+    Banc b;
+    FenetreOuverte w(b, {"A.jpg", "B.jpg", "C.jpg"});
+    FrmPhoto& f = w.f;
+    QFile::remove(b.photos() + "/B.jpg");
+    QMetaObject::invokeMethod(f.CmdRefresh, &QPushButton::click, Qt::QueuedConnection);
+    QTest::mouseClick(f.LstFF->viewport(), Qt::LeftButton, {}, centre(f, 1));
+    QCOMPARE(entrees(f), QStringList({"A.jpg", "C.jpg"}));
+    QCOMPARE(selection(f), QStringList{"A.jpg"});
+    QCOMPARE(f.TxtFileName->text(), QString("A.jpg"));
+    QCOMPARE(f.LblRang->text(), QString("1"));
+    taper(f, "Z.jpg");
+    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"C.jpg", "Z.jpg"}));
+    VERIFIER_DIALOGUES(b.dialogues);
+}
+
+void TstRobustesse::nomsIllisibles() {
+    Banc b;
+    creerBrut(b.photos(), "x\xff.jpg", "latin");
+    creerBrut(b.photos(), "x\xef\xbf\xbd.jpg", "utf8");
+    FenetreOuverte w(b, {"a.jpg"});
+    FrmPhoto& f = w.f;
+    const QString lisible = QStringLiteral("x\uFFFD.jpg");
+    const QString illisible = lisible + QStringLiteral(" / nom illisible");
+    QCOMPARE(entrees(f), QStringList({"a.jpg", lisible, illisible}));
+    const QList<QByteArray> avant = brut(b.photos());
+
+    // Neither the keyboard nor the marks reach the file behind the unreadable entry.
+    f.SelectionnerEntree(2);
+    b.dialogues.attendreMessage(Illisible.arg(lisible));
+    taper(f, "y.jpg");
+    b.dialogues.attendreMessage(Illisible.arg(lisible));
+    f.SelectionnerEntree(2);
+    QTest::mouseClick(f.axBM, Qt::LeftButton);
+    QCOMPARE(brut(b.photos()), avant);
+
+    // The readable twin is renamed, and it alone.
+    f.SelectionnerEntree(1);
+    taper(f, "y.jpg");
+    QCOMPARE(Banc::lire(b.photos() + "/y.jpg"), QByteArray("utf8"));
+    QVERIFY(brut(b.photos()).contains("x\xff.jpg"));
+
+    // The folder's deletion checks every name before the first file goes to the trash.
+    b.dialogues.attendreMessage("Supprimer " + b.photos(), Dialogues::Reponse::Oui);
+    b.dialogues.attendreMessage(
+        "Cette action va réinitialiser la liste des dossiers ouverts et lus.");
+    b.dialogues.attendreMessage("Vraiment sûr ?", Dialogues::Reponse::Oui);
+    b.dialogues.attendreMessage("Ce répertoire contient des fichiers dont le nom n'est pas "
+                                "lisible (il n'est pas écrit en UTF-8).\nSuppression impossible !");
+    QTest::mouseClick(f.DirDirectory->viewport(), Qt::RightButton);
+    QCOMPARE(brut(b.photos()).size(), 3);
+
+    // A folder whose name is not UTF-8 cannot be opened by its text: the user is told.
+    QVERIFY(::mkdir((QFile::encodeName(b.photos()) + "/\xe9t\xe9").constData(), 0755) == 0);
+    const QString dossier = b.photos() + QStringLiteral("/\uFFFDt\uFFFD");
+    b.dialogues.attendreMessage("Le nom de ce dossier n'est pas lisible (il n'est pas écrit en "
+                                "UTF-8) :\n\n" +
+                                dossier +
+                                "\n\nIl ne peut être ouvert : renommez-le d'abord avec le "
+                                "gestionnaire de fichiers.");
+    f.OuvrirDossierArbre(dossier);
+    QCOMPARE(f.CheminDossier(), b.photos());
+    VERIFIER_DIALOGUES(b.dialogues);
+}
+
+void TstRobustesse::nomsRefusesAuClavier() {
+    Banc b;
+    FenetreOuverte w(b, {"a.jpg", "h.jpg"});
+    FrmPhoto& f = w.f;
+    // A NUL pasted into the box would cut the name short: refused like "/".
+    QApplication::clipboard()->setText(QStringLiteral("x") + QChar(0) + QStringLiteral("y"));
+    f.TxtFileName->selectAll();
+    QTest::mouseClick(f.axBPP2, Qt::LeftButton);
+    b.dialogues.attendreMessage("Le titre comporte un caractère interdit !");
+    QTest::keyClick(f.TxtFileName, Qt::Key_Down);
+    QCOMPARE(f.TxtFileName->text(), QString("a.jpg"));
+
+    // Two hard links are two files: the second name is not taken silently.
+    QVERIFY(::link(QFile::encodeName(b.photos() + "/h.jpg").constData(),
+                   QFile::encodeName(b.photos() + "/H.jpg").constData()) == 0);
+    f.listeFichiers().CmdRefresh_Click();
+    f.SelectionnerEntree(entrees(f).indexOf("h.jpg"));
+    b.dialogues.attendreMessage(Existe, Dialogues::Reponse::Non);
+    taper(f, "H.jpg");
+    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"H.jpg", "a.jpg", "h.jpg"}));
+
+    // A volume with no trash: the file in the way stays, and the message says why.
+    b.fichiers.refuserCorbeille = true;
+    f.SelectionnerEntree(entrees(f).indexOf("h.jpg"));
+    b.dialogues.attendreMessage(Existe, Dialogues::Reponse::Oui);
+    b.dialogues.attendreMessage("Ce fichier n'a pas pu être mis à la corbeille :\n" + b.photos() +
+                                "/a.jpg\nPas de corbeille sur ce volume\n\nIl n'a pas été "
+                                "remplacé.");
+    taper(f, "a.jpg");
+    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"H.jpg", "a.jpg", "h.jpg"}));
+    VERIFIER_DIALOGUES(b.dialogues);
+}
+
+void TstRobustesse::lotHorsDuDossier() {
+    // A batch only renames plain names of files listed in its folder, all checked first.
+    Banc b;
+    const QString parent = b.photos();
+    Banc::creerFichier(parent + "/victime.jpg", "victime");
+    Banc::creerFichier(parent + "/dossier/a.jpg", "a");
+    PlanRenommage plan;
+    plan.etapes = {{0, "a.jpg", "1 _ a.jpg"}, {1, "../victime.jpg", "2 _ b.jpg"}};
+    const BilanRenommage bilan =
+        AppliquerRenommages(plan, parent + "/dossier/", b.plateforme, nullptr, nullptr, 0);
+    QVERIFY(!bilan.complet);
+    QCOMPARE(bilan.faits, 0);
+    QCOMPARE(nomsSurDisque(parent + "/dossier"), QStringList{"a.jpg"});
+    QCOMPARE(Banc::lire(parent + "/victime.jpg"), QByteArray("victime"));
+}
+
+void TstRobustesse::tubeNomme() {
+    // A pipe that took a photo's name is shown as what it is, without waiting for a writer.
+    Banc b;
+    FenetreOuverte w(b, {"a.jpg"});
+    QVERIFY(::mkfifo(QFile::encodeName(b.photos() + "/tube.jpg").constData(), 0644) == 0);
+    w.f.CboFileType->setCurrentIndex(8);
+    w.f.SelectionnerEntree(entrees(w.f).indexOf("tube.jpg"));
+    QVERIFY(w.f.LblNonImage->isVisibleTo(&w.f));
+    QVERIFY(w.etat.PasDePhoto);
+}
+
+void TstRobustesse::selectionsEnUneFois() {
+    // Selection commands change the selection in one piece, not once per entry.
+    QStringList noms;
+    for (int i = 0; i < 40; ++i)
+        noms.append(QStringLiteral("f%1.jpg").arg(i, 2, 10, QLatin1Char('0')) +
+                    (i % 2 ? QStringLiteral("   [M]") : QString()));
+    Banc b;
+    FenetreOuverte w(b, noms);
+    FrmPhoto& f = w.f;
+    QSignalSpy changements(f.LstFF, &QListWidget::itemSelectionChanged);
+    QTest::mouseClick(f.axBSel0, Qt::LeftButton);
+    QCOMPARE(selection(f).size(), 20);
+    QVERIFY2(changements.count() <= 2, qPrintable(QString::number(changements.count())));
+    changements.clear();
+    QTest::mouseClick(f.axBDM, Qt::LeftButton);
+    QVERIFY2(changements.count() <= 2, qPrintable(QString::number(changements.count())));
+    QCOMPARE(nomsSurDisque(b.photos()).filter("[M]").size(), 0);
+    QVERIFY(selection(f).isEmpty());
+}
+
+void TstRobustesse::fermetureUneFoisParDossier() {
+    Banc b;
+    QDir().mkpath(b.racine() + "/autre");
+    FenetreOuverte w(b, {"a.jpg"});
+    for (int i = 0; i < 4; ++i) {
+        w.f.DefinirCheminDossier(b.racine() + "/autre");
+        w.f.DefinirCheminDossier(b.photos());
+    }
+    QCOMPARE(w.etat.DossiersOuverts.count(b.photos()), 5);
+    b.fichiers.listes.clear();
+    w.f.close();
+    QCOMPARE(b.fichiers.listes, QStringList({b.photos(), b.racine() + "/autre"}));
+}
+
+void TstRobustesse::dossierOuvertEtBoutons() {
+    Banc b;
+    Banc::creerFichier(b.racine() + "/autre/x.jpg");
+    FenetreOuverte w(b, {"01 _ a.jpg   [M]", "b.jpg   [M]", "c.jpg"});
+    FrmPhoto& f = w.f;
+    // The rule for incremented lists checks the names of each folder opened, once.
+    f.menus().mnuSecOpt->trigger();
+    for (int fois = 0; fois < 2; ++fois) {
+        b.dialogues.attendreMessage({});
+        b.dialogues.attendreMessage({}, Dialogues::Reponse::Annuler);
+        if (fois == 0)
+            f.SelectionnerEntree(1);
+        else
+            f.DefinirCheminDossier(b.racine() + "/autre");
+        VERIFIER_DIALOGUES(b.dialogues);
+        QVERIFY(b.dialogues.vues().at(2 * fois).texte.startsWith("Le résultat obtenu est "
+                                                                  "incorrect"));
+    }
+    f.SelectionnerEntree(0);
+    f.renommage().mnuOptimal_Click();
+
+    // A refresh after a multiple selection offers to select the marked files again.
+    f.DefinirCheminDossier(b.photos());
+    QTest::mouseClick(f.axBSel0, Qt::LeftButton);
+    QVERIFY(f.axBSel1->isVisibleTo(&f));
+    QTest::mouseClick(f.CmdRefresh, Qt::LeftButton);
+    QVERIFY(f.axBSel0->isVisibleTo(&f));
+    QVERIFY(!f.axBSel1->isVisibleTo(&f));
+
+    // The rank shown follows a step move.
+    f.SelectionnerEntree(1);
+    QTest::mouseClick(f.ImgDown, Qt::LeftButton);
+    QCOMPARE(f.LblRang->text(), QString("3"));
+    QCOMPARE(entrees(f).at(2), QString("b.jpg   [M]"));
+    taper(f, "b2.jpg   [M]");
+    QVERIFY(nomsSurDisque(b.photos()).contains("b2.jpg   [M]"));
+    VERIFIER_DIALOGUES(b.dialogues);
+}
+
+void TstRobustesse::dossierDeDemarrage() {
+    for (const bool programme : {false, true}) {
+        Banc b;
+        const QString depart = programme ? b.programme() : b.racine() + "/disparu";
+        ouvrirSur(b, depart);
+        if (!programme)
+            b.dialogues.attendreMessage("Ce dossier n'existe plus :\n" + depart +
+                                        "\n\nLe dossier personnel est ouvert à sa place.");
+        EtatProgramme etat;
+        etat.DossierDonnees = b.racine();
+        FrmPhoto f(b.plateforme, etat);
+        f.Form_Activate();
+        VERIFIER_DIALOGUES(b.dialogues);
+        const QString ouvert = programme ? depart : DossierPersonnelTest();
+        QCOMPARE(f.CheminDossier(), ouvert);
+        QCOMPARE(etat.RepertoireOuvert, ouvert + "/");
+        QCOMPARE(etat.DossiersOuverts, QStringList{ouvert});
+    }
+}
+
+void TstRobustesse::cequeVoitLUtilisateur() {
+    Banc b;
+    // The size of the offscreen screen, so that windows centred over the main one fit in it.
+    b.plateforme.environnement.ecran = QSize(800, 600);
+    FenetreOuverte w(b, {"01 _ Plage.jpg", "02 _ Port.jpg", "03 _ Mer.jpg"});
+    FrmPhoto& f = w.f;
+    // Rows leave room for descenders and for the "_" of a highlighted link string.
+    QVERIFY(f.LstFF->visualItemRect(f.LstFF->item(0)).height() >=
+            f.LstFF->fontMetrics().lineSpacing() + 4);
+    // A label whose text changes is read by its text.
+    f.SelectionnerEntree(1);
+    for (QLabel* l : {f.LblRang, f.LblDirName, f.LblTaille})
+        QCOMPARE(QAccessible::queryAccessibleInterface(l)->text(QAccessible::Name), l->text());
+    // The copy and paste groups of the list's menu are apart.
+    const QList<QAction*> articles = f.menus().mnuCopDepInvisible->actions();
+    const int copier = int(articles.indexOf(f.menus().article("mnuCopier")));
+    QVERIFY(articles.at(copier + 1)->isSeparator());
+    // Qt's own dialogs speak French.
+    QVERIFY(InstallerTraductions(*QCoreApplication::instance()));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Annuler"));
+
+    // Entering the incrementation leaves no empty frame; the report opens over the window.
+    b.dialogues.attendreFenetre("FrmAvertissement", [](QDialog& d) {
+        d.accept();
+        return d.result();
+    });
+    b.dialogues.attendreFenetre("FrmChoixIncrémentation", [](QDialog& d) {
+        d.findChild<QPushButton*>("CmdOK")->click();
+        return d.result();
+    });
+    QTest::mouseClick(f.CmdInc, Qt::LeftButton);
+    QCOMPARE(f.Img0->frameShape(), QFrame::NoFrame);
+    FrmRenom* rapport = f.incrementation().rapport();
+    rapport->Charger(w.etat.RepertoireOuvert, entrees(f));
+    QVERIFY((rapport->frameGeometry().center() - f.frameGeometry().center()).manhattanLength() < 8);
+    rapport->EtatFinal();
+    rapport->close();
+
+    // The fast-move window keeps its longest option off its edge.
+    FrmDeplace deplace(b.dialogues, "2", &f);
+    deplace.show();
+    for (QLabel* l : deplace.Lbl)
+        QVERIFY(l->geometry().right() <= deplace.width() - 12);
+    VERIFIER_DIALOGUES(b.dialogues);
+}
+
+VIMBRAL_TEST_MAIN(TstRobustesse)
+#include "tst_robustesse.moc"
