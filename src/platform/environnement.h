@@ -13,6 +13,8 @@ struct Environnement {
     QSize ecran{1280, 1024};
     // major.minor.revision
     QString version;
+    // The folder or photo named on the command line, absolute; empty when none.
+    QString cheminOuverture;
 
     // The per-user program folder ($XDG_DATA_HOME/Vimbral), the home folder, the primary
     // screen and the build's version. Needs the application object.

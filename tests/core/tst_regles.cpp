@@ -1,3 +1,4 @@
+#include "lignecommande.h"
 #include "nomsfichiers.h"
 #include "nomwindows.h"
 #include "regleprofil.h"
@@ -21,6 +22,8 @@ private Q_SLOTS:
     void dossierProgramme_data();
     void dossierProgramme();
     void caracteresInterdits();
+    void ligneCommande_data();
+    void ligneCommande();
 };
 
 void TstRegles::motifs_data() {
@@ -188,6 +191,32 @@ void TstRegles::caracteresInterdits() {
     for (const char* t : {"a\\b", "a/b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a>b"})
         QVERIFY2(NomsFichiers::ContientCaractereInterdit(QString::fromUtf8(t)), t);
     QVERIFY(!NomsFichiers::ContientCaractereInterdit(" _ Été [M] (R) 'x'.jpg"));
+}
+
+void TstRegles::ligneCommande_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<QString>("chemin");
+    using A = LigneCommande::Action;
+    QTest::newRow("rien") << QStringList{} << int(A::Ouvrir) << "";
+    QTest::newRow("dossier relatif") << QStringList{"Photos/"} << int(A::Ouvrir) << "/ici/Photos";
+    QTest::newRow("photo absolue") << QStringList{"/a/../b/x.jpg"} << int(A::Ouvrir) << "/b/x.jpg";
+    QTest::newRow("version") << QStringList{"x", "--version"} << int(A::Version) << "";
+    QTest::newRow("aide courte") << QStringList{"-h"} << int(A::Aide) << "";
+    QTest::newRow("option inconnue") << QStringList{"--tout"} << int(A::Erreur) << "";
+    QTest::newRow("deux chemins") << QStringList{"a", "b"} << int(A::Erreur) << "";
+    QTest::newRow("nom à tiret après --") << QStringList{"--", "-x.jpg"} << int(A::Ouvrir)
+                                          << "/ici/-x.jpg";
+}
+
+void TstRegles::ligneCommande() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, action);
+    QFETCH(QString, chemin);
+    const LigneCommande l = LireLigneCommande(QStringList{"vimbral"} + arguments, "/ici");
+    QCOMPARE(int(l.action), action);
+    QCOMPARE(l.chemin, chemin);
+    QCOMPARE(l.message.isEmpty(), l.action != LigneCommande::Action::Erreur);
 }
 
 QTEST_GUILESS_MAIN(TstRegles)

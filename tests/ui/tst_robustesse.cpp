@@ -90,6 +90,7 @@ private Q_SLOTS:
     void selectionsEnUneFois();
     void fermetureUneFoisParDossier();
     void dossierOuvertEtBoutons();
+    void dossierDeDemarrage_data();
     void dossierDeDemarrage();
     void cequeVoitLUtilisateur();
 };
@@ -322,24 +323,55 @@ void TstRobustesse::dossierOuvertEtBoutons() {
     VERIFIER_DIALOGUES(b.dialogues);
 }
 
+void TstRobustesse::dossierDeDemarrage_data() {
+    // Where the program opens: the start folder of the settings ("" for none, "programme" for
+    // the program folder, "disparu" for one that is gone), or a path of the command line.
+    QTest::addColumn<QString>("depart");
+    QTest::addColumn<QString>("demande");
+    QTest::addColumn<QString>("ouvert");
+    QTest::addColumn<QString>("choisi");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("dossier de réglages") << "programme" << "" << "programme" << "" << "";
+    QTest::newRow("dossier disparu") << "disparu" << "" << "personnel" << ""
+                                     << "Ce dossier n'existe plus :\n%1/disparu\n\nLe dossier "
+                                        "personnel est ouvert à sa place.";
+    QTest::newRow("dossier demandé") << "programme" << "photos" << "photos" << "a.jpg" << "";
+    QTest::newRow("photo demandée") << "" << "photos/b.jpg" << "photos" << "b.jpg" << "";
+    QTest::newRow("son demandé") << "programme" << "photos/c.mp3" << "photos" << "c.mp3" << "";
+    QTest::newRow("chemin disparu") << "programme" << "photos/z.jpg" << "programme" << ""
+                                    << "Ce dossier ou ce fichier n'existe plus :\n%1/photos/z.jpg";
+}
+
 void TstRobustesse::dossierDeDemarrage() {
-    for (const bool programme : {false, true}) {
-        Banc b;
-        const QString depart = programme ? b.programme() : b.racine() + "/disparu";
-        ouvrirSur(b, depart);
-        if (!programme)
-            b.dialogues.attendreMessage("Ce dossier n'existe plus :\n" + depart +
-                                        "\n\nLe dossier personnel est ouvert à sa place.");
-        EtatProgramme etat;
-        etat.DossierDonnees = b.racine();
-        FrmPhoto f(b.plateforme, etat);
-        f.Form_Activate();
-        VERIFIER_DIALOGUES(b.dialogues);
-        const QString ouvert = programme ? depart : DossierPersonnelTest();
-        QCOMPARE(f.CheminDossier(), ouvert);
-        QCOMPARE(etat.RepertoireOuvert, ouvert + "/");
-        QCOMPARE(etat.DossiersOuverts, QStringList{ouvert});
-    }
+    QFETCH(QString, depart);
+    QFETCH(QString, demande);
+    QFETCH(QString, ouvert);
+    QFETCH(QString, choisi);
+    QFETCH(QString, message);
+    Banc b;
+    for (const char* nom : {"a.jpg", "b.jpg", "c.mp3"})
+        Banc::creerFichier(b.photos() + "/" + nom);
+    auto chemin = [&](const QString& n) {
+        return n == "personnel" ? DossierPersonnelTest()
+                                : n == "programme" ? b.programme() : b.racine() + "/" + n;
+    };
+    if (!depart.isEmpty())
+        ouvrirSur(b, chemin(depart));
+    if (!demande.isEmpty())
+        b.plateforme.environnement.cheminOuverture = chemin(demande);
+    if (depart.isEmpty())
+        b.dialogues.attendreMessage({});
+    if (!message.isEmpty())
+        b.dialogues.attendreMessage(message.arg(b.racine()));
+    EtatProgramme etat;
+    etat.DossierDonnees = b.racine();
+    FrmPhoto f(b.plateforme, etat);
+    f.Form_Activate();
+    VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(f.CheminDossier(), chemin(ouvert));
+    QCOMPARE(etat.RepertoireOuvert, chemin(ouvert) + "/");
+    QCOMPARE(etat.DossiersOuverts, QStringList{chemin(ouvert)});
+    QCOMPARE(selection(f), choisi.isEmpty() ? QStringList() : QStringList{choisi});
 }
 
 void TstRobustesse::cequeVoitLUtilisateur() {

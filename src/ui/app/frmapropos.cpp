@@ -3,6 +3,7 @@
 #include "plateforme.h"
 
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -12,6 +13,11 @@ FrmAPROPOS::FrmAPROPOS(Plateforme& plateforme, QWidget* parent) : QDialog(parent
     setStyleSheet(QStringLiteral("QDialog { background: rgb(64,64,64); } QLabel { color: "
                                  "rgb(255,255,230); }"));
 
+    auto* icone = new QLabel(this);
+    icone->setObjectName(QStringLiteral("ImgIcone"));
+    icone->setPixmap(QPixmap(QStringLiteral(":/icones/vimbral.png"))
+                         .scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    icone->setAlignment(Qt::AlignCenter);
     auto* nom = new QLabel(QStringLiteral("VIMBRAL"), this);
     nom->setObjectName(QStringLiteral("LblNom"));
     nom->setAlignment(Qt::AlignCenter);
@@ -43,6 +49,7 @@ FrmAPROPOS::FrmAPROPOS(Plateforme& plateforme, QWidget* parent) : QDialog(parent
     auto* disposition = new QVBoxLayout(this);
     disposition->setContentsMargins(30, 24, 30, 18);
     disposition->setSpacing(12);
+    disposition->addWidget(icone);
     disposition->addWidget(nom);
     disposition->addWidget(ligne);
     disposition->addWidget(version);

@@ -25,6 +25,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileSystemModel>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +44,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -487,9 +489,22 @@ void FrmPhoto::Form_Load() {
 
     m_navigation->RemplirLecteurs();
     m_parametres.LirePhotoIni();
+    // A folder or a photo named on the command line comes before the start folder.
+    const QString demande = m_plateforme.environnement.cheminOuverture;
+    if (!demande.isEmpty()) {
+        const QFileInfo info(demande);
+        if (m_plateforme.fichiers.EstDossier(demande)) {
+            DefinirCheminDossier(demande);
+        } else if (m_plateforme.fichiers.Existe(demande) &&
+                   DefinirCheminDossier(info.absolutePath())) {
+            m_photoDemandee = info.fileName();
+        }
+        if (m_cheminDossier.isEmpty())
+            m_demandeIntrouvable = demande;
+    }
     // A start folder that is gone leaves the home folder open, and the first activation says
     // so.
-    if (!m_etat.photo.RepertoireDemarrage.isEmpty() &&
+    if (m_cheminDossier.isEmpty() && !m_etat.photo.RepertoireDemarrage.isEmpty() &&
         !DefinirCheminDossier(m_etat.photo.RepertoireDemarrage)) {
         m_departIntrouvable = m_etat.photo.RepertoireDemarrage;
         DefinirCheminDossier(m_plateforme.environnement.dossierPersonnel);
@@ -561,6 +576,21 @@ bool FrmPhoto::DefinirCheminDossier(const QString& chemin) {
     return true;
 }
 
+void FrmPhoto::SelectionnerPhotoDemandee() {
+    const QString nom = std::exchange(m_photoDemandee, QString());
+    if (nom.isEmpty())
+        return;
+    auto rang = [&] {
+        const QList<QListWidgetItem*> trouves = LstFF->findItems(nom, Qt::MatchExactly);
+        return trouves.isEmpty() ? -1 : LstFF->row(trouves.first());
+    };
+    // A file the type box leaves out (a sound, a text) is shown among all the files.
+    if (rang() < 0 && CboFileType->currentIndex() != TypesFichiers::TousFichiers)
+        CboFileType->setCurrentIndex(TypesFichiers::TousFichiers);
+    if (rang() >= 0)
+        SelectionnerEntree(rang());
+}
+
 void FrmPhoto::OuvrirDossierArbre(const QString& chemin) {
     if (DefinirCheminDossier(chemin) || !chemin.contains(QChar::ReplacementCharacter))
         return;
@@ -585,7 +615,8 @@ void FrmPhoto::Form_Activate() {
             m_etat.photo.RepertoireDemarrage = m_plateforme.environnement.dossierPersonnel;
             m_parametres.EcrirePhotoIni();
             TxtFileName->setFocus();
-            DefinirCheminDossier(m_etat.photo.RepertoireDemarrage);
+            if (m_cheminDossier.isEmpty())
+                DefinirCheminDossier(m_etat.photo.RepertoireDemarrage);
             m_plateforme.dialogues.Message(
                 QStringLiteral("Le répertoire par défaut, à l'ouverture, est \n\n") +
                     m_etat.photo.RepertoireDemarrage +
@@ -596,9 +627,15 @@ void FrmPhoto::Form_Activate() {
         // The tree opened the start folder while the window loaded (the program folder
         // too), so its folder change has run and been recorded: the list is only refreshed,
         // now that clicks are handled.
-        if (!m_etat.photo.RepertoireDemarrage.isEmpty()) {
+        if (!m_cheminDossier.isEmpty()) {
             m_fenetreActivee = true;
             m_liste->CmdRefresh_Click();
+        }
+        if (!m_demandeIntrouvable.isEmpty()) {
+            m_plateforme.dialogues.Message(
+                QStringLiteral("Ce dossier ou ce fichier n'existe plus :\n%1").arg(m_demandeIntrouvable),
+                Dialogues::Icone::Exclamation);
+            m_demandeIntrouvable.clear();
         }
         if (!m_departIntrouvable.isEmpty()) {
             m_plateforme.dialogues.Message(
@@ -608,6 +645,7 @@ void FrmPhoto::Form_Activate() {
                 Dialogues::Icone::Exclamation);
             m_departIntrouvable.clear();
         }
+        SelectionnerPhotoDemandee();
     }
     m_menus->AfficherAvertissement();
     m_fenetreActivee = true;

@@ -186,6 +186,7 @@ protected:
 
 private:
     void CreerControles();
+    void SelectionnerPhotoDemandee();
     void Relier();
     void NommerPourAccessibilite();
     void Form_Load();
@@ -217,8 +218,11 @@ private:
     QSet<const QWidget*> m_disponibles;
     QList<GestionnaireTouches> m_gestionnairesTouches;
     QString m_cheminDossier;
-    // The start folder of the settings when it no longer exists, until the user is told.
+    // The start folder of the settings, or the path of the command line, when it no longer
+    // exists, until the user is told; the photo of the command line, until it is selected.
     QString m_departIntrouvable;
+    QString m_demandeIntrouvable;
+    QString m_photoDemandee;
     // A mouse press in the list starts a click; a selection change handles it first.
     bool m_clicTraite = false;
     bool m_fenetreActivee = false;
