@@ -54,8 +54,8 @@ int main(int argc, char* argv[]) {
     Banc b;
     for (int i = 0; i < NombreFichiers; ++i)
         Banc::creerFichier(b.photos() + "/" + nom(i), {});
-    const double plancher =
-        Mediane(Tours, [&] { marquer(b.photos(), true); }, {}, [&] { marquer(b.photos(), false); });
+    const double plancher = Mediane(
+        Tours, [&] { marquer(b.photos(), true); }, {}, [&] { marquer(b.photos(), false); });
 
     marquer(b.photos(), true);
     FenetreOuverte w(b);
@@ -90,7 +90,7 @@ int main(int argc, char* argv[]) {
     std::printf("Sélectionner les marqués                  %8.1f ms\n", selection);
     std::printf("Démarquer après la sélection              %8.1f ms  (%.2f x plancher)\n",
                 demarquer, demarquer / plancher);
-    std::printf("Déplacement rapide des marqués au rang 100 %8.1f ms  (%.2f x plancher)\n",
-                rapide, rapide / plancher);
+    std::printf("Déplacement rapide des marqués au rang 100 %8.1f ms  (%.2f x plancher)\n", rapide,
+                rapide / plancher);
     return 0;
 }

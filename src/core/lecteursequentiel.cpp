@@ -98,9 +98,8 @@ std::optional<float> LecteurSequentiel::reel() {
     // The shortest text of the largest float ("3.4028235e+38") reads as a double just above
     // it: up to half a step beyond, the value rounds to it rather than being refused.
     constexpr double Plus = double(std::numeric_limits<float>::max());
-    const double limite = Plus + (Plus - double(std::nextafter(std::numeric_limits<float>::max(),
-                                                                0.0f))) /
-                                     2;
+    const double limite =
+        Plus + (Plus - double(std::nextafter(std::numeric_limits<float>::max(), 0.0f))) / 2;
     if (std::fabs(*valeur) > limite)
         return std::nullopt;
     return float(std::clamp(*valeur, -Plus, Plus));

@@ -15,8 +15,7 @@ bool EstIllisible(const QString& nom) {
 
 bool CorrespondMotif(const QString& entree, const QString& motif) {
     // An unreadable name is listed by what can be read of it.
-    const QString nom =
-        EstIllisible(entree) ? entree.chopped(SuffixeIllisible.size()) : entree;
+    const QString nom = EstIllisible(entree) ? entree.chopped(SuffixeIllisible.size()) : entree;
     if (motif == QLatin1String("*.*"))
         return true;
     if (motif == QLatin1String("*.*") + MarqueM)

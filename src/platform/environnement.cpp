@@ -1,10 +1,9 @@
 #include "environnement.h"
 
-
+#include "regleprofil.h"
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
-#include "regleprofil.h"
 
 Environnement Environnement::Reel() {
     Environnement e;

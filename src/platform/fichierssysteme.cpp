@@ -27,7 +27,8 @@ QString texteErreur(int code) {
 // "Photo.jpg" for "photo.jpg", but only one of the two is written in its folder.
 bool entreeExacte(const QByteArray& chemin) {
     const qsizetype barre = chemin.lastIndexOf('/');
-    const QByteArray dossier = barre < 0 ? QByteArray(".") : chemin.left(std::max<qsizetype>(barre, 1));
+    const QByteArray dossier =
+        barre < 0 ? QByteArray(".") : chemin.left(std::max<qsizetype>(barre, 1));
     const QByteArray nom = chemin.mid(barre + 1);
     DIR* d = ::opendir(dossier.constData());
     if (!d)

@@ -10,8 +10,8 @@
 
 std::optional<ImageLue> LecteurImages::Lire(const QString& chemin,
                                             const std::function<QSize(QSize)>& tailleVoulue) {
-    const int fd = ::open(QFile::encodeName(chemin).constData(),
-                          O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    const int fd =
+        ::open(QFile::encodeName(chemin).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)
         return std::nullopt;
     struct stat st {};

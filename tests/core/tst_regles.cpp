@@ -98,9 +98,9 @@ void TstRegles::composition_data() {
         << dossier << 7 << "jpg" << true << QStringList{"a.jpg   [M]", "b.jpg"};
     QTest::newRow("dossier vide") << QStringList{} << 0 << "" << true << QStringList{};
     QTest::newRow("noms illisibles classés par ce qui se lit")
-        << QStringList{"a.JPG / nom illisible", "b.jpg   [M] / nom illisible", "c.txt / nom illisible"}
-        << 0 << "" << true
-        << QStringList{"b.jpg   [M] / nom illisible", "a.JPG / nom illisible"};
+        << QStringList{"a.JPG / nom illisible", "b.jpg   [M] / nom illisible",
+                       "c.txt / nom illisible"}
+        << 0 << "" << true << QStringList{"b.jpg   [M] / nom illisible", "a.JPG / nom illisible"};
 }
 
 void TstRegles::composition() {
@@ -175,10 +175,14 @@ void TstRegles::profil() {
 void TstRegles::dossierProgramme_data() {
     QTest::addColumn<QString>("xdg");
     QTest::addColumn<QString>("attendu");
-    QTest::newRow("non défini") << "" << "/home/nom/.local/share/Vimbral";
-    QTest::newRow("absolu") << "/data/nom/" << "/data/nom/Vimbral";
-    QTest::newRow("relatif, ignoré") << "donnees" << "/home/nom/.local/share/Vimbral";
-    QTest::newRow("relatif avec point") << "./x" << "/home/nom/.local/share/Vimbral";
+    QTest::newRow("non défini") << ""
+                                << "/home/nom/.local/share/Vimbral";
+    QTest::newRow("absolu") << "/data/nom/"
+                            << "/data/nom/Vimbral";
+    QTest::newRow("relatif, ignoré") << "donnees"
+                                     << "/home/nom/.local/share/Vimbral";
+    QTest::newRow("relatif avec point") << "./x"
+                                        << "/home/nom/.local/share/Vimbral";
 }
 
 void TstRegles::dossierProgramme() {
@@ -205,8 +209,8 @@ void TstRegles::ligneCommande_data() {
     QTest::newRow("aide courte") << QStringList{"-h"} << int(A::Aide) << "";
     QTest::newRow("option inconnue") << QStringList{"--tout"} << int(A::Erreur) << "";
     QTest::newRow("deux chemins") << QStringList{"a", "b"} << int(A::Erreur) << "";
-    QTest::newRow("nom à tiret après --") << QStringList{"--", "-x.jpg"} << int(A::Ouvrir)
-                                          << "/ici/-x.jpg";
+    QTest::newRow("nom à tiret après --")
+        << QStringList{"--", "-x.jpg"} << int(A::Ouvrir) << "/ici/-x.jpg";
 }
 
 void TstRegles::ligneCommande() {

@@ -14,8 +14,8 @@
 
 #include "magasintrisqlite.h"
 
-#include <atomic>
 #include <QToolButton>
+#include <atomic>
 
 namespace {
 
@@ -27,7 +27,8 @@ QString MessageBase(const QString& base) {
 
 // A sort table whose rows are changed behind the program's back, as a foreign file may.
 void baseTruquee(const QString& chemin) {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("truquee"));
+    QSqlDatabase db =
+        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("truquee"));
     db.setDatabaseName(chemin);
     db.open();
     QSqlQuery q(db);

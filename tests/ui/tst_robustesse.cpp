@@ -112,9 +112,8 @@ void TstRobustesse::uneSeuleEntreeAffichee() {
         else
             QTest::keyClick(f.TxtFileName, Qt::Key_Down);
         VERIFIER_DIALOGUES(b.dialogues);
-        QCOMPARE(nomsSurDisque(b.photos()),
-                 modifie ? QStringList({"B.jpg", "C.jpg", "Z.jpg"})
-                         : QStringList({"A.jpg", "B.jpg", "C.jpg"}));
+        QCOMPARE(nomsSurDisque(b.photos()), modifie ? QStringList({"B.jpg", "C.jpg", "Z.jpg"})
+                                                    : QStringList({"A.jpg", "B.jpg", "C.jpg"}));
         QCOMPARE(Banc::lire(b.photos() + (modifie ? "/Z.jpg" : "/A.jpg")), QByteArray("A.jpg"));
         QCOMPARE(f.TxtFileName->text(), QString("B.jpg"));
     }
@@ -300,7 +299,7 @@ void TstRobustesse::dossierOuvertEtBoutons() {
             f.DefinirCheminDossier(b.racine() + "/autre");
         VERIFIER_DIALOGUES(b.dialogues);
         QVERIFY(b.dialogues.vues().at(2 * fois).texte.startsWith("Le résultat obtenu est "
-                                                                  "incorrect"));
+                                                                 "incorrect"));
     }
     f.SelectionnerEntree(0);
     f.renommage().mnuOptimal_Click();
@@ -331,14 +330,36 @@ void TstRobustesse::dossierDeDemarrage_data() {
     QTest::addColumn<QString>("ouvert");
     QTest::addColumn<QString>("choisi");
     QTest::addColumn<QString>("message");
-    QTest::newRow("dossier de réglages") << "programme" << "" << "programme" << "" << "";
-    QTest::newRow("dossier disparu") << "disparu" << "" << "personnel" << ""
+    QTest::newRow("dossier de réglages") << "programme"
+                                         << ""
+                                         << "programme"
+                                         << ""
+                                         << "";
+    QTest::newRow("dossier disparu") << "disparu"
+                                     << ""
+                                     << "personnel"
+                                     << ""
                                      << "Ce dossier n'existe plus :\n%1/disparu\n\nLe dossier "
                                         "personnel est ouvert à sa place.";
-    QTest::newRow("dossier demandé") << "programme" << "photos" << "photos" << "a.jpg" << "";
-    QTest::newRow("photo demandée") << "" << "photos/b.jpg" << "photos" << "b.jpg" << "";
-    QTest::newRow("son demandé") << "programme" << "photos/c.mp3" << "photos" << "c.mp3" << "";
-    QTest::newRow("chemin disparu") << "programme" << "photos/z.jpg" << "programme" << ""
+    QTest::newRow("dossier demandé") << "programme"
+                                     << "photos"
+                                     << "photos"
+                                     << "a.jpg"
+                                     << "";
+    QTest::newRow("photo demandée") << ""
+                                    << "photos/b.jpg"
+                                    << "photos"
+                                    << "b.jpg"
+                                    << "";
+    QTest::newRow("son demandé") << "programme"
+                                 << "photos/c.mp3"
+                                 << "photos"
+                                 << "c.mp3"
+                                 << "";
+    QTest::newRow("chemin disparu") << "programme"
+                                    << "photos/z.jpg"
+                                    << "programme"
+                                    << ""
                                     << "Ce dossier ou ce fichier n'existe plus :\n%1/photos/z.jpg";
 }
 
@@ -352,8 +373,9 @@ void TstRobustesse::dossierDeDemarrage() {
     for (const char* nom : {"a.jpg", "b.jpg", "c.mp3"})
         Banc::creerFichier(b.photos() + "/" + nom);
     auto chemin = [&](const QString& n) {
-        return n == "personnel" ? DossierPersonnelTest()
-                                : n == "programme" ? b.programme() : b.racine() + "/" + n;
+        return n == "personnel"   ? DossierPersonnelTest()
+               : n == "programme" ? b.programme()
+                                  : b.racine() + "/" + n;
     };
     if (!depart.isEmpty())
         ouvrirSur(b, chemin(depart));

@@ -23,8 +23,8 @@ FrmAPROPOS::FrmAPROPOS(Plateforme& plateforme, QWidget* parent) : QDialog(parent
     nom->setAlignment(Qt::AlignCenter);
     nom->setStyleSheet(QStringLiteral("color: rgb(253,220,106); font-size: 32px; font-weight: "
                                       "bold; letter-spacing: 4px;"));
-    auto* ligne =
-        new QLabel(QStringLiteral("Pour renommer et organiser rapidement vos fichiers photos"), this);
+    auto* ligne = new QLabel(
+        QStringLiteral("Pour renommer et organiser rapidement vos fichiers photos"), this);
     ligne->setAlignment(Qt::AlignCenter);
     auto* version =
         new QLabel(QStringLiteral("[Version %1]").arg(plateforme.environnement.version), this);

@@ -24,8 +24,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileSystemModel>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,12 +33,12 @@
 #include <QMenu>
 #include <QPainter>
 #include <QProgressBar>
-#include <QSet>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSlider>
-#include <QStyledItemDelegate>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QTreeView>
 
@@ -444,10 +444,10 @@ void FrmPhoto::NommerPourAccessibilite() {
         {QStringLiteral("LblN"), QStringLiteral("Images chargées")},
     };
     // Labels whose text changes are read by their text; what they are is their description.
-    const QStringList changeants = {
-        QStringLiteral("LblDirName"), QStringLiteral("LblRang"), QStringLiteral("LblTaille"),
-        QStringLiteral("LabelTrie"), QStringLiteral("Lblmp31"), QStringLiteral("Lblmp32"),
-        QStringLiteral("LblN"), QStringLiteral("LblVersion")};
+    const QStringList changeants = {QStringLiteral("LblDirName"), QStringLiteral("LblRang"),
+                                    QStringLiteral("LblTaille"),  QStringLiteral("LabelTrie"),
+                                    QStringLiteral("Lblmp31"),    QStringLiteral("Lblmp32"),
+                                    QStringLiteral("LblN"),       QStringLiteral("LblVersion")};
     for (QWidget* w : findChildren<QWidget*>()) {
         if (!m_dessin.contains(w))
             continue;
@@ -633,7 +633,8 @@ void FrmPhoto::Form_Activate() {
         }
         if (!m_demandeIntrouvable.isEmpty()) {
             m_plateforme.dialogues.Message(
-                QStringLiteral("Ce dossier ou ce fichier n'existe plus :\n%1").arg(m_demandeIntrouvable),
+                QStringLiteral("Ce dossier ou ce fichier n'existe plus :\n%1")
+                    .arg(m_demandeIntrouvable),
                 Dialogues::Icone::Exclamation);
             m_demandeIntrouvable.clear();
         }
@@ -697,7 +698,8 @@ bool FrmPhoto::RetirerMarquesAvantFermeture() {
         for (qsizetype i = 0; i < dossiers.size(); ++i)
             for (const QString& nom : marques[i])
                 f.Renommer(dossiers[i] + QLatin1Char('/') + nom,
-                           dossiers[i] + QLatin1Char('/') + nom.chopped(NomsFichiers::MarqueM.size()));
+                           dossiers[i] + QLatin1Char('/') +
+                               nom.chopped(NomsFichiers::MarqueM.size()));
     }
     return true;
 }

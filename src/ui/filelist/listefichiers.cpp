@@ -1,7 +1,7 @@
 #include "listefichiers.h"
 
-#include "etatprogramme.h"
 #include "apercuphoto.h"
+#include "etatprogramme.h"
 #include "frmphoto.h"
 #include "plateforme.h"
 #include "typesfichiers.h"

@@ -4,8 +4,8 @@
 #include "etatprogramme.h"
 #include "frmphoto.h"
 #include "listefichiers.h"
-#include "nomsfichiers.h"
 #include "nomillisible.h"
+#include "nomsfichiers.h"
 #include "plateforme.h"
 #include "selectionliste.h"
 

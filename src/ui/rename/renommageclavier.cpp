@@ -4,8 +4,8 @@
 #include "etatprogramme.h"
 #include "frmphoto.h"
 #include "menusphoto.h"
-#include "nomsfichiers.h"
 #include "nomillisible.h"
+#include "nomsfichiers.h"
 #include "plateforme.h"
 #include "renommage.h"
 #include "selectionliste.h"
@@ -223,7 +223,9 @@ bool RenommageClavier::Valider(int& rang) {
     // Gone from the list, or renamed behind the box's back: the box is given the selected
     // entry again instead.
     const QPersistentModelIndex entree = apercu.EntreeAffichee;
-    auto intacte = [&] { return entree.isValid() && entree.data().toString() == apercu.NomInitial; };
+    auto intacte = [&] {
+        return entree.isValid() && entree.data().toString() == apercu.NomInitial;
+    };
     if (!intacte()) {
         m_f.LstFF_Click();
         return false;

@@ -189,8 +189,7 @@ void DeplacementRapide::CmdRapide_Click() {
     etat.ListeOccupee = true;
     Inserer(OrdreDeplacement, rang, noms);
     RetirerSources();
-    DefinirSelection(liste,
-                     [&](int i) { return NomsFichiers::EstMarque(liste->item(i)->text()); });
+    DefinirSelection(liste, [&](int i) { return NomsFichiers::EstMarque(liste->item(i)->text()); });
     etat.ListeOccupee = false;
     m_f.marques().Demarquer();
 

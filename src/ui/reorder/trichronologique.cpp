@@ -68,14 +68,14 @@ void TriChronologique::mnuTri_Click() {
         MagasinTriSqlite magasin(base);
         r = magasin.Trier(lignes, ordre);
     }
-    if (!r) {
+    auto refuser = [&](const QString& texte) {
         attente.retablir();
-        p.dialogues.Message(QStringLiteral("Impossible d'ouvrir ou d'écrire la base de tri "
-                                           "\"%1\".\nLa liste n'a pas été triée.")
-                                .arg(QDir::toNativeSeparators(base)),
+        p.dialogues.Message(texte.arg(QDir::toNativeSeparators(base)) +
+                                QStringLiteral("\nLa liste n'a pas été triée."),
                             Dialogues::Icone::Exclamation);
-        return;
-    }
+    };
+    if (!r)
+        return refuser(QStringLiteral("Impossible d'ouvrir ou d'écrire la base de tri \"%1\"."));
     // The store gives back an order, never names: a store that answers with other names (a
     // foreign or damaged file) would put into the list files that are not the folder's.
     QStringList envoyes;
@@ -85,14 +85,9 @@ void TriChronologique::mnuTri_Click() {
     QStringList recus = ordre;
     envoyes.sort();
     recus.sort();
-    if (envoyes != recus) {
-        attente.retablir();
-        p.dialogues.Message(QStringLiteral("La base de tri \"%1\" a rendu des noms qui ne sont "
-                                           "pas ceux de la liste.\nLa liste n'a pas été triée.")
-                                .arg(QDir::toNativeSeparators(base)),
-                            Dialogues::Icone::Exclamation);
-        return;
-    }
+    if (envoyes != recus)
+        return refuser(QStringLiteral("La base de tri \"%1\" a rendu des noms qui ne sont pas "
+                                      "ceux de la liste."));
 
     const bool occupee = etat.ListeOccupee;
     etat.ListeOccupee = true;

@@ -8,7 +8,6 @@
 
 namespace {
 
-
 // While entries change one by one, a list view would lay all of its entries out again at
 // every change; with entries of one height it only lays out what it shows.
 class TaillesUniformes {

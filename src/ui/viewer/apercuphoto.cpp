@@ -171,12 +171,10 @@ bool ApercuPhoto::AfficherPhoto(const QString& nom) {
     etat.PasDePhoto = false;
     m_f.LblNonImage->hide();
     const QString chemin = etat.RepertoireOuvert + nom;
-    const auto lue = nom.isEmpty() ? std::nullopt
-                                   : LecteurImages::Lire(chemin, [&](QSize taille) {
-                                         return TailleAffichee(taille.width(), taille.height(),
-                                                               cadre.width(), cadre.height())
-                                             .toSize();
-                                     });
+    const auto lue = nom.isEmpty() ? std::nullopt : LecteurImages::Lire(chemin, [&](QSize taille) {
+        return TailleAffichee(taille.width(), taille.height(), cadre.width(), cadre.height())
+            .toSize();
+    });
     if (!lue) {
         EchecAffichage(nom);
         return false;
@@ -187,8 +185,8 @@ bool ApercuPhoto::AfficherPhoto(const QString& nom) {
     const QSizeF taille =
         TailleAffichee(etat.LargeurPhoto, etat.HauteurPhoto, cadre.width(), cadre.height());
     etat.DatePhoto = LireDateExifFichier(chemin).DatePhoto;
-    m_f.LblTaille->setText(LigneInformations(lue->octets, etat.LargeurPhoto, etat.HauteurPhoto,
-                                             etat.DatePhoto));
+    m_f.LblTaille->setText(
+        LigneInformations(lue->octets, etat.LargeurPhoto, etat.HauteurPhoto, etat.DatePhoto));
     m_f.Img0->setScaledContents(true);
     m_f.Img0->setPixmap(QPixmap::fromImage(lue->image));
     const QRectF place =
@@ -263,8 +261,7 @@ void ApercuPhoto::Img_MouseMove() {
         m_f.Img0->setToolTip(QStringLiteral(
             " Click gauche pour agrandir la photo ; click droit pour 'éditer dans ...' "));
         if (m_f.OptZ0->isChecked() || m_f.OptZ1->isChecked())
-            m_f.Img0->setCursor(m_f.OptZ0->isChecked() ? Qt::PointingHandCursor
-                                                       : Qt::CrossCursor);
+            m_f.Img0->setCursor(m_f.OptZ0->isChecked() ? Qt::PointingHandCursor : Qt::CrossCursor);
     } else {
         m_f.Img0->unsetCursor();
         m_f.Img0->setToolTip(QString());
@@ -289,8 +286,8 @@ void ApercuPhoto::Charge_images() {
             m_f.PctCharge->hide();
             return;
         }
-        p.horloge.Pause(PauseChargement(
-            QFileInfo(etat.RepertoireOuvert + m_f.LstFF->item(i)->text()).size()));
+        p.horloge.Pause(
+            PauseChargement(QFileInfo(etat.RepertoireOuvert + m_f.LstFF->item(i)->text()).size()));
         m_f.Prg->setValue(i);
         m_f.LblN->setText(QString::number(i + 1));
         m_f.LblN->repaint();
