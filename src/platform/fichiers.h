@@ -1,5 +1,6 @@
 #pragma once
 
+#include "journal.h"
 #include "resultat.h"
 
 #include <QByteArray>
@@ -28,6 +29,13 @@ public:
     // Whether b reaches a's own entry (a volume that ignores case finds "Photo.jpg" for
     // "photo.jpg"). Two hard links of one file are two files: false.
     virtual bool MemeEntree(const QString& a, const QString& b) = 0;
+
+    // The file a path names, whatever its name (the link itself for a symbolic link);
+    // nothing when there is none.
+    virtual std::optional<Journal::Identite> Identite(const QString& chemin) = 0;
+    // Removes the name `doublon` when it is a second name of the file `garde` names (a rename
+    // cut between its link and its unlink); anything else is refused.
+    virtual Resultat RetirerDoublon(const QString& garde, const QString& doublon) = 0;
 
     // Renames within a volume or across folders of it; refuses an existing target.
     virtual Resultat Renommer(const QString& de, const QString& vers) = 0;

@@ -134,6 +134,26 @@ bool FichiersSysteme::MemeEntree(const QString& a, const QString& b) {
     return memeEntree(QFile::encodeName(a), QFile::encodeName(b));
 }
 
+std::optional<Journal::Identite> FichiersSysteme::Identite(const QString& chemin) {
+    struct stat st {};
+    if (::lstat(QFile::encodeName(chemin).constData(), &st) != 0)
+        return std::nullopt;
+    return Journal::Identite{quint64(st.st_dev), quint64(st.st_ino), qint64(st.st_size)};
+}
+
+Resultat FichiersSysteme::RetirerDoublon(const QString& garde, const QString& doublon) {
+    const QByteArray a = QFile::encodeName(garde);
+    const QByteArray b = QFile::encodeName(doublon);
+    struct stat sa {
+    }, sb{};
+    if (a == b || ::lstat(a.constData(), &sa) != 0 || ::lstat(b.constData(), &sb) != 0 ||
+        sa.st_dev != sb.st_dev || sa.st_ino != sb.st_ino || !S_ISREG(sa.st_mode))
+        return Resultat::echec(QStringLiteral("pas un second nom du même fichier"));
+    if (::unlink(b.constData()) != 0)
+        return Resultat::echec(texteErreur(errno));
+    return Resultat::reussite();
+}
+
 Resultat FichiersSysteme::Renommer(const QString& de, const QString& vers) {
     const int code = renommerSansRemplacer(de, vers);
     return code == 0 ? Resultat::reussite() : Resultat::echec(texteErreur(code));

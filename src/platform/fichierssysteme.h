@@ -11,6 +11,8 @@ public:
     int NombreEntrees(const QString& dossier) override;
     bool EstDossier(const QString& chemin) override;
     bool MemeEntree(const QString& a, const QString& b) override;
+    std::optional<Journal::Identite> Identite(const QString& chemin) override;
+    Resultat RetirerDoublon(const QString& garde, const QString& doublon) override;
     Resultat Renommer(const QString& de, const QString& vers) override;
     Resultat Copier(const QString& de, const QString& vers) override;
     Resultat Deplacer(const QString& de, const QString& vers) override;

@@ -135,7 +135,7 @@ void TstFenetre::menus() {
                                    "mnuCouleur",  "mnuBulles",    "mnuOuv",       "mnuRep",
                                    "mnuMark",     "mnuDeplace",   "mnuNLi",       "mnuToutSel",
                                    "mnuToutDel",  "mnuInversSel", "mnuSelChaine", "mnuTri",
-                                   "mnuAv",       "mnuremplace",  "mnuIncrDte",   "mnuRefresh"}));
+                                   "mnuAv",       "mnuremplace",  "mnuIncrDte",   "mnuAnnulerRenommage", "mnuRefresh"}));
     QCOMPARE(m.article("mnuProg(0)")->text(), QString("Editeur du fichier par défaut"));
     QCOMPARE(m.article("mnuDM(7)")->text(), QString("F12"));
     // Items whose command does not exist yet are there, but off.

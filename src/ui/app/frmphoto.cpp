@@ -1,5 +1,6 @@
 #include "frmphoto.h"
 
+#include "annulationrenommage.h"
 #include "apercuphoto.h"
 #include "degrade.h"
 #include "deplacementpas.h"
@@ -9,6 +10,7 @@
 #include "frmapropos.h"
 #include "incrementation.h"
 #include "listefichiers.h"
+#include "lotjournal.h"
 #include "marques.h"
 #include "menusphoto.h"
 #include "navigationdossiers.h"
@@ -141,6 +143,7 @@ FrmPhoto::FrmPhoto(Plateforme& plateforme, EtatProgramme& etat, QWidget* parent)
     m_renommage = std::make_unique<RenommageClavier>(*this);
     m_remplacement = std::make_unique<Remplacement>(*this);
     m_numeroADroite = std::make_unique<NumeroADroite>(*this);
+    m_annulation = std::make_unique<AnnulationRenommage>(*this);
     // Ticking the warning item again shows the warning window; its own box unticks the item.
     m_menus->MontrerAvertissement = [this] { m_incrementation->MontrerAvertissement(); };
     connect(
@@ -647,6 +650,9 @@ void FrmPhoto::Form_Activate() {
             m_departIntrouvable.clear();
         }
         SelectionnerPhotoDemandee();
+        // A batch that a crash cut off is finished or taken back before anything else.
+        if (m_annulation->Recuperer())
+            m_liste->CmdRefresh_Click();
     }
     m_menus->AfficherAvertissement();
     m_fenetreActivee = true;
@@ -694,12 +700,22 @@ bool FrmPhoto::RetirerMarquesAvantFermeture() {
         return false;
     }
     if (reponse == Dialogues::Reponse::Oui) {
-        // A file whose unmarked name is taken keeps its mark; the others go on.
+        QList<QPair<QString, QString>> chemins;
         for (qsizetype i = 0; i < dossiers.size(); ++i)
             for (const QString& nom : marques[i])
-                f.Renommer(dossiers[i] + QLatin1Char('/') + nom,
-                           dossiers[i] + QLatin1Char('/') +
-                               nom.chopped(NomsFichiers::MarqueM.size()));
+                if (!NomsFichiers::EstIllisible(nom))
+                    chemins.append({dossiers[i] + QLatin1Char('/') + nom,
+                                    dossiers[i] + QLatin1Char('/') +
+                                        nom.chopped(NomsFichiers::MarqueM.size())});
+        LotJournal lot(m_plateforme, chemins);
+        if (!lot.ouvert()) {
+            SignalerJournalImpossible(m_plateforme.dialogues, m_plateforme);
+            return true;
+        }
+        // A file whose unmarked name is taken keeps its mark; the others go on.
+        for (int k = 0; k < chemins.size(); ++k)
+            if (f.Renommer(chemins[k].first, chemins[k].second))
+                lot.fait(k);
     }
     return true;
 }

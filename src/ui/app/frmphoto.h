@@ -17,6 +17,7 @@ class DeplacementRapide;
 class Marques;
 class SelectionFichiers;
 class Incrementation;
+class AnnulationRenommage;
 class ApercuPhoto;
 class ListeFichiers;
 class RenommageClavier;
@@ -61,6 +62,7 @@ public:
     RenommageClavier& renommage() { return *m_renommage; }
     Remplacement& remplacement() { return *m_remplacement; }
     NumeroADroite& numeroADroite() { return *m_numeroADroite; }
+    AnnulationRenommage& annulation() { return *m_annulation; }
     MenusPhoto& menus() { return *m_menus; }
     const Disposition& disposition() const { return m_disposition; }
 
@@ -212,6 +214,7 @@ private:
     std::unique_ptr<RenommageClavier> m_renommage;
     std::unique_ptr<Remplacement> m_remplacement;
     std::unique_ptr<NumeroADroite> m_numeroADroite;
+    std::unique_ptr<AnnulationRenommage> m_annulation;
     MenusPhoto* m_menus = nullptr;
     Disposition m_disposition;
     QHash<QWidget*, QRect> m_dessin;

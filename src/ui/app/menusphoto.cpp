@@ -136,6 +136,8 @@ MenusPhoto::MenusPhoto(FrmPhoto& fenetre) : QObject(&fenetre), m_f(fenetre) {
     Separer(mnuOptions);
     Ajouter(mnuOptions, "mnuIncrDte", "Placer le numéro d'incrémentation à droite");
     Separer(mnuOptions);
+    Ajouter(mnuOptions, "mnuAnnulerRenommage", "Annuler le dernier renommage");
+    Separer(mnuOptions);
     connect(Ajouter(mnuOptions, "mnuRefresh", "Rafraichir la liste", true), &QAction::triggered,
             this, [this] { m_f.listeFichiers().CmdRefresh_Click(); });
 

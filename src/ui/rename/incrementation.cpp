@@ -196,16 +196,16 @@ bool Incrementation::Passe(const PlanRenommage& plan) {
     const BilanRenommage bilan =
         PasseAvecRapport(plan, selectionnes, etat, p, m_f.LstFF, Rapport());
     if (!bilan.complet) {
-        Conflit();
+        Conflit(bilan);
         return false;
     }
     Rapport().EtatFinal();
     return true;
 }
 
-void Incrementation::Conflit() {
+void Incrementation::Conflit(const BilanRenommage& bilan) {
     // The report stays open with the rows done.
-    SignalerConflit(m_f.plateforme().dialogues, m_rapport);
+    SignalerConflit(m_f.plateforme().dialogues, m_rapport, m_f.plateforme(), bilan);
     BoutonsNormaux();
     m_f.etat().ListeOccupee = false;
     m_f.etat().IgnorerClicVide = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appliquerrenommages.h"
 #include "planincrementation.h"
 
 #include <QObject>
@@ -41,7 +42,7 @@ private:
     // Opens the report on the selected names and applies the plan; false after the
     // conflict handling.
     bool Passe(const PlanRenommage& plan);
-    void Conflit();
+    void Conflit(const BilanRenommage& bilan = {});
     void QuitterMode();
     void BoutonsNormaux();
     void Rafraichir();

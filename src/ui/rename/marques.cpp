@@ -4,6 +4,7 @@
 #include "etatprogramme.h"
 #include "frmphoto.h"
 #include "listefichiers.h"
+#include "lotjournal.h"
 #include "nomillisible.h"
 #include "nomsfichiers.h"
 #include "plateforme.h"
@@ -60,43 +61,60 @@ void Marques::Demarquer() {
 void Marques::Renommer(bool marquer) {
     QListWidget* liste = m_f.LstFF;
     EtatProgramme& etat = m_f.etat();
+    Plateforme& p = m_f.plateforme();
     const QList<int> choisis = RangsSelectionnes(liste);
     if (choisis.isEmpty())
         return;
-    etat.ListeOccupee = true;
-    Fichiers& fichiers = m_f.plateforme().fichiers;
-    ApercuPhoto& apercu = m_f.apercu();
-    const int affichee = apercu.EntreeAffichee.isValid() ? apercu.EntreeAffichee.row() : -1;
-    // The rows before fin are processed: they end deselected, the rest keep their selection.
-    int fin = liste->count();
+    // The renames to make, up to the first name that cannot be read (where the command stops
+    // with its message).
+    struct Pas {
+        int rang;
+        QString nouveau;
+    };
+    QList<Pas> pas;
+    QList<QPair<QString, QString>> chemins;
+    int illisible = -1;
     for (const int i : choisis) {
-        QListWidgetItem* entree = liste->item(i);
-        const QString nom = entree->text();
+        const QString nom = liste->item(i)->text();
         if (NomsFichiers::EstMarque(nom) == marquer)
             continue;
         if (NomsFichiers::EstIllisible(nom)) {
-            fin = i;
-            etat.ListeOccupee = false;
-            DeselectionnerAvant(liste, fin);
-            SignalerNomIllisible(m_f.plateforme().dialogues, nom);
-            m_f.TxtFileName->setFocus();
-            return;
-        }
-        const QString nouveau =
-            marquer ? nom + NomsFichiers::MarqueM : nom.chopped(NomsFichiers::MarqueM.size());
-        if (!fichiers.Renommer(etat.RepertoireOuvert + nom, etat.RepertoireOuvert + nouveau)) {
-            fin = i;
+            illisible = i;
             break;
         }
-        entree->setText(nouveau);
+        pas.append(
+            {i, marquer ? nom + NomsFichiers::MarqueM : nom.chopped(NomsFichiers::MarqueM.size())});
+        chemins.append({etat.RepertoireOuvert + nom, etat.RepertoireOuvert + pas.last().nouveau});
+    }
+    LotJournal lot(p, chemins);
+    if (!pas.isEmpty() && !lot.ouvert()) {
+        SignalerJournalImpossible(p.dialogues, p);
+        m_f.TxtFileName->setFocus();
+        return;
+    }
+
+    etat.ListeOccupee = true;
+    ApercuPhoto& apercu = m_f.apercu();
+    const int affichee = apercu.EntreeAffichee.isValid() ? apercu.EntreeAffichee.row() : -1;
+    // The rows before fin are processed: they end deselected, the rest keep their selection.
+    int fin = illisible >= 0 ? illisible : liste->count();
+    for (int k = 0; k < pas.size(); ++k) {
+        if (!p.fichiers.Renommer(chemins[k].first, chemins[k].second)) {
+            fin = pas[k].rang;
+            break;
+        }
+        lot.fait(k);
+        liste->item(pas[k].rang)->setText(pas[k].nouveau);
         // The name box follows, or the next commit would rename the file back.
-        if (i == affichee) {
-            m_f.TxtFileName->setText(nouveau);
-            apercu.NomInitial = nouveau;
+        if (pas[k].rang == affichee) {
+            m_f.TxtFileName->setText(pas[k].nouveau);
+            apercu.NomInitial = pas[k].nouveau;
         }
     }
     DeselectionnerAvant(liste, fin);
     etat.ListeOccupee = false;
+    if (illisible >= 0 && fin == illisible)
+        SignalerNomIllisible(p.dialogues, liste->item(illisible)->text());
     m_f.TxtFileName->setFocus();
 }
 

@@ -82,7 +82,7 @@ bool NumeroADroite::Passe() {
         PasseAvecRapport(PermutationNumero::Planifier(entrees, etat.options.ChaineLiaison), entrees,
                          etat, p, m_f.LstFF, rapport);
     if (!bilan.complet) {
-        SignalerConflit(p.dialogues, &rapport);
+        SignalerConflit(p.dialogues, &rapport, p, bilan);
         etat.ListeOccupee = false;
         m_f.listeFichiers().CmdRefresh_Click();
         return false;

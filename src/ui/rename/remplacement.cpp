@@ -142,7 +142,7 @@ void Remplacement::Remplacer() {
     }
     // Two files given one name: the second rename would be refused half-way, so none is made.
     if (r.doublon) {
-        SignalerConflit(d, nullptr);
+        SignalerConflit(d, nullptr, p);
         return Terminer();
     }
     m_f.Stop_son();
@@ -151,7 +151,7 @@ void Remplacement::Remplacer() {
         AppliquerRenommages(r.plan, etat.RepertoireOuvert, p, m_f.LstFF, nullptr, 0);
     etat.ListeOccupee = false;
     if (!bilan.complet) {
-        SignalerConflit(d, nullptr);
+        SignalerConflit(d, nullptr, p, bilan);
         return Terminer();
     }
     // Started to correct the link string: say so when the current name still lacks it.

@@ -3,6 +3,7 @@
 #include "apercuphoto.h"
 #include "etatprogramme.h"
 #include "frmphoto.h"
+#include "lotjournal.h"
 #include "menusphoto.h"
 #include "nomillisible.h"
 #include "nomsfichiers.h"
@@ -280,22 +281,31 @@ bool RenommageClavier::Valider(int& rang) {
                 m_f.LstFF_Click();
                 return false;
             }
-            // The file given up goes to the trash, never away for good.
-            if (const Resultat r = p.fichiers.MettreCorbeille(vers); !r) {
-                d.Message(QStringLiteral("Ce fichier n'a pas pu être mis à la corbeille :\n%1\n%2"
-                                         "\n\nIl n'a pas été remplacé.")
-                              .arg(vers, r.message),
-                          Dialogues::Icone::Exclamation);
-                m_f.TxtFileName->setText(apercu.NomInitial);
-                m_f.TxtFileName->setFocus();
-                return false;
-            }
+        }
+    }
+    // Journaled before anything moves, the file given up included.
+    LotJournal lot(p, {{de, vers}});
+    if (!lot.ouvert()) {
+        SignalerJournalImpossible(d, p);
+        return refuser();
+    }
+    // The file given up goes to the trash, never away for good.
+    if (autreFichier) {
+        if (const Resultat r = p.fichiers.MettreCorbeille(vers); !r) {
+            d.Message(QStringLiteral("Ce fichier n'a pas pu être mis à la corbeille :\n%1\n%2"
+                                     "\n\nIl n'a pas été remplacé.")
+                          .arg(vers, r.message),
+                      Dialogues::Icone::Exclamation);
+            m_f.TxtFileName->setText(apercu.NomInitial);
+            m_f.TxtFileName->setFocus();
+            return false;
         }
     }
     if (!p.fichiers.Renommer(de, vers)) {
         EchecRenommage();
         return false;
     }
+    lot.fait(0);
     // The entry of a file given up for this one goes, so that list and folder agree.
     const bool occupee = etat.ListeOccupee;
     etat.ListeOccupee = true;

@@ -1,6 +1,7 @@
 #include "appliquerrenommages.h"
 
 #include "frmrenom.h"
+#include "lotjournal.h"
 #include "plateforme.h"
 
 #include <QListWidget>
@@ -50,8 +51,22 @@ BilanRenommage AppliquerRenommages(const PlanRenommage& plan, const QString& dos
                 return bilan;
             }
     }
+    // The plan goes to the journal before the first rename, so that a crash can be finished or
+    // taken back and the batch undone.
+    QList<QPair<QString, QString>> renommages;
+    renommages.reserve(plan.etapes.size());
+    for (const Renommage& r : plan.etapes)
+        renommages.append({repertoire + r.ancien, repertoire + r.nouveau});
+    LotJournal lot(plateforme, renommages);
+    if (!plan.etapes.isEmpty() && !lot.ouvert()) {
+        bilan.complet = false;
+        bilan.journalImpossible = true;
+        bilan.raison = QStringLiteral("journal impossible à écrire");
+        return bilan;
+    }
     const TaillesUniformes tailles(liste);
-    for (const Renommage& r : plan.etapes) {
+    for (int i = 0; i < plan.etapes.size(); ++i) {
+        const Renommage& r = plan.etapes[i];
         if (NomRefuse(r.nouveau)) {
             bilan.complet = false;
             bilan.raison = QStringLiteral("nom invalide");
@@ -71,6 +86,7 @@ BilanRenommage AppliquerRenommages(const PlanRenommage& plan, const QString& dos
             bilan.raison = resultat.message;
             return bilan;
         }
+        lot.fait(i);
         ++bilan.faits;
         if (r.majEntree && liste) {
             QListWidgetItem* entree = liste->item(r.entree);

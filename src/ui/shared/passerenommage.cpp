@@ -2,6 +2,7 @@
 
 #include "etatprogramme.h"
 #include "frmrenom.h"
+#include "lotjournal.h"
 #include "plateforme.h"
 
 #include <QApplication>
@@ -33,8 +34,12 @@ BilanRenommage PasseAvecRapport(const PlanRenommage& plan, const QStringList& an
     return AppliquerRenommages(plan, etat.RepertoireOuvert, plateforme, liste, &rapport);
 }
 
-void SignalerConflit(Dialogues& dialogues, FrmRenom* rapport) {
+void SignalerConflit(Dialogues& dialogues, FrmRenom* rapport, const Plateforme& plateforme,
+                     const BilanRenommage& bilan) {
     if (rapport && rapport->isVisible() && !rapport->EnEtatFinal())
         rapport->EtatFinal();
-    dialogues.Message(TexteConflit, Dialogues::Icone::Exclamation);
+    if (bilan.journalImpossible)
+        SignalerJournalImpossible(dialogues, plateforme);
+    else
+        dialogues.Message(TexteConflit, Dialogues::Icone::Exclamation);
 }

@@ -16,6 +16,7 @@ BilanRenommage PasseAvecRapport(const PlanRenommage& plan, const QStringList& an
                                 EtatProgramme& etat, Plateforme& plateforme, QListWidget* liste,
                                 FrmRenom& rapport);
 
-// The conflict message. A report left open mid-pass gets its end state first, so that its
-// button is there to close it.
-void SignalerConflit(Dialogues& dialogues, FrmRenom* rapport);
+// The conflict message, or the journal's when that is why the batch did not start. A report
+// left open mid-pass gets its end state first, so that its button is there to close it.
+void SignalerConflit(Dialogues& dialogues, FrmRenom* rapport, const Plateforme& plateforme,
+                     const BilanRenommage& bilan = {});
