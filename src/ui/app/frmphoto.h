@@ -22,6 +22,7 @@ class ListeFichiers;
 class RenommageClavier;
 class Remplacement;
 class NumeroADroite;
+class PanneauSon;
 class QProgressBar;
 class MenusPhoto;
 class NavigationDossiers;
@@ -62,6 +63,7 @@ public:
     Remplacement& remplacement() { return *m_remplacement; }
     NumeroADroite& numeroADroite() { return *m_numeroADroite; }
     MenusPhoto& menus() { return *m_menus; }
+    PanneauSon& son() { return *m_son; }
     const Disposition& disposition() const { return m_disposition; }
 
     // Activation steps; the first activation opens the start folder. Runs on every
@@ -211,6 +213,7 @@ private:
     std::unique_ptr<RenommageClavier> m_renommage;
     std::unique_ptr<Remplacement> m_remplacement;
     std::unique_ptr<NumeroADroite> m_numeroADroite;
+    std::unique_ptr<PanneauSon> m_son;
     MenusPhoto* m_menus = nullptr;
     Disposition m_disposition;
     QHash<QWidget*, QRect> m_dessin;
