@@ -16,6 +16,7 @@ paquets=(
     qt6-base-dev qt6-multimedia-dev libqt6sql6-sqlite qt6-image-formats-plugins
     libglib2.0-dev fonts-dejavu-core qt6-translations-l10n
     desktop-file-utils appstream
+    libfluidsynth-dev timgm6mb-soundfont
 )
 manquants=()
 for p in "${paquets[@]}"; do

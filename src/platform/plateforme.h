@@ -6,6 +6,8 @@
 #include "horloge.h"
 #include "shell.h"
 
+class LecteurSon;
+
 // Every effect on the system, handed to the windows; tests hand their own.
 struct Plateforme {
     Fichiers& fichiers;
@@ -13,4 +15,6 @@ struct Plateforme {
     Horloge& horloge;
     Shell& shell;
     Environnement environnement;
+    // The sound player; none given: the main window uses the system's.
+    LecteurSon* son = nullptr;
 };

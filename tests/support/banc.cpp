@@ -33,6 +33,9 @@ void PreparerEnvironnementTest() {
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // As the program does: the only backend that reads mp3 on a bare system.
+    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "ffmpeg");
 }
 
 QString DossierPersonnelTest() {
@@ -65,6 +68,7 @@ Banc::Banc()
     plateforme.environnement.dossierPersonnel = DossierPersonnelTest();
     plateforme.environnement.ecran = QSize(1280, 1024);
     plateforme.environnement.version = QStringLiteral("1.2.3");
+    plateforme.son = &son;
 }
 
 QString Banc::creerFichier(const QString& chemin, const QByteArray& contenu) {

@@ -3,6 +3,7 @@
 #include "dialoguesscriptes.h"
 #include "fichierssysteme.h"
 #include "horlogetest.h"
+#include "lecteursontest.h"
 #include "plateforme.h"
 #include "shelltest.h"
 
@@ -51,6 +52,7 @@ public:
     DialoguesScriptes dialogues;
     HorlogeTest horloge;
     ShellTest shell;
+    LecteurSonTest son;
     Plateforme plateforme;
 
 private:

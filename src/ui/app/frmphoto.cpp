@@ -16,6 +16,7 @@
 #include "navigationdossiers.h"
 #include "nomsfichiers.h"
 #include "numeroadroite.h"
+#include "panneauson.h"
 #include "plateforme.h"
 #include "remplacement.h"
 #include "renommageclavier.h"
@@ -135,6 +136,7 @@ FrmPhoto::FrmPhoto(Plateforme& plateforme, EtatProgramme& etat, QWidget* parent)
     setWindowTitle(QStringLiteral("  VIMBRAL"));
     setMouseTracking(true);
     CreerControles();
+    m_son = std::make_unique<PanneauSon>(*this);
     m_incrementation = std::make_unique<Incrementation>(*this);
     m_deplacement = std::make_unique<DeplacementPas>(*this);
     m_tri = std::make_unique<TriChronologique>(*this);
@@ -868,7 +870,8 @@ void FrmPhoto::Preselectionner() {
 }
 
 void FrmPhoto::Stop_son() {
-    // Nothing plays yet: the sound player comes with its own panel.
+    if (m_son)
+        m_son->Stop_son();
 }
 
 void FrmPhoto::SelectionnerEntree(int rang) {

@@ -23,6 +23,7 @@ class ListeFichiers;
 class RenommageClavier;
 class Remplacement;
 class NumeroADroite;
+class PanneauSon;
 class QProgressBar;
 class MenusPhoto;
 class NavigationDossiers;
@@ -64,6 +65,7 @@ public:
     NumeroADroite& numeroADroite() { return *m_numeroADroite; }
     AnnulationRenommage& annulation() { return *m_annulation; }
     MenusPhoto& menus() { return *m_menus; }
+    PanneauSon& son() { return *m_son; }
     const Disposition& disposition() const { return m_disposition; }
 
     // Activation steps; the first activation opens the start folder. Runs on every
@@ -215,6 +217,7 @@ private:
     std::unique_ptr<Remplacement> m_remplacement;
     std::unique_ptr<NumeroADroite> m_numeroADroite;
     std::unique_ptr<AnnulationRenommage> m_annulation;
+    std::unique_ptr<PanneauSon> m_son;
     MenusPhoto* m_menus = nullptr;
     Disposition m_disposition;
     QHash<QWidget*, QRect> m_dessin;

@@ -3,6 +3,7 @@
 #include "apercuphoto.h"
 #include "etatprogramme.h"
 #include "frmphoto.h"
+#include "panneauson.h"
 #include "plateforme.h"
 #include "typesfichiers.h"
 
@@ -28,6 +29,8 @@ void ListeFichiers::Liste_Fichiers(const QString& dossier) {
     Plateforme& p = m_f.plateforme();
     const int index = m_f.CboFileType->currentIndex();
 
+    // A new list: no sound prepared, and no file of the folder held open.
+    m_f.son().AucunSon();
     m_f.LstFF->clear();
     m_f.LblRang->clear();
 
@@ -94,12 +97,6 @@ void ListeFichiers::CboFileType_Click() {
     const int index = m_f.CboFileType->currentIndex();
 
     m_f.LblNonImage->hide();
-    m_f.Lblmp31->hide();
-    m_f.Lblmp32->hide();
-    m_f.Lblmp31->clear();
-    m_f.Lblmp32->clear();
-    m_f.CmdJouer->hide();
-    m_f.CmdStop->hide();
 
     m_f.LabelTrie->setVisible(index == TypesFichiers::ParChaine);
     const bool images = TypesFichiers::EstImage(index) || index == TypesFichiers::TousFichiers;

@@ -6,6 +6,7 @@
 #include "listefichiers.h"
 #include "menusphoto.h"
 #include "nomsfichiers.h"
+#include "panneauson.h"
 #include "plateforme.h"
 #include "typesfichiers.h"
 
@@ -72,12 +73,7 @@ void NavigationDossiers::DirDirectory_Change() {
     m_f.listeFichiers().EffacerApercu();
     m_f.Img0->setCursor(Qt::ArrowCursor);
     m_f.LblNonImage->hide();
-    m_f.Lblmp31->hide();
-    m_f.Lblmp32->hide();
-    m_f.Lblmp31->clear();
-    m_f.Lblmp32->clear();
-    m_f.CmdJouer->setEnabled(false);
-    m_f.CmdStop->setEnabled(false);
+    m_f.son().AucunSon();
     etat.PasDePhoto = true;
     etat.AfficherApercu = true;
     m_f.CmdA->hide();

@@ -9,6 +9,7 @@
 #include "listefichiers.h"
 #include "menusphoto.h"
 #include "nomsfichiers.h"
+#include "panneauson.h"
 #include "plateforme.h"
 #include "selectionliste.h"
 #include "typesfichiers.h"
@@ -137,13 +138,11 @@ void ApercuPhoto::LstFF_Click() {
             return;
         if (estSon(nom)) {
             m_f.LblNonImage->hide();
+            m_f.son().Preparer(nom);
+            if (!toujours())
+                return;
         } else {
-            m_f.Lblmp31->hide();
-            m_f.Lblmp32->hide();
-            m_f.Lblmp31->clear();
-            m_f.Lblmp32->clear();
-            m_f.CmdJouer->setEnabled(false);
-            m_f.CmdStop->setEnabled(false);
+            m_f.son().AucunSon();
             if (!nom.endsWith(QLatin1String("gif"), Qt::CaseInsensitive))
                 m_f.Img0->setFrameShape(QFrame::Box);
             AfficherPhoto(nom);

@@ -1,0 +1,211 @@
+// The sound panel: its three states driven through the real controls with a player that
+// plays nothing, then the system's players on real sound files, damaged ones included.
+#include "banc.h"
+#include "etatprogramme.h"
+#include "frmphoto.h"
+#include "outilsfenetre.h"
+#include "typesfichiers.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSlider>
+#include <QToolButton>
+#include <QtEndian>
+
+namespace {
+
+// The panel as a user reads it: which of Lblmp31 Lblmp32 SLD CmdJouer CmdStop PctSon axBson
+// show ("V"; "v" disabled, "-" hidden), the two labels, the slider's value and maximum.
+QString panneau(FrmPhoto& f) {
+    QString s;
+    for (QWidget* w : std::initializer_list<QWidget*>{f.Lblmp31, f.Lblmp32, f.SLD, f.CmdJouer,
+                                                      f.CmdStop, f.PctSon, f.axBson})
+        s += !w->isVisibleTo(&f) ? '-' : w->isEnabled() ? 'V' : 'v';
+    return s + QStringLiteral(" %1 %2 %3/%4")
+                   .arg(f.Lblmp31->text(), f.Lblmp32->text())
+                   .arg(f.SLD->value())
+                   .arg(f.SLD->maximum());
+}
+
+// The mouse over the volume cursor's middle, at a height given in twips of the control.
+void souris(FrmPhoto& f, QEvent::Type type, int y, Qt::MouseButtons boutons,
+            Qt::KeyboardModifiers touches = {}) {
+    const QPointF p(f.PctSon->width() / 2.0, y * f.PctSon->height() / 1110.0);
+    QMouseEvent e(type, p, f.PctSon->mapToGlobal(p),
+                  type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, boutons, touches);
+    QApplication::sendEvent(f.PctSon, &e);
+}
+
+void cliquer(FrmPhoto& f, int rang) {
+    QTest::mouseClick(f.LstFF->viewport(), Qt::LeftButton, {},
+                      f.LstFF->visualItemRect(f.LstFF->item(rang)).center());
+}
+
+void renommer(FrmPhoto& f, const QString& nom) {
+    f.TxtFileName->selectAll();
+    QTest::keyClicks(f.TxtFileName, nom);
+    QTest::keyClick(f.TxtFileName, Qt::Key_Return);
+}
+
+// Silence, mono at 8 kHz: PCM (format 1) or floating point (3).
+QByteArray wav(int bits, int format, int echantillons) {
+    auto le = [](quint32 v, int n) {
+        const quint32 l = qToLittleEndian(v);
+        return QByteArray(reinterpret_cast<const char*>(&l), n);
+    };
+    const quint32 taille = quint32(echantillons * bits / 8);
+    return "RIFF" + le(36 + taille, 4) + "WAVEfmt " + le(16, 4) + le(format, 2) + le(1, 2) +
+           le(8000, 4) + le(1000 * bits, 4) + le(bits / 8, 2) + le(bits, 2) + "data" +
+           le(taille, 4) + QByteArray(int(taille), '\0');
+}
+
+bool ouvertParLeProgramme(const QString& chemin) {
+    for (const QFileInfo& fd :
+         QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::AllEntries | QDir::System))
+        if (fd.symLinkTarget() == chemin)
+            return true;
+    return false;
+}
+
+} // namespace
+
+class TstSon : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void parcours();
+    void lecteursReels_data();
+    void lecteursReels();
+};
+
+void TstSon::parcours() {
+    Banc b;
+    b.son.durees = {{"a.mp3", 65.4}, {"b.wav", 0.4}, {"c.mid", 6000}};
+    FenetreOuverte w(b, {"a.mp3", "b.wav", "c.mid", "d.jpg"});
+    FrmPhoto& f = w.f;
+    f.CboFileType->setCurrentIndex(TypesFichiers::TousFichiers);
+    // Prepared, not heard, at the volume the cursor shows.
+    const QString a = QStringLiteral("(5  octets)         Durée  01:05 ");
+    QCOMPARE(panneau(f), "V--Vv-- " + a + " 0/65");
+    QVERIFY(b.son.journal.contains("Charger a.mp3") && !b.son.journal.contains("Jouer"));
+    QCOMPARE(b.son.volume, 14);
+
+    QTest::mouseClick(f.CmdJouer, Qt::LeftButton);
+    QCOMPARE(panneau(f), "VVVvVVV " + a + "00:00 0/65");
+    QVERIFY(b.son.enLecture);
+    QCOMPARE(f.focusWidget(), f.TxtFileName);
+    b.son.position = 65.4;
+    b.horloge.declencher();
+    QCOMPARE(panneau(f), "VVVvVVV " + a + "01:05 65/65");
+    QCOMPARE(b.horloge.delais(), QList<int>{1000});
+    QTest::keyClick(f.SLD, Qt::Key_PageDown);
+    QCOMPARE(b.son.position, 55.0);
+    QCOMPARE(f.focusWidget(), f.TxtFileName);
+
+    // The volume cursor: a pointing hand over it, a grabbing one while held; a drag with
+    // Shift does nothing; held, it follows the pointer to the ends of the track.
+    souris(f, QEvent::MouseMove, 810, Qt::NoButton);
+    QCOMPARE(f.PctSon->cursor().shape(), Qt::PointingHandCursor);
+    souris(f, QEvent::MouseButtonPress, 810, Qt::LeftButton, Qt::ShiftModifier);
+    souris(f, QEvent::MouseMove, 180, Qt::LeftButton, Qt::ShiftModifier);
+    souris(f, QEvent::MouseButtonRelease, 180, Qt::NoButton);
+    QCOMPARE(b.son.volume, 14);
+    souris(f, QEvent::MouseButtonPress, 810, Qt::LeftButton);
+    QCOMPARE(f.PctSon->cursor().shape(), Qt::ClosedHandCursor);
+    for (const auto& [y, volume] : {std::pair{0, 100}, {2000, 0}, {547, 50}}) {
+        souris(f, QEvent::MouseMove, y, Qt::LeftButton);
+        QCOMPARE(b.son.volume, volume);
+    }
+    souris(f, QEvent::MouseButtonRelease, 547, Qt::NoButton);
+
+    // The mixer: the first one on PATH, or nothing.
+    const QByteArray chemins = qgetenv("PATH");
+    Banc::creerFichier(b.racine() + "/bin/pavucontrol-qt");
+    QFile(b.racine() + "/bin/pavucontrol-qt").setPermissions(QFile::ExeOwner | QFile::ReadOwner);
+    for (const QString& dossier : {b.racine() + "/bin", b.racine()}) {
+        qputenv("PATH", dossier.toUtf8());
+        QTest::mouseClick(f.axBson, Qt::LeftButton);
+    }
+    qputenv("PATH", chemins);
+    QCOMPARE(b.shell.lances, QList<QStringList>{{b.racine() + "/bin/pavucontrol-qt"}});
+
+    // Another file while playing: the sound stops, no tick is left, the slider is back at 0.
+    cliquer(f, 1);
+    QVERIFY(!b.son.enLecture);
+    b.horloge.declencher();
+    QCOMPARE(b.horloge.minuteriesEnAttente(), 0);
+    QCOMPARE(panneau(f), QString("V--Vv-- (5  octets)         Durée  00:00  0/1"));
+    QTest::mouseClick(f.CmdJouer, Qt::LeftButton);
+    QTest::mouseClick(f.CmdStop, Qt::LeftButton);
+    QCOMPARE(panneau(f), QString("V--Vv-- (5  octets)         Durée  00:00 00:00 0/1"));
+    QVERIFY(!b.son.enLecture);
+    cliquer(f, 2);
+    QCOMPARE(panneau(f), QString("V--Vv-- (5  octets)         Durée  1:40:00  0/6000"));
+    cliquer(f, 3);
+    QCOMPARE(panneau(f), QString("-------   0/6000"));
+
+    // The file played is let go while it still has its name, then renamed.
+    cliquer(f, 0);
+    QTest::mouseClick(f.CmdJouer, Qt::LeftButton);
+    renommer(f, "z.mp3");
+    QVERIFY2(b.son.journal.contains("Liberer a.mp3"), qPrintable(b.son.journal.join(", ")));
+    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"b.wav", "c.mid", "d.jpg", "z.mp3"}));
+    VERIFIER_DIALOGUES(b.dialogues);
+}
+
+void TstSon::lecteursReels_data() {
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QByteArray>("contenu");
+    QTest::addColumn<QString>("ligne");
+    QFile f(QStringLiteral(DONNEES_TESTS "/ton.mp3"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray mp3 = f.readAll();
+    const QByteArray midi = QByteArray::fromHex("4d546864000000060000000100604d54726b");
+    const QString d = QStringLiteral(")         Durée  ");
+    QTest::newRow("wav 16 bits") << "a.wav" << wav(16, 1, 16000) << "(32,04  Ko" + d + "00:02  0/2";
+    QTest::newRow("wav 8 bits") << "a.wav" << wav(8, 1, 12000) << "(12,04  Ko" + d + "00:02  0/2";
+    QTest::newRow("wav flottant") << "a.WAV" << wav(32, 3, 4000) << "(16,04  Ko" + d + "00:00  0/1";
+    QTest::newRow("mp3") << "a.mp3" << mp3 << "(2,16  Ko" + d + "00:02  0/2";
+    QTest::newRow("mp3 coupé") << "a.mp3" << mp3.left(1080) << "(1,08  Ko" + d + "00:01  0/1";
+    QTest::newRow("mp3 de deux heures")
+        << "a.mp3" << mp3.left(72).repeated(100000) << "(7,20 Mo" + d + "2:00:00  0/7200";
+    QTest::newRow("mp3 vide") << "a.mp3" << QByteArray() << "(0  octets" + d + "00:00  0/1";
+    QTest::newRow("mp3 d'octets quelconques")
+        << "a.mp3" << QByteArray(3000, '\x5a') << "(3,00  Ko" + d + "00:00  0/1";
+    QTest::newRow("midi") << "a.mid"
+                          << midi + QByteArray::fromHex("0000000d00903c408440803c4000ff2f00")
+                          << "(35  octets" + d + "00:03  0/3";
+    QTest::newRow("midi sans notes") << "a.MID" << midi + QByteArray::fromHex("0000000400ff2f00")
+                                     << "(26  octets" + d + "00:00  0/1";
+    QTest::newRow("midi en texte")
+        << "a.mid" << QByteArray("MThd? non, du texte") << "(19  octets" + d + "00:00  0/1";
+}
+
+void TstSon::lecteursReels() {
+    QFETCH(QString, nom);
+    QFETCH(QByteArray, contenu);
+    QFETCH(QString, ligne);
+    Banc b;
+    b.plateforme.son = nullptr;
+    const QString chemin = Banc::creerFichier(b.photos() + "/" + nom, contenu);
+    FenetreOuverte w(b);
+    FrmPhoto& f = w.f;
+    f.CboFileType->setCurrentIndex(TypesFichiers::TousSons);
+    QCOMPARE(panneau(f), "V--Vv-- " + ligne);
+    // Played (silently with no device), then let go by Stop; renamed while played again.
+    QTest::mouseClick(f.CmdJouer, Qt::LeftButton);
+    b.horloge.declencher();
+    QTest::mouseClick(f.CmdStop, Qt::LeftButton);
+    QVERIFY(!ouvertParLeProgramme(chemin));
+    QTest::mouseClick(f.CmdJouer, Qt::LeftButton);
+    renommer(f, "b" + nom.right(4));
+    QCOMPARE(nomsSurDisque(b.photos()), QStringList{"b" + nom.right(4)});
+    VERIFIER_DIALOGUES(b.dialogues);
+}
+
+VIMBRAL_TEST_MAIN(TstSon)
+#include "tst_son.moc"
