@@ -93,6 +93,8 @@ std::optional<DialoguesScriptes::Attendu> DialoguesScriptes::prendre(Genre genre
 Dialogues::Reponse DialoguesScriptes::Message(const QString& texte, Icone icone, Boutons boutons,
                                               int boutonDefaut, const QString& titre) {
     m_vues.append({Genre::Message, texte, titre, icone, boutons, boutonDefaut});
+    if (m_attendus.isEmpty() && libre && libre->message)
+        return libre->message(m_vues.last());
     const auto a = prendre(Genre::Message, texte);
     if (!a)
         return boutons == Boutons::Ok
@@ -105,6 +107,8 @@ QString DialoguesScriptes::Saisie(const QString& invite, const QString& titre,
                                   const QString& defaut) {
     m_vues.append({Genre::Saisie, invite, titre, Icone::Aucune, Boutons::Ok, 0});
     Q_UNUSED(defaut);
+    if (m_attendus.isEmpty() && libre && libre->saisie)
+        return libre->saisie(m_vues.last());
     const auto a = prendre(Genre::Saisie, invite);
     return a ? a->saisie : QString();
 }
@@ -124,6 +128,8 @@ std::optional<QColor> DialoguesScriptes::ChoisirCouleur(const QColor&) {
 int DialoguesScriptes::Executer(QDialog& fenetre) {
     m_vues.append({Genre::Fenetre, fenetre.objectName(), fenetre.windowTitle(), Icone::Aucune,
                    Boutons::Ok, 0});
+    if (m_attendus.isEmpty() && libre && libre->fenetre)
+        return libre->fenetre(fenetre);
     const auto a = prendre(Genre::Fenetre, fenetre.objectName());
     if (!a || !a->script)
         return QDialog::Rejected;
@@ -132,17 +138,25 @@ int DialoguesScriptes::Executer(QDialog& fenetre) {
 
 void DialoguesScriptes::AfficherMenu(QMenu& menu, const QPoint&) {
     m_vues.append({Genre::Menu, menu.objectName(), menu.title(), Icone::Aucune, Boutons::Ok, 0});
-    const auto a = prendre(Genre::Menu, menu.objectName());
-    if (!a || a->saisie.isEmpty())
+    QString article;
+    if (m_attendus.isEmpty() && libre && libre->menu) {
+        article = libre->menu(menu);
+    } else {
+        const auto a = prendre(Genre::Menu, menu.objectName());
+        if (!a)
+            return;
+        article = a->saisie;
+    }
+    if (article.isEmpty())
         return;
-    QAction* action = menu.findChild<QAction*>(a->saisie);
+    QAction* action = menu.findChild<QAction*>(article);
     if (!action) {
         m_erreurs.append(QStringLiteral("le menu « %1 » n'a pas d'article « %2 »")
-                             .arg(menu.objectName(), a->saisie));
+                             .arg(menu.objectName(), article));
         return;
     }
     if (!action->isEnabled()) {
-        m_erreurs.append(QStringLiteral("l'article « %1 » est désactivé").arg(a->saisie));
+        m_erreurs.append(QStringLiteral("l'article « %1 » est désactivé").arg(article));
         return;
     }
     action->trigger();

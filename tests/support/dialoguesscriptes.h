@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class QDialog;
 
@@ -35,6 +36,17 @@ public:
     // A pop-up menu (its object name) and the item chosen in it (an action's object name,
     // "" for none: the menu is closed).
     void attendreMenu(const QString& nomMenu, const QString& nomAction);
+
+    // When set, a box that nobody expects is answered here instead of being a failure: the
+    // reply to a message, the text of an input box, the result of a window (after acting on
+    // it), the item of a menu ("" for none). Boxes expected with attendre... come first.
+    struct Libre {
+        std::function<Reponse(const Vue&)> message;
+        std::function<QString(const Vue&)> saisie;
+        std::function<int(QDialog&)> fenetre;
+        std::function<QString(const QMenu&)> menu;
+    };
+    std::optional<Libre> libre;
 
     const QList<Vue>& vues() const { return m_vues; }
     QStringList textes() const;

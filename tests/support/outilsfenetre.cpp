@@ -5,7 +5,9 @@
 #include "frmphoto.h"
 
 #include <QDir>
+#include <QKeyEvent>
 #include <QListWidget>
+#include <QTest>
 
 QStringList contenus(const QString& dossier) {
     QStringList c;
@@ -34,6 +36,19 @@ void choisir(FrmPhoto& f, const QStringList& noms) {
     f.LstFF->clearSelection();
     for (const QString& nom : noms)
         f.LstFF->findItems(nom, Qt::MatchExactly).first()->setSelected(true);
+}
+
+void taperTexte(QWidget* controle, const QString& texte) {
+    for (const QChar c : texte) {
+        if (c.unicode() >= 32 && c.unicode() < 127) {
+            QTest::keyClick(controle, c.toLatin1());
+            continue;
+        }
+        QKeyEvent appui(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QKeyEvent relache(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(controle, &appui);
+        QApplication::sendEvent(controle, &relache);
+    }
 }
 
 QStringList nomsSurDisque(const QString& dossier) {

@@ -16,6 +16,9 @@ QStringList entrees(const FrmPhoto& f);
 QStringList selection(const FrmPhoto& f);
 // Selects exactly these entries.
 void choisir(FrmPhoto& f, const QStringList& noms);
+// Types a text into a control key by key, accented letters included (QTest's own typing
+// takes ASCII only).
+void taperTexte(QWidget* controle, const QString& texte);
 // The regular files of a folder, by name.
 QStringList nomsSurDisque(const QString& dossier);
 // Makes the folder the start folder of "Photo.ini", so that the first activation opens it.

@@ -300,19 +300,19 @@ bool RenommageClavier::Valider(int& rang) {
             m_f.TxtFileName->setFocus();
             return false;
         }
+        // Its entry goes with it, so that list and folder agree whatever follows.
+        const bool occupee = etat.ListeOccupee;
+        etat.ListeOccupee = true;
+        for (QListWidgetItem* autre : m_f.LstFF->findItems(nouveau, Qt::MatchExactly))
+            if (m_f.LstFF->row(autre) != entree.row())
+                delete autre;
+        etat.ListeOccupee = occupee;
     }
     if (!p.fichiers.Renommer(de, vers)) {
         EchecRenommage();
         return false;
     }
     lot.fait(0);
-    // The entry of a file given up for this one goes, so that list and folder agree.
-    const bool occupee = etat.ListeOccupee;
-    etat.ListeOccupee = true;
-    for (QListWidgetItem* autre : m_f.LstFF->findItems(nouveau, Qt::MatchExactly))
-        if (m_f.LstFF->row(autre) != entree.row())
-            delete autre;
-    etat.ListeOccupee = occupee;
     m_f.LstFF->item(entree.row())->setText(nouveau);
     apercu.NomInitial = nouveau;
     rang = entree.row();

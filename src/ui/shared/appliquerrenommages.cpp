@@ -85,8 +85,11 @@ BilanRenommage AppliquerRenommages(const PlanRenommage& plan, const QString& dos
             bilan.complet = false;
             bilan.raison = resultat.message;
             return bilan;
+        } else {
+            // Only a real rename counts for the journal: a batch that changed no name must
+            // not push the last renaming out.
+            lot.fait(i);
         }
-        lot.fait(i);
         ++bilan.faits;
         if (r.majEntree && liste) {
             QListWidgetItem* entree = liste->item(r.entree);
