@@ -22,6 +22,7 @@ class ListeFichiers;
 class RenommageClavier;
 class Remplacement;
 class NumeroADroite;
+class Retouche;
 class QProgressBar;
 class MenusPhoto;
 class NavigationDossiers;
@@ -211,6 +212,7 @@ private:
     std::unique_ptr<RenommageClavier> m_renommage;
     std::unique_ptr<Remplacement> m_remplacement;
     std::unique_ptr<NumeroADroite> m_numeroADroite;
+    std::unique_ptr<Retouche> m_retouche;
     MenusPhoto* m_menus = nullptr;
     Disposition m_disposition;
     QHash<QWidget*, QRect> m_dessin;
