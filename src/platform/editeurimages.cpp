@@ -198,10 +198,10 @@ QImage surFondBlanc(const QImage& image) {
     return fond;
 }
 
-QImage a96ppp(QImage image) {
+// In place: on a picture shared with another QImage this would copy every pixel.
+void a96ppp(QImage& image) {
     image.setDotsPerMeterX(PointsParMetre);
     image.setDotsPerMeterY(PointsParMetre);
-    return image;
 }
 
 // The scaling factor of 1/2, 1/4 or 1/8 that keeps the picture at least minimale, else 1.
@@ -239,6 +239,17 @@ QImage decoderTurbo(const ImageSource& source, const QSize& minimale) {
     if (r != 0 && tjGetErrorCode(d.h) != TJERR_WARNING)
         return {};
     return image;
+}
+
+// The JPEG a TurboJPEG call made (r its result), its buffer and the handle released.
+std::optional<QByteArray> sortieTurbo(tjhandle h, int r, unsigned char* sortie,
+                                      unsigned long taille) {
+    std::optional<QByteArray> jpeg;
+    if (r == 0)
+        jpeg = QByteArray(reinterpret_cast<const char*>(sortie), qsizetype(taille));
+    tjFree(sortie);
+    tjDestroy(h);
+    return jpeg;
 }
 
 int fermer(int fd) {
@@ -304,7 +315,8 @@ QImage Decoder(const ImageSource& source, QSize minimale) {
     }
     if (source.estJpeg())
         image = Orienter(image, source.orientation);
-    return a96ppp(image);
+    a96ppp(image);
+    return image;
 }
 
 QImage Orienter(const QImage& image, int orientation) {
@@ -322,7 +334,9 @@ QImage TournerGauche(const QImage& image, int quartsGauche) {
 QImage Redimensionner(const QImage& image, const QSize& taille) {
     if (image.size() == taille)
         return image;
-    return a96ppp(image.scaled(taille, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    QImage reduite = image.scaled(taille, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    a96ppp(reduite);
+    return reduite;
 }
 
 std::optional<QByteArray> EncoderJpeg(const QImage& image, const ImageSource* source) {
@@ -336,11 +350,7 @@ std::optional<QByteArray> EncoderJpeg(const QImage& image, const ImageSource* so
     unsigned long taille = 0;
     const int r = tjCompress2(h, rgb.constBits(), rgb.width(), int(rgb.bytesPerLine()),
                               rgb.height(), TJPF_BGRX, &sortie, &taille, TJSAMP_420, 90, 0);
-    std::optional<QByteArray> jpeg;
-    if (r == 0)
-        jpeg = QByteArray(reinterpret_cast<const char*>(sortie), qsizetype(taille));
-    tjFree(sortie);
-    tjDestroy(h);
+    const auto jpeg = sortieTurbo(h, r, sortie, taille);
     if (!jpeg)
         return std::nullopt;
     return avecMetadonnees(*jpeg, source ? source->metadonnees.get() : nullptr, rgb.size());
@@ -366,11 +376,7 @@ std::optional<QByteArray> PivoterSansPerte(const ImageSource& source, int quarts
     unsigned long taille = 0;
     const int r = tjTransform(h, reinterpret_cast<const unsigned char*>(source.octets.constData()),
                               (unsigned long)source.octets.size(), 1, &sortie, &taille, &t, 0);
-    std::optional<QByteArray> jpeg;
-    if (r == 0)
-        jpeg = QByteArray(reinterpret_cast<const char*>(sortie), qsizetype(taille));
-    tjFree(sortie);
-    tjDestroy(h);
+    const auto jpeg = sortieTurbo(h, r, sortie, taille);
     if (!jpeg)
         return std::nullopt;
     const QSize nouvelle =

@@ -36,7 +36,8 @@ struct Atelier {
             if (it.key().startsWith("casse"))
                 Banc::creerFichier(chemin, QByteArray(500, 'x'));
             else if (it.key().endsWith(".jpg"))
-                PhotosTest::creer(chemin, 400, 304, it.value());
+                PhotosTest::creer(chemin, it.key().startsWith("impair") ? 402 : 400,
+                                  it.key().startsWith("impair") ? 301 : 304, it.value());
             else
                 PhotosTest::quartiers(40, 30).save(chemin);
             originaux.insert(it.key(), Banc::lire(chemin));
@@ -133,6 +134,20 @@ void TstRetoucheUi::redimensionnerUnePhoto() {
     QCOMPARE(entrees(a.f()), QStringList({"(R)Plage.jpg", "Port.jpg"}));
     QVERIFY(a.intacts({a.b.photos(), a.sauvegardes()}));
     QVERIFY(QDir(Atelier::corbeille()).entryList().filter("(R)Plage").size() >= 1);
+    // A folder that refuses the new file: the error exit, and nothing written.
+    a.b.fichiers.permis = 0;
+    a.montrer("Port.jpg");
+    d.attendreFenetre("FrmRedim", [&](QDialog& fenetre) {
+        QTest::keyClicks(dans<QLineEdit>(fenetre, "TxtL"), "20");
+        QTest::mouseClick(dans<QPushButton>(fenetre, "CmdAction"), Qt::LeftButton);
+        return fenetre.result();
+    });
+    d.attendreMessage("Le fichier à redimensionner est probablement situé sur un support "
+                      "\"disque.\"\n\nRecopiez ce fichier dans un dossier de votre disque dur pour "
+                      "avoir accès à ce redimensionnement.");
+    QTest::mouseClick(a.f().axBRedimensionner, Qt::LeftButton);
+    VERIFIER_DIALOGUES(d);
+    QCOMPARE(nomsSurDisque(a.b.photos()), QStringList({"(R)Plage.jpg", "Port.jpg"}));
 }
 
 void TstRetoucheUi::redimensionnerEnLot() {
@@ -262,7 +277,8 @@ void TstRetoucheUi::incrusterTexte() {
 }
 
 void TstRetoucheUi::pivoter() {
-    Atelier a({{"Plage.jpg", 1}, {"carte.png", 0}, {"vieux.bmp", 0}, {"z.jpg", 1}});
+    Atelier a(
+        {{"Plage.jpg", 1}, {"carte.png", 0}, {"impair.jpg", 1}, {"vieux.bmp", 0}, {"z.jpg", 1}});
     DialoguesScriptes& d = a.b.dialogues;
     FrmPhoto& f = a.f();
     const QString plage = a.photo("Plage.jpg");
@@ -300,8 +316,12 @@ void TstRetoucheUi::pivoter() {
     tourner("carte.png", 1, Dialogues::Reponse::Oui);
     QCOMPARE(PhotosTest::coins(QImage(a.photo("carte.jpg"))), QStringLiteral("GWRB"));
     QCOMPARE(Banc::lire(a.photo("carte.png")), a.originaux["carte.png"]);
-    QCOMPARE(entrees(f),
-             QStringList({"carte.png", "carte.jpg", "Plage.jpg", "vieux.bmp", "z.jpg"}));
+    QCOMPARE(entrees(f), QStringList({"carte.png", "carte.jpg", "impair.jpg", "Plage.jpg",
+                                      "vieux.bmp", "z.jpg"}));
+    // Blocks cut by the edges: encoded again, no pixel cropped.
+    tourner("impair.jpg", 1, Dialogues::Reponse::Oui);
+    QCOMPARE(PhotosTest::brute(a.photo("impair.jpg")).size(), QSize(301, 402));
+    QCOMPARE(PhotosTest::lire(a.photo("impair.jpg")).date, QStringLiteral("2019:07:14 10:30:00"));
     // Another click in the list discards a turn.
     a.montrer("z.jpg");
     QTest::mouseClick(f.axBPivoter, Qt::LeftButton);

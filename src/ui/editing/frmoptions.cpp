@@ -16,6 +16,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // The frame of the preview, in pixels.
@@ -195,7 +197,10 @@ void FrmOptions::PlacerTexte() {
         PositionTexte(m_options.PositionTexte, photo, QSizeF(LblTexte->size()) / echelle,
                       m_options.PositionX, m_options.PositionY) *
         echelle;
-    LblTexte->move(coin.toPoint());
+    // A sample wider or higher than the preview starts at its left or top edge.
+    LblTexte->move(
+        std::clamp(int(coin.x()), 0, std::max(0, ImgOpt->width() - LblTexte->width())),
+        std::clamp(int(coin.y()), 0, std::max(0, ImgOpt->height() - LblTexte->height())));
 }
 
 void FrmOptions::CmdPolice_Click() {

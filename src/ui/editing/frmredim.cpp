@@ -107,6 +107,13 @@ FrmRedim::FrmRedim(bool plusieurs, QWidget* parent) : QDialog(parent) {
     PrgR->setObjectName(QStringLiteral("PrgR"));
     PrgR->setAccessibleName(QStringLiteral("Photos redimensionnées"));
     PrgR->hide();
+    // The window keeps its size when the busy label and the progress come and go.
+    for (QWidget* w : {static_cast<QWidget*>(LblMess), static_cast<QWidget*>(LblTitre),
+                       static_cast<QWidget*>(PrgR)}) {
+        QSizePolicy politique = w->sizePolicy();
+        politique.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(politique);
+    }
 
     CmdAction = bouton(this, QStringLiteral("CmdAction"), QStringLiteral("Redimensionner"));
     CmdPlusieurs = bouton(this, QStringLiteral("CmdPlusieurs"),

@@ -129,14 +129,14 @@ IncrustationTexte::Issue IncrustationTexte::Incruster(int& rang) {
     const auto jpeg = EditeurImages::EncoderJpeg(image, &*source);
     if (!jpeg)
         return Issue::Echec;
-    if (remplacer) {
-        if (!ResultatsRetouche::MettreAuRebut(m_f, chemin))
-            return Issue::Arret;
-        ResultatsRetouche::RetirerEntree(m_f, resultat);
-    }
-    if (!EditeurImages::Publier(p.fichiers, *jpeg, chemin))
+    switch (ResultatsRetouche::PublierResultat(m_f, *jpeg, resultat, remplacer, entree.row())) {
+    case ResultatsRetouche::Publication::Refusee:
+        return Issue::Arret;
+    case ResultatsRetouche::Publication::Echouee:
         return Issue::Echec;
-    ResultatsRetouche::InsererApres(m_f, entree.row(), resultat);
+    case ResultatsRetouche::Publication::Faite:
+        break;
+    }
     rang = entree.row();
     p.horloge.TraiterEvenements();
     if (etat.options.EffacerOriginal != 1 || !intacte())

@@ -7,6 +7,7 @@
 #include "frmphoto.h"
 #include "frmredim.h"
 #include "listefichiers.h"
+#include "lotredim.h"
 #include "nomillisible.h"
 #include "nomsfichiers.h"
 #include "plateforme.h"
@@ -21,13 +22,7 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QThread>
 #include <QToolButton>
-
-#include <condition_variable>
-#include <mutex>
-#include <thread>
-#include <vector>
 
 namespace {
 
@@ -59,19 +54,6 @@ Redimensionnement::Redimensionnement(FrmPhoto& fenetre) : m_f(fenetre) {
     QObject::connect(m_f.axBRedimensionner, &QToolButton::clicked, m_f.axBRedimensionner,
                      [this] { axBRedimensionner_Click(); });
     m_f.RendreDisponible(m_f.axBRedimensionner);
-}
-
-std::optional<QByteArray> Redimensionnement::Redimensionner(const ImageSource& source,
-                                                            const QSize& taille, int quartsGauche) {
-    if (!TailleAcceptable(taille))
-        return std::nullopt;
-    // The decoder reduces while the picture stays at least the size wanted.
-    const bool couche = quartsGauche % 2 != 0;
-    QImage image = EditeurImages::Decoder(source, couche ? taille.transposed() : taille);
-    if (image.isNull())
-        return std::nullopt;
-    image = EditeurImages::TournerGauche(image, quartsGauche);
-    return EditeurImages::EncoderJpeg(EditeurImages::Redimensionner(image, taille), &source);
 }
 
 void Redimensionnement::axBRedimensionner_Click() {
@@ -176,7 +158,7 @@ void Redimensionnement::CmdAction_Click(FrmRedim& fenetre) {
     }
     const auto source = EditeurImages::Ouvrir(etat.RepertoireOuvert + nom);
     const auto jpeg =
-        source ? Redimensionner(*source, taille, etat.RotationEnCours ? etat.QuartsAGauche : 0)
+        source ? RedimensionnerPhoto(*source, taille, etat.RotationEnCours ? etat.QuartsAGauche : 0)
                : std::nullopt;
     if (!jpeg) {
         d.Message(QStringLiteral("Cette image n'a pas pu être lue :\n%1\n\nElle n'a pas été "
@@ -186,17 +168,16 @@ void Redimensionnement::CmdAction_Click(FrmRedim& fenetre) {
         fenetre.reject();
         return;
     }
-    if (remplacer) {
-        if (!ResultatsRetouche::MettreAuRebut(m_f, chemin))
-            return;
-        ResultatsRetouche::RetirerEntree(m_f, resultat);
-    }
-    if (!EditeurImages::Publier(p.fichiers, *jpeg, chemin)) {
+    switch (ResultatsRetouche::PublierResultat(m_f, *jpeg, resultat, remplacer, entree.row())) {
+    case ResultatsRetouche::Publication::Refusee:
+        return;
+    case ResultatsRetouche::Publication::Echouee:
         Echec(fenetre);
         return;
+    case ResultatsRetouche::Publication::Faite:
+        break;
     }
     m_resultat = resultat;
-    ResultatsRetouche::InsererApres(m_f, entree.row(), resultat);
     if (!fenetre.ChkCons->isChecked()) {
         const auto sauvegarde = ResultatsRetouche::Sauvegarder(m_f, nom);
         if (sauvegarde == ResultatsRetouche::Sauvegarde::Echouee) {
@@ -241,88 +222,16 @@ void Redimensionnement::CmdPlusieurs_Click(FrmRedim& fenetre) {
     fenetre.PrgR->setMaximum(int(noms.size()));
     fenetre.PrgR->setValue(0);
     fenetre.PrgR->show();
-    const QStringList nonEcrites = Traiter(fenetre, noms, choix.ChoixTaille, choix.Valeur);
+    const QStringList nonEcrites = RedimensionnerLot(
+        p.fichiers, etat.RepertoireOuvert, noms, m_dossierRedim, choix.ChoixTaille, choix.Valeur,
+        [&] { p.horloge.TraiterAffichage(); },
+        [&](int i) {
+            fenetre.PrgR->setValue(i + 1);
+            p.horloge.TraiterAffichage();
+        });
     p.horloge.Pause(500);
     QApplication::restoreOverrideCursor();
     d.Message(MessageFinRedim(int(noms.size() - nonEcrites.size()), m_dossierRedim, nonEcrites),
               Dialogues::Icone::Information);
     fenetre.accept();
-}
-
-QStringList Redimensionnement::Traiter(FrmRedim& fenetre, const QStringList& noms,
-                                       RegleTaille regle, double valeur) {
-    Plateforme& p = m_f.plateforme();
-    const QString repertoire = m_f.etat().RepertoireOuvert;
-    const int nombre = int(noms.size());
-    // The workers take the photos in list order and keep at most two each ahead of the one
-    // written, so that memory stays bounded on a batch of large photos.
-    const int travailleurs = std::max(1, QThread::idealThreadCount());
-    std::vector<std::optional<QByteArray>> resultats(nombre);
-    std::vector<bool> prets(nombre, false);
-    std::mutex verrou;
-    std::condition_variable signal;
-    int prochaine = 0;
-    int ecrites = 0;
-    bool arret = false;
-    auto travail = [&] {
-        for (;;) {
-            int i;
-            {
-                std::unique_lock<std::mutex> l(verrou);
-                signal.wait(l, [&] {
-                    return arret || prochaine >= nombre || prochaine < ecrites + 2 * travailleurs;
-                });
-                if (arret || prochaine >= nombre)
-                    return;
-                i = prochaine++;
-            }
-            std::optional<QByteArray> jpeg;
-            if (const auto source = EditeurImages::Ouvrir(repertoire + noms[i]))
-                jpeg = Redimensionner(*source, TailleRedim(regle, valeur, source->taille()));
-            {
-                std::lock_guard<std::mutex> l(verrou);
-                resultats[i] = std::move(jpeg);
-                prets[i] = true;
-            }
-            signal.notify_all();
-        }
-    };
-    std::vector<std::thread> fils;
-    for (int t = 0; t < std::min(travailleurs, nombre); ++t)
-        fils.emplace_back(travail);
-
-    QStringList nonEcrites;
-    for (int i = 0; i < nombre; ++i) {
-        std::optional<QByteArray> jpeg;
-        {
-            std::unique_lock<std::mutex> l(verrou);
-            // The window repaints while the photo is made.
-            while (!prets[i]) {
-                l.unlock();
-                p.horloge.TraiterAffichage();
-                l.lock();
-                signal.wait_for(l, std::chrono::milliseconds(40), [&] { return bool(prets[i]); });
-            }
-            jpeg = std::move(resultats[i]);
-        }
-        const QString cible =
-            m_dossierRedim + QLatin1Char('/') + NomResultat(QStringLiteral("(R)"), noms[i]);
-        if (!jpeg || !EditeurImages::Publier(p.fichiers, *jpeg, cible))
-            nonEcrites.append(noms[i]);
-        {
-            std::lock_guard<std::mutex> l(verrou);
-            ecrites = i + 1;
-        }
-        signal.notify_all();
-        fenetre.PrgR->setValue(i + 1);
-        p.horloge.TraiterAffichage();
-    }
-    {
-        std::lock_guard<std::mutex> l(verrou);
-        arret = true;
-    }
-    signal.notify_all();
-    for (std::thread& f : fils)
-        f.join();
-    return nonEcrites;
 }

@@ -1,5 +1,6 @@
 #include "resultatsretouche.h"
 
+#include "editeurimages.h"
 #include "etatprogramme.h"
 #include "frmphoto.h"
 #include "incrustation.h"
@@ -60,6 +61,22 @@ bool MettreAuRebut(FrmPhoto& f, const QString& chemin) {
                 .arg(chemin, r.message),
             Dialogues::Icone::Exclamation);
     return r.ok;
+}
+
+Publication PublierResultat(FrmPhoto& f, const QByteArray& contenu, const QString& nom,
+                            bool remplacer, int rang) {
+    const QString chemin = f.etat().RepertoireOuvert + nom;
+    if (remplacer) {
+        if (!MettreAuRebut(f, chemin))
+            return Publication::Refusee;
+        // The entry of the file given up goes; the rows after it move up.
+        if (const int retiree = RetirerEntree(f, nom); retiree >= 0 && retiree <= rang)
+            --rang;
+    }
+    if (!EditeurImages::Publier(f.plateforme().fichiers, contenu, chemin))
+        return Publication::Echouee;
+    InsererApres(f, rang, nom);
+    return Publication::Faite;
 }
 
 Sauvegarde Sauvegarder(FrmPhoto& f, const QString& nom) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class FrmPhoto;
@@ -22,6 +23,13 @@ int RetirerEntree(FrmPhoto& f, const QString& nom);
 // The file a result replaces goes to the trash, never away for good; false (and said) when
 // it could not.
 bool MettreAuRebut(FrmPhoto& f, const QString& chemin);
+
+enum class Publication { Faite, Refusee, Echouee };
+// Writes a result into the open folder as nom, listed after row rang. When remplacer, the file
+// of that name goes to the trash first (Refusee, said, when it cannot); Echouee is a write the
+// system refused, left to the caller to report.
+Publication PublierResultat(FrmPhoto& f, const QByteArray& contenu, const QString& nom,
+                            bool remplacer, int rang);
 
 enum class Sauvegarde { Faite, Refusee, Echouee };
 // Moves the open folder's file nom into "Photos sauvegardées", under "Copie de " + nom (after

@@ -152,19 +152,17 @@ RenommageClavier::Etape Rotation::Ecrire(const QString& nom, int& rang) {
     }
     const QImage image = EditeurImages::TournerGauche(EditeurImages::Decoder(*source), quarts);
     const auto jpeg = image.isNull() ? std::nullopt : EditeurImages::EncoderJpeg(image, &*source);
-    if (!jpeg)
-        return Etape::Echouer;
-    if (remplacer) {
-        if (!ResultatsRetouche::MettreAuRebut(m_f, cible))
-            return Etape::Arreter;
-        ResultatsRetouche::RetirerEntree(m_f, resultat);
-    }
-    if (!EditeurImages::Publier(p.fichiers, *jpeg, cible))
-        return Etape::Echouer;
     const QPersistentModelIndex entree = m_f.apercu().EntreeAffichee;
-    if (entree.isValid()) {
-        ResultatsRetouche::InsererApres(m_f, entree.row(), resultat);
-        rang = entree.row();
+    if (!jpeg || !entree.isValid())
+        return Etape::Echouer;
+    switch (ResultatsRetouche::PublierResultat(m_f, *jpeg, resultat, remplacer, entree.row())) {
+    case ResultatsRetouche::Publication::Refusee:
+        return Etape::Arreter;
+    case ResultatsRetouche::Publication::Echouee:
+        return Etape::Echouer;
+    case ResultatsRetouche::Publication::Faite:
+        break;
     }
+    rang = entree.row();
     return Etape::Continuer;
 }
