@@ -108,6 +108,7 @@ void TstRetoucheUi::redimensionnerUnePhoto() {
     VERIFIER_DIALOGUES(d);
     QCOMPARE(PhotosTest::brute(a.photo("(R)Plage.jpg")).size(), QSize(200, 152));
     QCOMPARE(PhotosTest::lire(a.photo("(R)Plage.jpg")).date, QStringLiteral("2019:07:14 10:30:00"));
+    QCOMPARE(entrees(a.f()), QStringList({"Plage.jpg", "(R)Plage.jpg", "Port.jpg"}));
     QCOMPARE(a.f().LstFF->currentItem()->text(), QStringLiteral("(R)Plage.jpg"));
 
     // Again, the photo not kept, its name already in "Photos sauvegardées".

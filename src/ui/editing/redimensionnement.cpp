@@ -6,7 +6,6 @@
 #include "frmchoixtaille.h"
 #include "frmphoto.h"
 #include "frmredim.h"
-#include "listefichiers.h"
 #include "lotredim.h"
 #include "nomillisible.h"
 #include "nomsfichiers.h"
@@ -78,14 +77,14 @@ void Redimensionnement::axBRedimensionner_Click() {
     else
         fenetre.MontrerPhoto(m_f.Img0->pixmap(), etat.LargeurPhoto, etat.HauteurPhoto,
                              etat.RapportPhoto);
-    m_rafraichir = false;
+    m_resultatEcrit = false;
     m_dossierRedim.clear();
     QObject::connect(fenetre.CmdAction, &QPushButton::clicked, &fenetre,
                      [&] { CmdAction_Click(fenetre); });
     QObject::connect(fenetre.CmdPlusieurs, &QPushButton::clicked, &fenetre,
                      [&] { CmdPlusieurs_Click(fenetre); });
     QObject::connect(fenetre.CmdAnn, &QPushButton::clicked, &fenetre, [&] {
-        m_rafraichir = false;
+        m_resultatEcrit = false;
         fenetre.reject();
     });
     d.Executer(fenetre);
@@ -94,10 +93,11 @@ void Redimensionnement::axBRedimensionner_Click() {
     if (plusieurs && !m_dossierRedim.isEmpty() &&
         m_f.plateforme().fichiers.EstDossier(m_dossierRedim))
         m_f.DefinirCheminDossier(m_dossierRedim);
-    if (etat.modeAffichage == ModeAffichage::Liste && m_rafraichir) {
-        m_rafraichir = false;
-        m_f.listeFichiers().CmdRefresh_Click();
-        // The new picture is the one shown.
+    // The list already holds the result after its photo and has lost a photo saved away: it
+    // is not refilled, so that an order chosen in it and not yet numbered stays. The new
+    // picture is the one shown.
+    if (m_resultatEcrit) {
+        m_resultatEcrit = false;
         if (const auto trouves = liste->findItems(m_resultat, Qt::MatchExactly); !trouves.isEmpty())
             m_f.SelectionnerEntree(liste->row(trouves.first()));
     }
@@ -187,7 +187,7 @@ void Redimensionnement::CmdAction_Click(FrmRedim& fenetre) {
         if (sauvegarde == ResultatsRetouche::Sauvegarde::Faite)
             ResultatsRetouche::RetirerEntree(m_f, nom);
     }
-    m_rafraichir = true;
+    m_resultatEcrit = true;
     fenetre.accept();
 }
 

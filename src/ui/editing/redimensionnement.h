@@ -20,8 +20,8 @@ private:
     void Echec(FrmRedim& fenetre);
 
     FrmPhoto& m_f;
-    // After a single resize the list is refreshed from the folder.
-    bool m_rafraichir = false;
+    // A single resize wrote m_resultat, which is then shown.
+    bool m_resultatEcrit = false;
     QString m_resultat;
     QString m_dossierRedim;
 };
