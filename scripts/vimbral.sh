@@ -17,6 +17,7 @@ paquets=(
     libglib2.0-dev fonts-dejavu-core qt6-translations-l10n
     desktop-file-utils appstream
     libfluidsynth-dev timgm6mb-soundfont
+    libturbojpeg0-dev libexiv2-dev fonts-liberation
 )
 manquants=()
 for p in "${paquets[@]}"; do

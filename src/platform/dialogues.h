@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 #include <optional>
 
@@ -28,6 +29,8 @@ public:
     // Answers the chosen folder's path, or "" on Cancel.
     virtual QString ChoisirDossier(const QString& invite) = 0;
     virtual std::optional<QColor> ChoisirCouleur(const QColor& initiale) = 0;
+    // The font dialog (family, size, styles, underline); nothing on Cancel.
+    virtual std::optional<QFont> ChoisirPolice(const QFont& initiale) = 0;
     // Shows one of the program's own windows modally; answers its result code.
     virtual int Executer(QDialog& fenetre) = 0;
     // Pops a menu up at a global position and runs the item chosen, if any.

@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -84,6 +85,14 @@ std::optional<QColor> DialoguesQt::ChoisirCouleur(const QColor& initiale) {
     if (!couleur.isValid())
         return std::nullopt;
     return couleur;
+}
+
+std::optional<QFont> DialoguesQt::ChoisirPolice(const QFont& initiale) {
+    bool ok = false;
+    const QFont police = QFontDialog::getFont(&ok, initiale, m_parent);
+    if (!ok)
+        return std::nullopt;
+    return police;
 }
 
 int DialoguesQt::Executer(QDialog& fenetre) {

@@ -15,6 +15,7 @@ public:
     QString Saisie(const QString& invite, const QString& titre, const QString& defaut) override;
     QString ChoisirDossier(const QString& invite) override;
     std::optional<QColor> ChoisirCouleur(const QColor& initiale) override;
+    std::optional<QFont> ChoisirPolice(const QFont& initiale) override;
     int Executer(QDialog& fenetre) override;
     void AfficherMenu(QMenu& menu, const QPoint& position) override;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 #include <functional>
 
@@ -17,4 +18,6 @@ public:
     virtual void Differer(int millisecondes, QObject* contexte, std::function<void()> action) = 0;
     // Lets events run until condition() holds (a window's button sets the flag).
     virtual void AttendreQue(const std::function<bool()>& condition) = 0;
+    // The date and time of day that names what the program makes (a batch's folder).
+    virtual QDateTime Maintenant() { return QDateTime::currentDateTime(); }
 };

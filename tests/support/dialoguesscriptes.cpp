@@ -19,6 +19,8 @@ QString nomGenre(DialoguesScriptes::Genre g) {
         return QStringLiteral("fenêtre");
     case DialoguesScriptes::Genre::Menu:
         return QStringLiteral("menu");
+    case DialoguesScriptes::Genre::Police:
+        return QStringLiteral("police");
     }
     return {};
 }
@@ -39,6 +41,12 @@ void DialoguesScriptes::attendreDossier(const QString& reponse) {
 
 void DialoguesScriptes::attendreCouleur(std::optional<QColor> reponse) {
     m_attendus.append({Genre::Couleur, {}, Reponse::Ok, {}, reponse, {}});
+}
+
+void DialoguesScriptes::attendrePolice(std::optional<QFont> reponse) {
+    Attendu a{Genre::Police, {}, Reponse::Ok, {}, {}, {}};
+    a.police = reponse;
+    m_attendus.append(a);
 }
 
 void DialoguesScriptes::attendreFenetre(const QString& nomObjet,
@@ -123,6 +131,12 @@ std::optional<QColor> DialoguesScriptes::ChoisirCouleur(const QColor&) {
     m_vues.append({Genre::Couleur, {}, {}, Icone::Aucune, Boutons::Ok, 0});
     const auto a = prendre(Genre::Couleur, {});
     return a ? a->couleur : std::nullopt;
+}
+
+std::optional<QFont> DialoguesScriptes::ChoisirPolice(const QFont&) {
+    m_vues.append({Genre::Police, {}, {}, Icone::Aucune, Boutons::Ok, 0});
+    const auto a = prendre(Genre::Police, {});
+    return a ? a->police : std::nullopt;
 }
 
 int DialoguesScriptes::Executer(QDialog& fenetre) {

@@ -14,7 +14,7 @@ class QDialog;
 // that the test reads from erreurs() (the box then answers Cancel, "" or nothing).
 class DialoguesScriptes : public Dialogues {
 public:
-    enum class Genre { Message, Saisie, Dossier, Couleur, Fenetre, Menu };
+    enum class Genre { Message, Saisie, Dossier, Couleur, Fenetre, Menu, Police };
 
     struct Vue {
         Genre genre;
@@ -30,6 +30,7 @@ public:
     void attendreSaisie(const QString& texte, const QString& reponse);
     void attendreDossier(const QString& reponse);
     void attendreCouleur(std::optional<QColor> reponse);
+    void attendrePolice(std::optional<QFont> reponse);
     // A window of the program: the script acts on it and answers its result code.
     void attendreFenetre(const QString& nomObjet, std::function<int(QDialog&)> script);
 
@@ -61,6 +62,7 @@ public:
     QString Saisie(const QString& invite, const QString& titre, const QString& defaut) override;
     QString ChoisirDossier(const QString& invite) override;
     std::optional<QColor> ChoisirCouleur(const QColor& initiale) override;
+    std::optional<QFont> ChoisirPolice(const QFont& initiale) override;
     int Executer(QDialog& fenetre) override;
     void AfficherMenu(QMenu& menu, const QPoint& position) override;
 
@@ -72,6 +74,7 @@ private:
         QString saisie;
         std::optional<QColor> couleur;
         std::function<int(QDialog&)> script;
+        std::optional<QFont> police = std::nullopt;
     };
     // The next expected box if it is of this kind and text; records a failure otherwise.
     std::optional<Attendu> prendre(Genre genre, const QString& texte);

@@ -14,6 +14,8 @@ public:
     void Differer(int millisecondes, QObject* contexte, std::function<void()> action) override;
     // Processes events until the condition holds; gives up (and says so) instead of blocking.
     void AttendreQue(const std::function<bool()>& condition) override;
+    QDateTime Maintenant() override { return maintenant; }
+    QDateTime maintenant{QDate(2024, 1, 9), QTime(14, 7)};
 
     // Fires every pending timer, in the order they were set.
     void declencher();

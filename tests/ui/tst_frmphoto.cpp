@@ -118,8 +118,8 @@ void TstFrmPhoto::typesDeFichiers() {
     QVERIFY(!f.axBDiapo->isEnabled());
     f.SelectionnerEntree(1);
     QVERIFY(!f.etat().PasDePhoto);
-    QVERIFY(!f.axBPivoter->isVisibleTo(&f));
-    QVERIFY(!f.axBRedimensionner->isVisibleTo(&f));
+    // Turning and resizing are offered while a picture is shown.
+    QVERIFY(f.axBPivoter->isVisibleTo(&f) && f.axBRedimensionner->isVisibleTo(&f));
     f.RendreDisponible(f.CmdMin);
     f.CboFileType->setCurrentIndex(0);
     f.CboFileType->setCurrentIndex(8);

@@ -20,6 +20,7 @@
 #include "plateforme.h"
 #include "remplacement.h"
 #include "renommageclavier.h"
+#include "retouche.h"
 #include "selectionfichiers.h"
 #include "trichronologique.h"
 #include "typesfichiers.h"
@@ -146,6 +147,7 @@ FrmPhoto::FrmPhoto(Plateforme& plateforme, EtatProgramme& etat, QWidget* parent)
     m_remplacement = std::make_unique<Remplacement>(*this);
     m_numeroADroite = std::make_unique<NumeroADroite>(*this);
     m_annulation = std::make_unique<AnnulationRenommage>(*this);
+    m_retouche = std::make_unique<Retouche>(*this);
     // Ticking the warning item again shows the warning window; its own box unticks the item.
     m_menus->MontrerAvertissement = [this] { m_incrementation->MontrerAvertissement(); };
     connect(
@@ -316,7 +318,7 @@ void FrmPhoto::CreerControles() {
     texteClair(OptZ0);
     texteClair(OptZ1);
     ChkIns = Placer(controle<QCheckBox>(this, QStringLiteral("ChkIns")), 614, 412, 300, 22);
-    ChkIns->setText(QStringLiteral("TEXTE  à  INCRUSTER"));
+    ChkIns->setText(QStringLiteral("Insérer texte dans image"));
     ChkIns->setEnabled(false);
     texteClair(ChkIns);
     Txt = Placer(controle<QLineEdit>(this, QStringLiteral("Txt")), 614, 438, 402, 28);

@@ -24,6 +24,7 @@ class RenommageClavier;
 class Remplacement;
 class NumeroADroite;
 class PanneauSon;
+class Retouche;
 class QProgressBar;
 class MenusPhoto;
 class NavigationDossiers;
@@ -218,6 +219,7 @@ private:
     std::unique_ptr<NumeroADroite> m_numeroADroite;
     std::unique_ptr<AnnulationRenommage> m_annulation;
     std::unique_ptr<PanneauSon> m_son;
+    std::unique_ptr<Retouche> m_retouche;
     MenusPhoto* m_menus = nullptr;
     Disposition m_disposition;
     QHash<QWidget*, QRect> m_dessin;

@@ -218,7 +218,6 @@ void RenommageClavier::EchecRenommage() {
 bool RenommageClavier::Valider(int& rang) {
     EtatProgramme& etat = m_f.etat();
     Plateforme& p = m_f.plateforme();
-    Dialogues& d = p.dialogues;
     ApercuPhoto& apercu = m_f.apercu();
     // The commit renames the entry whose name the box was given and whose picture is shown.
     // Gone from the list, or renamed behind the box's back: the box is given the selected
@@ -237,7 +236,28 @@ bool RenommageClavier::Valider(int& rang) {
     if (etat.RepertoireOuvert == sauvegardes)
         return true;
     m_f.Stop_son();
+    if (!Renommer(entree, rang))
+        return false;
+    if (!EtapesRetouche)
+        return true;
+    switch (EtapesRetouche(rang)) {
+    case Etape::Continuer:
+        return true;
+    case Etape::Arreter:
+        return false;
+    case Etape::Echouer:
+        EchecRenommage();
+        return false;
+    }
+    return false;
+}
 
+bool RenommageClavier::Renommer(const QPersistentModelIndex& entree, int& rang) {
+    EtatProgramme& etat = m_f.etat();
+    Plateforme& p = m_f.plateforme();
+    Dialogues& d = p.dialogues;
+    ApercuPhoto& apercu = m_f.apercu();
+    auto intacte = [&] { return entree.isValid() && entree.data().toString() == apercu.NomInitial; };
     const QString ancien = apercu.NomInitial;
     const QString nouveau = m_f.TxtFileName->text();
     if (nouveau == ancien)

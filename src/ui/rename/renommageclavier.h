@@ -2,7 +2,9 @@
 
 #include "preselection.h"
 
+#include <QPersistentModelIndex>
 #include <QString>
+#include <functional>
 
 class FrmPhoto;
 class QKeyEvent;
@@ -31,6 +33,13 @@ public:
     // Set while the substring replacement runs: the link-string check then waits.
     bool RemplacementEnCours = false;
 
+    // What the editing steps of a commit (the text overlay, the rotation) answer: go on and
+    // move, end without moving, or end with the commit's failure message.
+    enum class Etape { Continuer, Arreter, Echouer };
+    // Run by every commit once the name is written, outside the backup folder; rang is the row
+    // the move starts from and may change (an entry taking the committed entry's place).
+    std::function<Etape(int& rang)> EtapesRetouche;
+
 private:
     bool Touche(QKeyEvent* event);
     void Choisir(RegleSelection regle);
@@ -38,6 +47,8 @@ private:
     // Steps shared by both directions; false when the commit ends without moving. rang
     // receives the row of the entry committed.
     bool Valider(int& rang);
+    // The rename of the entry shown to the box's text; false when it ends the commit.
+    bool Renommer(const QPersistentModelIndex& entree, int& rang);
     void Deplacer(int rang, int pas);
     // The name of the entry shown (the one a commit renames), else the box's text.
     QString NomAffiche() const;

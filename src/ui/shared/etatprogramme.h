@@ -31,6 +31,10 @@ struct EtatProgramme {
     int HauteurPhoto = 0;
     float RapportPhoto = 0;
     QString DatePhoto;
+    // A quarter turn of the picture shown waits for the commit: QuartsAGauche quarter turns to
+    // the left (four turns are still a rotation). Every list click discards it.
+    bool RotationEnCours = false;
+    int QuartsAGauche = 0;
     // Set once a list click has shown its file.
     bool ApercuPret = false;
     bool ZoomARecalculer = false;

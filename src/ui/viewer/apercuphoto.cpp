@@ -60,6 +60,8 @@ void ApercuPhoto::LstFF_Click() {
     EtatProgramme& etat = m_f.etat();
     Plateforme& p = m_f.plateforme();
     QListWidget* liste = m_f.LstFF;
+    etat.RotationEnCours = false;
+    etat.QuartsAGauche = 0;
     etat.ApercuPret = false;
 
     const int nombre = NombreSelectionnes(liste);

@@ -1,0 +1,336 @@
+#include "banc.h"
+#include "etatprogramme.h"
+#include "frmchoixtaille.h"
+#include "frmoptions.h"
+#include "frmphoto.h"
+#include "frmredim.h"
+#include "menusphoto.h"
+#include "outilsfenetre.h"
+#include "photostest.h"
+#include "typesfichiers.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace {
+
+const QString Question = QStringLiteral("Enregistrer la rotation de l'image ?");
+
+// The main window on a folder of photos made by PhotosTest (400 x 304 unless named "petit").
+struct Atelier {
+    Banc b;
+    QMap<QString, QByteArray> originaux;
+    std::unique_ptr<FenetreOuverte> w;
+    explicit Atelier(const QMap<QString, int>& photos) {
+        for (auto it = photos.cbegin(); it != photos.cend(); ++it) {
+            const QString chemin = b.photos() + "/" + it.key();
+            if (it.key().startsWith("casse"))
+                Banc::creerFichier(chemin, QByteArray(500, 'x'));
+            else if (it.key().endsWith(".jpg"))
+                PhotosTest::creer(chemin, it.key().startsWith("impair") ? 402 : 400,
+                                  it.key().startsWith("impair") ? 301 : 304, it.value());
+            else
+                PhotosTest::quartiers(40, 30).save(chemin);
+            originaux.insert(it.key(), Banc::lire(chemin));
+        }
+        w = std::make_unique<FenetreOuverte>(b);
+        f().CboFileType->setCurrentIndex(TypesFichiers::TousFichiers);
+    }
+    FrmPhoto& f() { return w->f; }
+    QString photo(const QString& nom) const { return b.photos() + "/" + nom; }
+    void montrer(const QString& nom) {
+        f().SelectionnerEntree(f().LstFF->row(f().LstFF->findItems(nom, Qt::MatchExactly)[0]));
+    }
+    // Every original still somewhere with its content: in place, saved or in the trash.
+    bool intacts(const QStringList& dossiers) const {
+        QSet<QByteArray> vus;
+        for (const QString& d : dossiers)
+            for (QDirIterator it(d, QDir::Files); it.hasNext();)
+                vus.insert(Banc::lire(it.next()));
+        for (const QByteArray& o : originaux)
+            if (!vus.contains(o))
+                return false;
+        return true;
+    }
+    QString sauvegardes() const { return b.programme() + "/Photos sauvegardées"; }
+    static QString corbeille() { return DossierPersonnelTest() + "/.local/share/Trash/files"; }
+    void entree() { QTest::keyClick(f().TxtFileName, Qt::Key_Return); }
+};
+
+// A radio button takes a click on its circle or its text, not beyond.
+void cocher(QRadioButton* option) {
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+}
+
+template <typename T> T* dans(QDialog& d, const char* nom) {
+    return d.findChild<T*>(QString::fromLatin1(nom));
+}
+
+} // namespace
+
+class TstRetoucheUi : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void redimensionnerUnePhoto();
+    void redimensionnerEnLot();
+    void incrusterTexte();
+    void pivoter();
+};
+
+void TstRetoucheUi::redimensionnerUnePhoto() {
+    Atelier a({{"Plage.jpg", 1}, {"Port.jpg", 1}});
+    DialoguesScriptes& d = a.b.dialogues;
+    a.montrer("Plage.jpg");
+    QVERIFY(a.f().axBRedimensionner->isVisible());
+    d.attendreFenetre("FrmRedim", [&](QDialog& fenetre) {
+        auto& r = static_cast<FrmRedim&>(fenetre);
+        [&] {
+            QCOMPARE(r.windowTitle(), QStringLiteral("      Redimensionner la photo"));
+            QVERIFY(r.LblL->text() == "400" && !r.CmdPlusieurs->isVisibleTo(&r));
+        }();
+        QTest::mouseClick(r.CmdAction, Qt::LeftButton);
+        QTest::keyClicks(r.TxtL, "200");
+        [&] { QCOMPARE(r.TxtH->text(), QStringLiteral("152")); }();
+        QTest::mouseClick(r.CmdAction, Qt::LeftButton);
+        return r.result();
+    });
+    d.attendreMessage(" Les nouvelles dimensions ne sont pas définies !");
+    QTest::mouseClick(a.f().axBRedimensionner, Qt::LeftButton);
+    VERIFIER_DIALOGUES(d);
+    QCOMPARE(PhotosTest::brute(a.photo("(R)Plage.jpg")).size(), QSize(200, 152));
+    QCOMPARE(PhotosTest::lire(a.photo("(R)Plage.jpg")).date, QStringLiteral("2019:07:14 10:30:00"));
+    QCOMPARE(entrees(a.f()), QStringList({"Plage.jpg", "(R)Plage.jpg", "Port.jpg"}));
+    QCOMPARE(a.f().LstFF->currentItem()->text(), QStringLiteral("(R)Plage.jpg"));
+
+    // Again, the photo not kept, its name already in "Photos sauvegardées".
+    Banc::creerFichier(a.sauvegardes() + "/Plage.jpg", "autre");
+    a.montrer("Plage.jpg");
+    d.attendreFenetre("FrmRedim", [&](QDialog& fenetre) {
+        auto& r = static_cast<FrmRedim&>(fenetre);
+        QTest::keyClicks(r.TxtH, "100");
+        r.ChkCons->setChecked(false);
+        QTest::mouseClick(r.CmdAction, Qt::LeftButton);
+        QTest::mouseClick(r.CmdAction, Qt::LeftButton);
+        return r.result();
+    });
+    const QString remplacer = "Le nom du fichier redimensionné (R) Plage.jpg existe déjà.\n"
+                              "Voulez-vous le remplacer ?";
+    d.attendreMessage(remplacer, Dialogues::Reponse::Non);
+    d.attendreMessage(remplacer, Dialogues::Reponse::Oui);
+    d.attendreMessage("Le fichier Plage.jpg est déjà présent dans le répertoire de sauvegarde.\n"
+                      "Celui-ci sera sauvegardé sous le nom de : Copie de Plage.jpg");
+    QTest::mouseClick(a.f().axBRedimensionner, Qt::LeftButton);
+    VERIFIER_DIALOGUES(d);
+    QCOMPARE(PhotosTest::brute(a.photo("(R)Plage.jpg")).size(), QSize(132, 100));
+    QCOMPARE(Banc::lire(a.sauvegardes() + "/Copie de Plage.jpg"), a.originaux["Plage.jpg"]);
+    QCOMPARE(entrees(a.f()), QStringList({"(R)Plage.jpg", "Port.jpg"}));
+    QVERIFY(a.intacts({a.b.photos(), a.sauvegardes()}));
+    QVERIFY(QDir(Atelier::corbeille()).entryList().filter("(R)Plage").size() >= 1);
+    // A folder that refuses the new file: the error exit, and nothing written.
+    a.b.fichiers.permis = 0;
+    a.montrer("Port.jpg");
+    d.attendreFenetre("FrmRedim", [&](QDialog& fenetre) {
+        QTest::keyClicks(dans<QLineEdit>(fenetre, "TxtL"), "20");
+        QTest::mouseClick(dans<QPushButton>(fenetre, "CmdAction"), Qt::LeftButton);
+        return fenetre.result();
+    });
+    d.attendreMessage("Le fichier à redimensionner est probablement situé sur un support "
+                      "\"disque.\"\n\nRecopiez ce fichier dans un dossier de votre disque dur pour "
+                      "avoir accès à ce redimensionnement.");
+    QTest::mouseClick(a.f().axBRedimensionner, Qt::LeftButton);
+    VERIFIER_DIALOGUES(d);
+    QCOMPARE(nomsSurDisque(a.b.photos()), QStringList({"(R)Plage.jpg", "Port.jpg"}));
+}
+
+void TstRetoucheUi::redimensionnerEnLot() {
+    Atelier a({{"a.jpg", 1}, {"b.jpg", 6}, {"casse.jpg", 0}, {"carte.png", 0}});
+    DialoguesScriptes& d = a.b.dialogues;
+    const QString dossier = a.b.photos() + "/Redim 2024-1-9  [14H07]";
+    auto lot = [&](int option, const char* valeur, const QString& fin) {
+        choisir(a.f(), {"a.jpg", "b.jpg", "carte.png", "casse.jpg"});
+        d.attendreFenetre("FrmRedim", [&](QDialog& r) {
+            [&] { QCOMPARE(r.windowTitle(), QStringLiteral("      Redimensionner photos")); }();
+            QTest::mouseClick(dans<QPushButton>(r, "CmdPlusieurs"), Qt::LeftButton);
+            return r.result();
+        });
+        d.attendreFenetre("FrmChoixTaille", [&, option, valeur](QDialog& c) {
+            auto& choix = static_cast<FrmChoixTaille&>(c);
+            QTest::mouseClick(choix.CmdOK, Qt::LeftButton);
+            cocher(choix.Opt[option]);
+            [&] {
+                QVERIFY(choix.TxtP->isEnabled() == (option == 2) && !choix.TxtH->isEnabled());
+            }();
+            QTest::keyClicks(option == 2 ? choix.TxtP : choix.TxtL, valeur);
+            QTest::mouseClick(choix.CmdOK, Qt::LeftButton);
+            return c.result();
+        });
+        d.attendreMessage("Vous n'avez pas fait de choix !");
+        d.attendreMessage(fin);
+        QTest::mouseClick(a.f().axBRedimensionner, Qt::LeftButton);
+    };
+    lot(2, "50 %",
+        "Les 3 photos redimensionnées sont dans le répertoire :\n" + dossier +
+            "\n\nPhotos non redimensionnées :\ncasse.jpg");
+    VERIFIER_DIALOGUES(d);
+    // Each result upright at half its size, its date kept; the batch folder is opened.
+    QCOMPARE(PhotosTest::brute(dossier + "/(R)a.jpg").size(), QSize(200, 152));
+    QCOMPARE(PhotosTest::brute(dossier + "/(R)b.jpg").size(), QSize(152, 200));
+    QCOMPARE(PhotosTest::coins(PhotosTest::brute(dossier + "/(R)b.jpg")), QStringLiteral("BRWG"));
+    QCOMPARE(PhotosTest::brute(dossier + "/(R)carte.jpg").size(), QSize(20, 15));
+    QCOMPARE(PhotosTest::lire(dossier + "/(R)b.jpg").date, QStringLiteral("2019:07:14 10:30:00"));
+    QCOMPARE(a.w->etat.RepertoireOuvert, dossier + "/");
+    QCOMPARE(entrees(a.f()), QStringList({"(R)a.jpg", "(R)b.jpg", "(R)carte.jpg"}));
+
+    // A second batch in the same minute cannot have that folder.
+    a.f().DefinirCheminDossier(a.b.photos());
+    lot(0, "1024",
+        "Les fichiers à redimensionner sont probablement situés sur un support \"disque.\"\n\n"
+        "Recopiez ces fichiers dans un dossier de votre disque dur pour avoir accès à ce "
+        "redimensionnement.");
+    VERIFIER_DIALOGUES(d);
+    QCOMPARE(nomsSurDisque(dossier).size(), 3);
+    QVERIFY(a.intacts({a.b.photos()}));
+}
+
+void TstRetoucheUi::incrusterTexte() {
+    Atelier a({{"Plage.jpg", 1}, {"Port.jpg", 1}, {"Quai.jpg", 1}});
+    DialoguesScriptes& d = a.b.dialogues;
+    FrmPhoto& f = a.f();
+    QAction* options = f.menus().article("mnuOptTexte");
+    QCOMPARE(f.ChkIns->text(), QStringLiteral("Insérer texte dans image"));
+    QVERIFY(f.Txt->isHidden() && !options->isEnabled());
+    QTest::mouseClick(f.ChkIns, Qt::LeftButton);
+    QVERIFY(f.Txt->isVisible() && options->isEnabled());
+    QCOMPARE(f.Txt->text(), QStringLiteral("TEXTE  à  INCRUSTER"));
+
+    d.attendreFenetre("FrmOptions", [&](QDialog& fenetre) {
+        auto& o = static_cast<FrmOptions&>(fenetre);
+        [&] { QVERIFY(o.LblP->text() == "Arial" && o.ChkC->isChecked()); }();
+        o.show();
+        o.close();
+        cocher(o.Opt[4]);
+        QTest::mouseClick(o.CmdQuitter, Qt::LeftButton);
+        cocher(o.Opt[3]);
+        QTest::mouseClick(o.CmdPolice, Qt::LeftButton);
+        QTest::mouseClick(o.CmdQuitter, Qt::LeftButton);
+        return o.result();
+    });
+    d.attendreMessage("Enregistrez et quittez, svp...");
+    d.attendreMessage(
+        "Vous n'avez pas cliqué sur l'image pour renseigner la position de la zone de texte !");
+    d.attendrePolice(QFont("DejaVu Sans", 24, QFont::Bold));
+    d.attendreCouleur(QColor(255, 0, 0));
+    options->trigger();
+    VERIFIER_DIALOGUES(d);
+    // The options window was shown: the main window takes the keyboard back.
+    f.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QCOMPARE(a.w->etat.options.PositionTexte, 3);
+    QVERIFY(Banc::lire(a.b.programme() + "/Options.cfg")
+                .startsWith("\"DejaVu Sans\",24,1,0,0,255,3,1"));
+
+    // The commit writes "(T)Plage.jpg" in the photo's place and saves the photo.
+    f.Txt->setFocus();
+    QCOMPARE(f.Txt->text(), QString());
+    QTest::keyClicks(f.Txt, "Vacances 2019");
+    a.entree();
+    VERIFIER_DIALOGUES(d);
+    QCOMPARE(entrees(f), QStringList({"(T)Plage.jpg", "Port.jpg", "Quai.jpg"}));
+    QCOMPARE(f.LstFF->currentItem()->text(), QStringLiteral("Port.jpg"));
+    QCOMPARE(Banc::lire(a.sauvegardes() + "/Plage.jpg"), a.originaux["Plage.jpg"]);
+    const QImage texte = PhotosTest::brute(a.photo("(T)Plage.jpg"));
+    int rouges = 0;
+    for (int y = 200; y < 304; ++y)
+        for (int x = 200; x < 400; ++x)
+            rouges += texte.pixelColor(x, y).green() < 100;
+    QVERIFY2(rouges > 200, qPrintable(QString::number(rouges)));
+    QCOMPARE(PhotosTest::lire(a.photo("(T)Plage.jpg")).date, QStringLiteral("2019:07:14 10:30:00"));
+
+    // A "(T)" file already there is replaced only on Yes; No keeps the entry where it is.
+    Banc::creerFichier(a.photo("(T)Port.jpg"), "ancien");
+    f.Txt->setFocus();
+    QTest::keyClicks(f.Txt, "x");
+    QCOMPARE(f.Txt->text(), QStringLiteral("x"));
+    d.attendreMessage("Le nom du fichier avec incrustation de texte (T) Port.jpg existe déjà.\n"
+                      "Voulez-vous le remplacer ?",
+                      Dialogues::Reponse::Non);
+    a.entree();
+    VERIFIER_DIALOGUES(d);
+    QCOMPARE(f.LstFF->currentItem()->text(), QStringLiteral("Port.jpg"));
+    QCOMPARE(Banc::lire(a.photo("(T)Port.jpg")), QByteArray("ancien"));
+    // Left on the placeholder, nothing is written.
+    f.Txt->clear();
+    f.TxtFileName->setFocus();
+    QCOMPARE(f.Txt->text(), QStringLiteral("TEXTE  à  INCRUSTER"));
+    a.entree();
+    QCOMPARE(f.LstFF->currentItem()->text(), QStringLiteral("Quai.jpg"));
+    QCOMPARE(nomsSurDisque(a.b.photos()).size(), 4);
+    QVERIFY(a.intacts({a.b.photos(), a.sauvegardes()}));
+}
+
+void TstRetoucheUi::pivoter() {
+    Atelier a(
+        {{"Plage.jpg", 1}, {"carte.png", 0}, {"impair.jpg", 1}, {"vieux.bmp", 0}, {"z.jpg", 1}});
+    DialoguesScriptes& d = a.b.dialogues;
+    FrmPhoto& f = a.f();
+    const QString plage = a.photo("Plage.jpg");
+    const QImage avant = PhotosTest::brute(plage);
+    auto tourner = [&](const QString& nom, int fois, Dialogues::Reponse reponse) {
+        a.montrer(nom);
+        for (int i = 0; i < fois; ++i)
+            QTest::mouseClick(f.axBPivoter, Qt::LeftButton);
+        d.attendreMessage(Question, reponse);
+        a.entree();
+        VERIFIER_DIALOGUES(d);
+    };
+    a.montrer("Plage.jpg");
+    QTest::mouseClick(f.axBPivoter, Qt::LeftButton);
+    QVERIFY2(f.LblTaille->text().contains("L = 304  x  H = 400"), qPrintable(f.LblTaille->text()));
+    QTest::mouseClick(f.axBPivoter, Qt::LeftButton);
+    QVERIFY(f.LblTaille->text().contains("L = 400  x  H = 304"));
+    // No: the picture is shown again as stored, and the commit stays.
+    tourner("Plage.jpg", 1, Dialogues::Reponse::Non);
+    QCOMPARE(f.LstFF->currentItem()->text(), QStringLiteral("Plage.jpg"));
+    QVERIFY(f.LblTaille->text().contains("L = 400  x  H = 304"));
+    QCOMPARE(Banc::lire(plage), a.originaux["Plage.jpg"]);
+    // Four turns change nothing; one turn, then three, give back the same coded picture.
+    tourner("Plage.jpg", 4, Dialogues::Reponse::Oui);
+    QCOMPARE(Banc::lire(plage), a.originaux["Plage.jpg"]);
+    tourner("Plage.jpg", 1, Dialogues::Reponse::Oui);
+    QCOMPARE(f.LstFF->currentItem()->text(), QStringLiteral("vieux.bmp"));
+    QCOMPARE(PhotosTest::coins(PhotosTest::brute(plage)), QStringLiteral("GWRB"));
+    QCOMPARE(PhotosTest::lire(plage).date, QStringLiteral("2019:07:14 10:30:00"));
+    tourner("Plage.jpg", 3, Dialogues::Reponse::Oui);
+    QCOMPARE(PhotosTest::brute(plage), avant);
+    // A BMP is turned in place; any other picture gets a JPEG of its name beside it.
+    tourner("vieux.bmp", 1, Dialogues::Reponse::Oui);
+    QCOMPARE(QImage(a.photo("vieux.bmp")).size(), QSize(30, 40));
+    tourner("carte.png", 1, Dialogues::Reponse::Oui);
+    QCOMPARE(PhotosTest::coins(QImage(a.photo("carte.jpg"))), QStringLiteral("GWRB"));
+    QCOMPARE(Banc::lire(a.photo("carte.png")), a.originaux["carte.png"]);
+    QCOMPARE(entrees(f), QStringList({"carte.png", "carte.jpg", "impair.jpg", "Plage.jpg",
+                                      "vieux.bmp", "z.jpg"}));
+    // Blocks cut by the edges: encoded again, no pixel cropped.
+    tourner("impair.jpg", 1, Dialogues::Reponse::Oui);
+    QCOMPARE(PhotosTest::brute(a.photo("impair.jpg")).size(), QSize(301, 402));
+    QCOMPARE(PhotosTest::lire(a.photo("impair.jpg")).date, QStringLiteral("2019:07:14 10:30:00"));
+    // Another click in the list discards a turn.
+    a.montrer("z.jpg");
+    QTest::mouseClick(f.axBPivoter, Qt::LeftButton);
+    a.montrer("Plage.jpg");
+    a.entree();
+    VERIFIER_DIALOGUES(d);
+    QCOMPARE(Banc::lire(a.photo("z.jpg")), a.originaux["z.jpg"]);
+}
+
+VIMBRAL_TEST_MAIN(TstRetoucheUi)
+#include "tst_retoucheui.moc"
