@@ -88,6 +88,8 @@ void ListeFichiers::Liste_Fichiers(const QString& dossier) {
 
 void ListeFichiers::EffacerApercu() {
     m_f.apercu().ViderApercu();
+    // No entry is shown any more: a commit has nothing to rename.
+    m_f.apercu().EntreeAffichee = QPersistentModelIndex();
     m_f.TxtFileName->clear();
     m_f.LblTaille->clear();
 }
