@@ -33,6 +33,8 @@ void ListeFichiers::Liste_Fichiers(const QString& dossier) {
     m_f.son().AucunSon();
     m_f.LstFF->clear();
     m_f.LblRang->clear();
+    // A list read again shows nothing yet that could be enlarged.
+    etat.PasDePhoto = true;
 
     const QStringList noms = p.fichiers.Lister(dossier);
     TypesFichiers::Filtre filtre;
