@@ -17,6 +17,7 @@ public:
     std::optional<QColor> ChoisirCouleur(const QColor& initiale) override;
     int Executer(QDialog& fenetre) override;
     void AfficherMenu(QMenu& menu, const QPoint& position) override;
+    QString ChoisirProgramme(const QString& titre, const QString& dossier) override;
 
 private:
     QPointer<QWidget> m_parent;

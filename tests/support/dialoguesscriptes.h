@@ -13,7 +13,7 @@ class QDialog;
 // that the test reads from erreurs() (the box then answers Cancel, "" or nothing).
 class DialoguesScriptes : public Dialogues {
 public:
-    enum class Genre { Message, Saisie, Dossier, Couleur, Fenetre, Menu };
+    enum class Genre { Message, Saisie, Dossier, Couleur, Fenetre, Menu, Programme };
 
     struct Vue {
         Genre genre;
@@ -26,8 +26,12 @@ public:
 
     // An empty expected text accepts any text.
     void attendreMessage(const QString& texte, Reponse reponse = Reponse::Ok);
+    // Boxes in turn: a text that begins with "oui:" or "non:" is answered so, the others OK.
+    void attendreMessages(const QStringList& textes);
     void attendreSaisie(const QString& texte, const QString& reponse);
     void attendreDossier(const QString& reponse);
+    // The program file chosen ("" for Cancel); the box's title is recorded as its text.
+    void attendreProgramme(const QString& reponse);
     void attendreCouleur(std::optional<QColor> reponse);
     // A window of the program: the script acts on it and answers its result code.
     void attendreFenetre(const QString& nomObjet, std::function<int(QDialog&)> script);
@@ -51,6 +55,7 @@ public:
     std::optional<QColor> ChoisirCouleur(const QColor& initiale) override;
     int Executer(QDialog& fenetre) override;
     void AfficherMenu(QMenu& menu, const QPoint& position) override;
+    QString ChoisirProgramme(const QString& titre, const QString& dossier) override;
 
 private:
     struct Attendu {
