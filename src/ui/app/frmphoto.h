@@ -14,6 +14,7 @@ struct EtatProgramme;
 struct Plateforme;
 class DeplacementPas;
 class DeplacementRapide;
+class GestionFichiers;
 class Marques;
 class SelectionFichiers;
 class Incrementation;
@@ -62,6 +63,7 @@ public:
     Remplacement& remplacement() { return *m_remplacement; }
     NumeroADroite& numeroADroite() { return *m_numeroADroite; }
     MenusPhoto& menus() { return *m_menus; }
+    GestionFichiers& gestionFichiers() { return *m_gestionFichiers; }
     const Disposition& disposition() const { return m_disposition; }
 
     // Activation steps; the first activation opens the start folder. Runs on every
@@ -211,6 +213,7 @@ private:
     std::unique_ptr<RenommageClavier> m_renommage;
     std::unique_ptr<Remplacement> m_remplacement;
     std::unique_ptr<NumeroADroite> m_numeroADroite;
+    std::unique_ptr<GestionFichiers> m_gestionFichiers;
     MenusPhoto* m_menus = nullptr;
     Disposition m_disposition;
     QHash<QWidget*, QRect> m_dessin;
