@@ -75,6 +75,8 @@ void TstCollage::coller_data() {
           "Copie de " +
               Longue + "\n\nRaccourcissez-le d'abord. Rien n'a été fait pour ce fichier.",
           {Longue}, {Longue});
+    ligne("destination supprimée", a, "copier", rien, "destination supprimée",
+          Plein + "\n\n%1/A.jpg\nNo such file or directory", a, rien);
     ligne("clic avant le collage", a, "copier ici", rien, "clic", "", a, rien);
     ligne("dossier de copie annulé", a, "copier", rien, "annulé", "", a, rien);
     ligne("annulé en cours", abc, "copier M", rien, "annulé en cours", "", abc,
@@ -126,10 +128,15 @@ void TstCollage::coller() {
     if (accident == "source supprimée")
         QFile::remove(b.photos() + "/A.jpg");
     if (ailleurs)
-        b.dialogues.attendreFenetre("FrmDos", accident == "annulé" ? [](QDialog& d) {
-            d.findChild<QPushButton*>("CmdAnnule")->click();
-            return d.result();
-        } : choisirPremier);
+        b.dialogues.attendreFenetre("FrmDos", [&](QDialog& d) {
+            if (accident == "annulé")
+                d.findChild<QPushButton*>("CmdAnnule")->click();
+            const int r = accident == "annulé" ? d.result() : choisirPremier(d);
+            // Chosen, then gone before the paste.
+            if (accident == "destination supprimée")
+                QDir(copie).removeRecursively();
+            return r;
+        });
     if (!message.isEmpty())
         b.dialogues.attendreMessage(QString(message).replace("%1", b.photos()));
     m.article(ailleurs ? "mnuCollerDos" : "mnuCollerRep")->trigger();

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -221,6 +222,7 @@ void TstDossiers::dossiers() {
                                    nom);
     if (!message.isEmpty())
         b.dialogues.attendreMessage(QString(message).replace("%1", ancien).replace("%2", nouveau));
+    f.LstFF->setFocus();
     QTest::mouseClick(creer ? f.axBNouvRep : f.axBRep, Qt::LeftButton);
     if (creer && !message.isEmpty() && nom != "existe")
         QCOMPARE(b.dialogues.vues().last().titre, QString("Nouveau répertoire"));
@@ -230,6 +232,7 @@ void TstDossiers::dossiers() {
     // new name; history, favourites and copy folders follow it.
     const QString ouvert = fait ? nouveau : ancien;
     QCOMPARE(f.CheminDossier(), ouvert);
+    QCOMPARE(f.focusWidget(), f.TxtFileName);
     const QStringList attendu =
         QStringList(creer && fait ? 1 : 0, nom) + QStringList{"existe", "fichier"};
     QCOMPARE(QDir(parent).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), attendu);
