@@ -1,5 +1,7 @@
 #include "historiquedossiers.h"
 
+#include "listesdossiers.h"
+
 void HistoriqueDossiers::Enregistrer(const QString& chemin) {
     m_entrees.append(chemin);
     m_position = m_entrees.size() - 1;
@@ -20,4 +22,9 @@ QString HistoriqueDossiers::Avancer() {
     if (!PeutAvancer())
         return {};
     return m_entrees.at(++m_position);
+}
+
+void HistoriqueDossiers::DeplacerDossier(const QString& ancien, const QString& nouveau) {
+    for (QString& entree : m_entrees)
+        entree = ListesDossiers::DeplacerChemin(entree, ancien, nouveau);
 }

@@ -10,6 +10,8 @@ public:
     void Enregistrer(const QString& chemin);
     // One entry, the folder open now.
     void Reinitialiser(const QString& chemin);
+    // A folder renamed: its entries, and those of the folders inside it, follow it.
+    void DeplacerDossier(const QString& ancien, const QString& nouveau);
     QString Reculer();
     QString Avancer();
 

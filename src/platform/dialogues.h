@@ -35,4 +35,7 @@ public:
     virtual int Executer(QDialog& fenetre) = 0;
     // Pops a menu up at a global position and runs the item chosen, if any.
     virtual void AfficherMenu(QMenu& menu, const QPoint& position) = 0;
+    // A program file to start: executable files, application entries (".desktop"), or any
+    // file. Answers its path, or "" on Cancel.
+    virtual QString ChoisirProgramme(const QString& titre, const QString& dossier) = 0;
 };

@@ -4,16 +4,41 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFileSystemModel>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
 
 namespace {
 
 QString titreOuApplication(const QString& titre) {
     return titre.isEmpty() ? QStringLiteral("Vimbral") : titre;
 }
+
+const QString FiltreProgrammes = QStringLiteral("Programmes (*)");
+const QString FiltreFichiers = QStringLiteral("Fichiers (*)");
+
+// Under the filter "Programmes": folders, executable files and application entries. No name
+// pattern can say "executable", so the file dialog's view goes through this model.
+class FiltreExecutables : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+    bool programmes = true;
+
+protected:
+    bool filterAcceptsRow(int ligne, const QModelIndex& parent) const override {
+        if (!programmes)
+            return true;
+        const auto* modele = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (!modele)
+            return true;
+        const QFileInfo info = modele->fileInfo(modele->index(ligne, 0, parent));
+        return info.isDir() || (info.isFile() && info.isExecutable()) ||
+               info.suffix() == QLatin1String("desktop");
+    }
+};
 
 } // namespace
 
@@ -102,4 +127,24 @@ int DialoguesQt::Executer(QDialog& fenetre) {
 void DialoguesQt::AfficherMenu(QMenu& menu, const QPoint& position) {
     // exec() triggers the chosen action itself.
     menu.exec(position);
+}
+
+QString DialoguesQt::ChoisirProgramme(const QString& titre, const QString& dossier) {
+    QFileDialog dialogue(m_parent, titre, dossier);
+    // Qt's own dialog: the proxy model is not available with the desktop's.
+    dialogue.setOption(QFileDialog::DontUseNativeDialog);
+    dialogue.setOption(QFileDialog::HideNameFilterDetails);
+    dialogue.setFileMode(QFileDialog::ExistingFile);
+    // Room for the long names of /usr/bin and their columns.
+    dialogue.resize(800, 520);
+    auto* filtre = new FiltreExecutables(&dialogue);
+    dialogue.setProxyModel(filtre);
+    dialogue.setNameFilters({FiltreProgrammes, FiltreFichiers});
+    QObject::connect(&dialogue, &QFileDialog::filterSelected, filtre, [filtre](const QString& f) {
+        filtre->programmes = f == FiltreProgrammes;
+        filtre->invalidate();
+    });
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return {};
+    return dialogue.selectedFiles().constFirst();
 }

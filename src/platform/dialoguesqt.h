@@ -18,6 +18,7 @@ public:
     std::optional<QFont> ChoisirPolice(const QFont& initiale) override;
     int Executer(QDialog& fenetre) override;
     void AfficherMenu(QMenu& menu, const QPoint& position) override;
+    QString ChoisirProgramme(const QString& titre, const QString& dossier) override;
 
 private:
     QPointer<QWidget> m_parent;

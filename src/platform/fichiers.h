@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // Files and folders. Paths use "/". No operation ever replaces an existing file: renames,
@@ -37,11 +38,22 @@ public:
     // cut between its link and its unlink); anything else is refused.
     virtual Resultat RetirerDoublon(const QString& garde, const QString& doublon) = 0;
 
-    // Renames within a volume or across folders of it; refuses an existing target.
+    // Renames within a volume or across folders of it; refuses an existing target. Folders
+    // are renamed the same way.
     virtual Resultat Renommer(const QString& de, const QString& vers) = 0;
-    virtual Resultat Copier(const QString& de, const QString& vers) = 0;
-    // Rename, or across volumes copy, check the size, then remove the source.
-    virtual Resultat Deplacer(const QString& de, const QString& vers) = 0;
+    // Told the bytes written so far while a copy runs, so that a window can follow a large
+    // file.
+    using Avancement = std::function<void(qint64 octets)>;
+    // Copies a regular file. The data goes to a temporary file of the target's folder, which
+    // takes the target's name through the no-replace rename: a half-written copy never bears
+    // that name, and a file that appeared meanwhile is never replaced. The copy keeps the
+    // source's permissions and modification time. On failure nothing is left behind.
+    virtual Resultat Copier(const QString& de, const QString& vers,
+                            const Avancement& avancement = {}) = 0;
+    // The no-replace rename; across volumes a copy, made durable, checked (size and content)
+    // before the source is removed. On any failure the source stays and no target is left.
+    virtual Resultat Deplacer(const QString& de, const QString& vers,
+                              const Avancement& avancement = {}) = 0;
     virtual Resultat MettreCorbeille(const QString& chemin) = 0;
     // A plain delete, for the program's own files only (its database, its settings).
     virtual Resultat Supprimer(const QString& chemin) = 0;

@@ -16,6 +16,7 @@
 #include <gio/gio.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -155,35 +156,172 @@ Resultat FichiersSysteme::RetirerDoublon(const QString& garde, const QString& do
 }
 
 Resultat FichiersSysteme::Renommer(const QString& de, const QString& vers) {
-    const int code = renommerSansRemplacer(de, vers);
+    const int code = RenommerBrut(de, vers);
     return code == 0 ? Resultat::reussite() : Resultat::echec(texteErreur(code));
 }
 
-Resultat FichiersSysteme::Copier(const QString& de, const QString& vers) {
-    if (Existe(vers))
-        return Resultat::echec(texteErreur(EEXIST));
-    QFile source(de);
-    if (!source.copy(vers))
-        return Resultat::echec(source.errorString());
+int FichiersSysteme::RenommerBrut(const QString& de, const QString& vers) {
+    return renommerSansRemplacer(de, vers);
+}
+
+Resultat FichiersSysteme::CreerTemporaire(const QString& dossier, int& descripteur,
+                                          QString& chemin) {
+    QByteArray modele = QFile::encodeName(dossier) + "/.vimbral-copie-XXXXXX";
+    descripteur = ::mkostemp(modele.data(), O_CLOEXEC);
+    if (descripteur < 0)
+        return Resultat::echec(texteErreur(errno));
+    chemin = QFile::decodeName(modele);
     return Resultat::reussite();
 }
 
-Resultat FichiersSysteme::Deplacer(const QString& de, const QString& vers) {
-    const int code = renommerSansRemplacer(de, vers);
+Resultat FichiersSysteme::CopierContenu(int source, int cible, const Avancement& avancement) {
+    // The kernel copies (or shares the blocks) itself where it can; plain reads and writes
+    // elsewhere.
+    constexpr size_t Tranche = 8 << 20;
+    bool noyau = true;
+    std::vector<char> tampon;
+    qint64 total = 0;
+    for (;;) {
+        ssize_t n = -1;
+        if (noyau) {
+            n = ::copy_file_range(source, nullptr, cible, nullptr, Tranche, 0);
+            if (n < 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL ||
+                          errno == EOPNOTSUPP || errno == EBADF)) {
+                noyau = false;
+                continue;
+            }
+        } else {
+            tampon.resize(1 << 20);
+            n = ::read(source, tampon.data(), tampon.size());
+            for (ssize_t ecrit = 0; n > 0 && ecrit < n;) {
+                const ssize_t e = ::write(cible, tampon.data() + ecrit, size_t(n - ecrit));
+                if (e < 0 && errno != EINTR)
+                    return Resultat::echec(texteErreur(errno));
+                ecrit += std::max<ssize_t>(e, 0);
+            }
+        }
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return Resultat::echec(texteErreur(errno));
+        }
+        if (n == 0)
+            return Resultat::reussite();
+        total += n;
+        if (avancement)
+            avancement(total);
+    }
+}
+
+Resultat FichiersSysteme::ReporterAttributs(int source, int cible) {
+    struct stat st {};
+    if (::fstat(source, &st) != 0 || ::fchmod(cible, st.st_mode & 0777) != 0)
+        return Resultat::echec(texteErreur(errno));
+    const struct timespec temps[2] = {st.st_atim, st.st_mtim};
+    if (::futimens(cible, temps) != 0)
+        return Resultat::echec(texteErreur(errno));
+    return Resultat::reussite();
+}
+
+Resultat FichiersSysteme::VerifierCopie(const QString& de, const QString& vers) {
+    QFile a(de);
+    QFile b(vers);
+    if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly))
+        return Resultat::echec(QStringLiteral("la copie n'a pas pu être relue"));
+    if (a.size() != b.size())
+        return Resultat::echec(QStringLiteral("la copie est incomplète"));
+    constexpr qint64 Tranche = 1 << 20;
+    while (!a.atEnd()) {
+        const QByteArray x = a.read(Tranche);
+        if (x.isEmpty() || x != b.read(Tranche))
+            return Resultat::echec(QStringLiteral("la copie diffère de l'original"));
+    }
+    return Resultat::reussite();
+}
+
+Resultat FichiersSysteme::CopierFichier(const QString& de, const QString& vers,
+                                        const Avancement& avancement, bool durable,
+                                        quint64* inode) {
+    // Opened without waiting: a named pipe under a photo's name must not block the window.
+    const int source = ::open(QFile::encodeName(de).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (source < 0)
+        return Resultat::echec(texteErreur(errno));
+    struct stat st {};
+    if (::fstat(source, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(source);
+        return Resultat::echec(QStringLiteral("ce n'est pas un fichier ordinaire"));
+    }
+    if (Existe(vers)) {
+        ::close(source);
+        return Resultat::echec(texteErreur(EEXIST));
+    }
+    const qsizetype barre = vers.lastIndexOf(QLatin1Char('/'));
+    const QString dossier = barre <= 0 ? QStringLiteral("/") : vers.left(barre);
+    int cible = -1;
+    QString temporaire;
+    if (Resultat r = CreerTemporaire(dossier, cible, temporaire); !r) {
+        ::close(source);
+        return r;
+    }
+    Resultat r = CopierContenu(source, cible, avancement);
+    if (r)
+        r = ReporterAttributs(source, cible);
+    if (r && durable && ::fdatasync(cible) != 0)
+        r = Resultat::echec(texteErreur(errno));
+    struct stat copie {};
+    if (r && inode && ::fstat(cible, &copie) == 0)
+        *inode = copie.st_ino;
+    // A network volume reports a failed write only when the file is closed.
+    if (::close(cible) != 0 && r)
+        r = Resultat::echec(texteErreur(errno));
+    ::close(source);
+    if (r)
+        r = Renommer(temporaire, vers);
+    if (!r) {
+        ::unlink(QFile::encodeName(temporaire).constData());
+        return r;
+    }
+    if (durable) {
+        const int d =
+            ::open(QFile::encodeName(dossier).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (d >= 0) {
+            ::fsync(d);
+            ::close(d);
+        }
+    }
+    return Resultat::reussite();
+}
+
+Resultat FichiersSysteme::Copier(const QString& de, const QString& vers,
+                                 const Avancement& avancement) {
+    return CopierFichier(de, vers, avancement, false, nullptr);
+}
+
+Resultat FichiersSysteme::Deplacer(const QString& de, const QString& vers,
+                                   const Avancement& avancement) {
+    const int code = RenommerBrut(de, vers);
     if (code == 0)
         return Resultat::reussite();
     if (code != EXDEV)
         return Resultat::echec(texteErreur(code));
-    if (Resultat copie = Copier(de, vers); !copie)
+    // Across volumes the source goes only once its copy is on the disk and reads back whole.
+    quint64 inode = 0;
+    if (Resultat copie = CopierFichier(de, vers, avancement, true, &inode); !copie)
         return copie;
-    if (QFileInfo(de).size() != QFileInfo(vers).size()) {
-        QFile::remove(vers);
-        return Resultat::echec(QStringLiteral("copie incomplète"));
+    Resultat r = VerifierCopie(de, vers);
+    if (r) {
+        r = Supprimer(de);
+        if (!r)
+            r.message = QStringLiteral("l'original n'a pas pu être retiré : ") + r.message;
     }
-    QFile source(de);
-    if (!source.remove())
-        return Resultat::echec(source.errorString());
-    return Resultat::reussite();
+    if (!r) {
+        // Only the copy made here is removed, never a file that took its name since.
+        struct stat st {};
+        const QByteArray cible = QFile::encodeName(vers);
+        if (::lstat(cible.constData(), &st) == 0 && st.st_ino == inode)
+            ::unlink(cible.constData());
+    }
+    return r;
 }
 
 Resultat FichiersSysteme::MettreCorbeille(const QString& chemin) {

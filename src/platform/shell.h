@@ -9,5 +9,7 @@ class Shell {
 public:
     virtual ~Shell() = default;
     virtual bool Ouvrir(const QString& chemin) = 0;
+    // An application entry (a ".desktop" file) is started as the desktop starts it, with
+    // the arguments as its files. False when nothing could be started.
     virtual bool Lancer(const QString& programme, const QStringList& arguments) = 0;
 };

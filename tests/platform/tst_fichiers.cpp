@@ -1,5 +1,6 @@
 #include "banc.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 
@@ -16,7 +17,8 @@ private Q_SLOTS:
     void renommerSansRemplacer();
     void renommerLaCasse();
     void nomsIllisibles();
-    void copierEtDeplacer();
+    void etapesRefusees_data();
+    void etapesRefusees();
     void corbeille();
     void lectureSeule();
     void ecritureAtomique();
@@ -116,37 +118,84 @@ void TstFichiers::nomsIllisibles() {
     ::unlink((dossier + "/x\xff.jpg").constData());
 }
 
-void TstFichiers::copierEtDeplacer() {
+void TstFichiers::etapesRefusees_data() {
+    QTest::addColumn<bool>("deplacer");
+    // "": one volume; "simulé": renames across folders fail as across volumes; or a real one.
+    QTest::addColumn<QString>("volume");
+    QTest::addColumn<QString>("etape");
+    QTest::newRow("copie") << false << ""
+                           << "";
+    QTest::newRow("déplacement") << true << ""
+                                 << "";
+    QTest::newRow("déplacement entre volumes") << true << "simulé"
+                                               << "";
+    QTest::newRow("déplacement vers /dev/shm") << true << "/dev/shm"
+                                               << "";
+    QTest::newRow("copie sur un fichier existant") << false << ""
+                                                   << "existant";
+    QTest::newRow("déplacement sur un fichier existant") << true << ""
+                                                         << "existant";
+    // The last two steps belong to a move across volumes only.
+    const char* etapes[] = {"temporaire",   "contenu", "attributs",    "publication",
+                            "disque plein", "intrus",  "verification", "suppression"};
+    for (const bool deplacer : {false, true})
+        for (int i = 0; i < (deplacer ? 8 : 6); ++i)
+            QTest::newRow(qPrintable(QStringLiteral("%1, %2 refusé")
+                                         .arg(deplacer ? "entre volumes" : "copie", etapes[i])))
+                << deplacer << QString(deplacer ? "simulé" : "") << QString(etapes[i]);
+}
+
+void TstFichiers::etapesRefusees() {
+    QFETCH(bool, deplacer);
+    QFETCH(QString, volume);
+    QFETCH(QString, etape);
     Banc b;
-    const QString a = Banc::creerFichier(b.photos() + "/a.jpg", "A");
-    const QString c = Banc::creerFichier(b.photos() + "/c.jpg", "C");
-    QVERIFY(!b.fichiers.Copier(a, c).ok);
-    QCOMPARE(Banc::lire(c), QByteArray("C"));
-    QVERIFY(b.fichiers.Copier(a, b.photos() + "/Copie de a.jpg").ok);
-    QCOMPARE(Banc::lire(b.photos() + "/Copie de a.jpg"), QByteArray("A"));
-
-    QDir().mkpath(b.photos() + "/autre");
-    Banc::creerFichier(b.photos() + "/autre/c.jpg", "autre C");
-    QVERIFY(!b.fichiers.Deplacer(c, b.photos() + "/autre/c.jpg").ok);
-    QCOMPARE(Banc::lire(c), QByteArray("C"));
-    QCOMPARE(Banc::lire(b.photos() + "/autre/c.jpg"), QByteArray("autre C"));
-    QVERIFY(b.fichiers.Deplacer(a, b.photos() + "/autre/a.jpg").ok);
-    QVERIFY(!QFile::exists(a));
-    QCOMPARE(Banc::lire(b.photos() + "/autre/a.jpg"), QByteArray("A"));
-
-    // Across volumes when /dev/shm is one: copy, size check, then the source goes.
-    if (QFileInfo(QStringLiteral("/dev/shm")).isWritable()) {
-        QTemporaryDir ailleurs(QStringLiteral("/dev/shm/vimbral-XXXXXX"));
-        const QString cible = ailleurs.path() + "/c.jpg";
-        QVERIFY(b.fichiers.Deplacer(c, cible).ok);
-        QVERIFY(!QFile::exists(c));
-        QCOMPARE(Banc::lire(cible), QByteArray("C"));
-        const QString d = Banc::creerFichier(b.photos() + "/d.jpg", "D");
-        Banc::creerFichier(ailleurs.path() + "/d.jpg", "déjà là");
-        QVERIFY(!b.fichiers.Deplacer(d, ailleurs.path() + "/d.jpg").ok);
-        QCOMPARE(Banc::lire(d), QByteArray("D"));
-        QCOMPARE(Banc::lire(ailleurs.path() + "/d.jpg"), QByteArray("déjà là"));
+    const QString a = Banc::creerFichier(b.photos() + "/a.jpg", "contenu A");
+    const QDateTime date(QDate(2001, 5, 6), QTime(7, 8, 9));
+    QFile fa(a);
+    QVERIFY(fa.open(QIODevice::ReadWrite) &&
+            fa.setFileTime(date, QFileDevice::FileModificationTime));
+    fa.close();
+    QTemporaryDir destination((volume == "/dev/shm" ? volume : b.racine()) + "/dest-XXXXXX");
+    if (!destination.isValid())
+        QSKIP("no second volume here");
+    const QString dest = destination.path();
+    b.fichiers.autreVolume = volume == "simulé";
+    b.fichiers.refuserEtape = etape;
+    if (etape == "publication")
+        b.fichiers.permis = 0;
+    if (etape == "existant")
+        Banc::creerFichier(dest + "/a.jpg", "autre");
+    if (etape == "intrus")
+        b.fichiers.avantCopie = [&](const QString&) {
+            Banc::creerFichier(dest + "/a.jpg", "autre");
+        };
+    struct rlimit avant {};
+    ::getrlimit(RLIMIT_FSIZE, &avant);
+    if (etape == "disque plein") {
+        ::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limite = avant;
+        limite.rlim_cur = 4;
+        ::setrlimit(RLIMIT_FSIZE, &limite);
     }
+    const Resultat r =
+        deplacer ? b.fichiers.Deplacer(a, dest + "/a.jpg") : b.fichiers.Copier(a, dest + "/a.jpg");
+    ::setrlimit(RLIMIT_FSIZE, &avant);
+    const QStringList restes = QDir(dest).entryList(QDir::Files | QDir::Hidden);
+    const bool cible = etape.isEmpty() || etape == "existant" || etape == "intrus";
+    QCOMPARE(restes, cible ? QStringList({"a.jpg"}) : QStringList());
+    if (etape.isEmpty()) {
+        QVERIFY(r.ok);
+        QCOMPARE(Banc::lire(dest + "/a.jpg"), QByteArray("contenu A"));
+        QCOMPARE(QFileInfo(dest + "/a.jpg").lastModified(), date);
+        QCOMPARE(QFile::exists(a), !deplacer);
+        return;
+    }
+    // Nothing lost, nothing half-written left behind, nothing replaced.
+    QVERIFY(!r.ok && !r.message.isEmpty());
+    QCOMPARE(Banc::lire(a), QByteArray("contenu A"));
+    if (cible)
+        QCOMPARE(Banc::lire(dest + "/a.jpg"), QByteArray("autre"));
 }
 
 void TstFichiers::corbeille() {

@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QImage>
 
+#include <cerrno>
+#include <unistd.h>
+
 namespace {
 
 QTemporaryDir& racineProcessus() {
@@ -42,10 +45,52 @@ QString DossierPersonnelTest() {
     return racineProcessus().path() + QStringLiteral("/home");
 }
 
-Resultat FichiersRefus::Renommer(const QString& de, const QString& vers) {
+int FichiersRefus::RenommerBrut(const QString& de, const QString& vers) {
+    if (autreVolume && QFileInfo(de).path() != QFileInfo(vers).path())
+        return EXDEV;
     if (permis-- <= 0)
-        return Resultat::echec(QStringLiteral("Permission non accordée"));
-    return FichiersSysteme::Renommer(de, vers);
+        return EACCES;
+    return FichiersSysteme::RenommerBrut(de, vers);
+}
+
+Resultat FichiersRefus::refus() const {
+    return Resultat::echec(QStringLiteral("Refus à l'étape « %1 »").arg(refuserEtape));
+}
+
+Resultat FichiersRefus::CreerTemporaire(const QString& dossier, int& descripteur, QString& chemin) {
+    return refuserEtape == QLatin1String("temporaire")
+               ? refus()
+               : FichiersSysteme::CreerTemporaire(dossier, descripteur, chemin);
+}
+
+Resultat FichiersRefus::CopierContenu(int source, int cible, const Avancement& avancement) {
+    if (avantCopie)
+        avantCopie(QFileInfo(QStringLiteral("/proc/self/fd/%1").arg(source)).symLinkTarget());
+    if (refuserEtape != QLatin1String("contenu"))
+        return FichiersSysteme::CopierContenu(source, cible, avancement);
+    // Part of the data is written, as on a disk that fills up.
+    return ::write(cible, "debut", 5) == 5 ? refus() : Resultat::echec("écriture");
+}
+
+Resultat FichiersRefus::ReporterAttributs(int source, int cible) {
+    return refuserEtape == QLatin1String("attributs")
+               ? refus()
+               : FichiersSysteme::ReporterAttributs(source, cible);
+}
+
+Resultat FichiersRefus::VerifierCopie(const QString& de, const QString& vers) {
+    return refuserEtape == QLatin1String("verification") ? refus()
+                                                         : FichiersSysteme::VerifierCopie(de, vers);
+}
+
+Resultat FichiersRefus::Supprimer(const QString& chemin) {
+    return refuserEtape == QLatin1String("suppression") ? refus()
+                                                        : FichiersSysteme::Supprimer(chemin);
+}
+
+Resultat FichiersRefus::CreerDossier(const QString& chemin) {
+    return refuserEtape == QLatin1String("dossier") ? refus()
+                                                    : FichiersSysteme::CreerDossier(chemin);
 }
 
 Resultat FichiersRefus::MettreCorbeille(const QString& chemin) {

@@ -17,17 +17,36 @@ void PreparerEnvironnementTest();
 QString DossierPersonnelTest();
 
 // The system's files, with the failures a test asks for: renames refused once their
-// allowance is spent (a folder that turned read-only), a volume without a trash. Every
+// allowance is spent (a folder that turned read-only), a volume without a trash, one step of
+// a copy or a move refused, renames between two folders taken for a change of volume. Every
 // folder listed is recorded.
 class FichiersRefus : public FichiersSysteme {
 public:
     using FichiersSysteme::Lister;
     int permis = 1 << 30;
     bool refuserCorbeille = false;
+    // "temporaire", "contenu" (after writing part of the data), "attributs", "verification",
+    // "suppression" (a moved source that stays), "dossier" (folder creation).
+    QString refuserEtape;
+    // Renames between two folders fail as across volumes; within one folder they work.
+    bool autreVolume = false;
+    // Run before each file's data is copied, with the source's path.
+    std::function<void(const QString&)> avantCopie;
     QStringList listes;
-    Resultat Renommer(const QString& de, const QString& vers) override;
     Resultat MettreCorbeille(const QString& chemin) override;
     QStringList Lister(const QString& dossier) override;
+    Resultat Supprimer(const QString& chemin) override;
+    Resultat CreerDossier(const QString& chemin) override;
+
+protected:
+    int RenommerBrut(const QString& de, const QString& vers) override;
+    Resultat CreerTemporaire(const QString& dossier, int& descripteur, QString& chemin) override;
+    Resultat CopierContenu(int source, int cible, const Avancement& avancement) override;
+    Resultat ReporterAttributs(int source, int cible) override;
+    Resultat VerifierCopie(const QString& de, const QString& vers) override;
+
+private:
+    Resultat refus() const;
 };
 
 // One test's surroundings: a fresh program folder and photo folder under the temporary

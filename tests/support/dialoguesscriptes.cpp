@@ -21,6 +21,8 @@ QString nomGenre(DialoguesScriptes::Genre g) {
         return QStringLiteral("menu");
     case DialoguesScriptes::Genre::Police:
         return QStringLiteral("police");
+    case DialoguesScriptes::Genre::Programme:
+        return QStringLiteral("programme");
     }
     return {};
 }
@@ -31,12 +33,25 @@ void DialoguesScriptes::attendreMessage(const QString& texte, Reponse reponse) {
     m_attendus.append({Genre::Message, texte, reponse, {}, {}, {}});
 }
 
+void DialoguesScriptes::attendreMessages(const QStringList& textes) {
+    for (const QString& t : textes) {
+        const bool oui = t.startsWith(QLatin1String("oui:"));
+        const bool non = t.startsWith(QLatin1String("non:"));
+        attendreMessage(oui || non ? t.mid(4) : t,
+                        oui ? Reponse::Oui : (non ? Reponse::Non : Reponse::Ok));
+    }
+}
+
 void DialoguesScriptes::attendreSaisie(const QString& texte, const QString& reponse) {
     m_attendus.append({Genre::Saisie, texte, Reponse::Ok, reponse, {}, {}});
 }
 
 void DialoguesScriptes::attendreDossier(const QString& reponse) {
     m_attendus.append({Genre::Dossier, {}, Reponse::Ok, reponse, {}, {}});
+}
+
+void DialoguesScriptes::attendreProgramme(const QString& reponse) {
+    m_attendus.append({Genre::Programme, {}, Reponse::Ok, reponse, {}, {}});
 }
 
 void DialoguesScriptes::attendreCouleur(std::optional<QColor> reponse) {
@@ -174,4 +189,10 @@ void DialoguesScriptes::AfficherMenu(QMenu& menu, const QPoint&) {
         return;
     }
     action->trigger();
+}
+
+QString DialoguesScriptes::ChoisirProgramme(const QString& titre, const QString& dossier) {
+    m_vues.append({Genre::Programme, titre, dossier, Icone::Aucune, Boutons::Ok, 0});
+    const auto a = prendre(Genre::Programme, titre);
+    return a ? a->saisie : QString();
 }

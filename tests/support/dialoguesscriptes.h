@@ -14,7 +14,7 @@ class QDialog;
 // that the test reads from erreurs() (the box then answers Cancel, "" or nothing).
 class DialoguesScriptes : public Dialogues {
 public:
-    enum class Genre { Message, Saisie, Dossier, Couleur, Fenetre, Menu, Police };
+    enum class Genre { Message, Saisie, Dossier, Couleur, Fenetre, Menu, Police, Programme };
 
     struct Vue {
         Genre genre;
@@ -27,8 +27,12 @@ public:
 
     // An empty expected text accepts any text.
     void attendreMessage(const QString& texte, Reponse reponse = Reponse::Ok);
+    // Boxes in turn: a text that begins with "oui:" or "non:" is answered so, the others OK.
+    void attendreMessages(const QStringList& textes);
     void attendreSaisie(const QString& texte, const QString& reponse);
     void attendreDossier(const QString& reponse);
+    // The program file chosen ("" for Cancel); the box's title is recorded as its text.
+    void attendreProgramme(const QString& reponse);
     void attendreCouleur(std::optional<QColor> reponse);
     void attendrePolice(std::optional<QFont> reponse);
     // A window of the program: the script acts on it and answers its result code.
@@ -65,6 +69,7 @@ public:
     std::optional<QFont> ChoisirPolice(const QFont& initiale) override;
     int Executer(QDialog& fenetre) override;
     void AfficherMenu(QMenu& menu, const QPoint& position) override;
+    QString ChoisirProgramme(const QString& titre, const QString& dossier) override;
 
 private:
     struct Attendu {

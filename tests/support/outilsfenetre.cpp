@@ -17,6 +17,17 @@ QStringList contenus(const QString& dossier) {
     return c;
 }
 
+QString corbeille() {
+    return qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Trash/files");
+}
+
+QStringList perdus(QStringList avant, const QStringList& dossiers) {
+    for (const QString& dossier : dossiers)
+        for (const QString& c : contenus(dossier))
+            avant.removeAll(c);
+    return avant;
+}
+
 QStringList entrees(const FrmPhoto& f) {
     QStringList noms;
     for (int i = 0; i < f.LstFF->count(); ++i)

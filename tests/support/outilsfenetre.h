@@ -11,6 +11,11 @@ class Banc;
 // it renames.
 QStringList contenus(const QString& dossier);
 
+// The folder that holds the trashed files of the test's home.
+QString corbeille();
+// The contents (digests) of avant that none of these folders holds: what an operation lost.
+QStringList perdus(QStringList avant, const QStringList& dossiers);
+
 // What tests read from and do to the main window's file list, and the folder they open.
 QStringList entrees(const FrmPhoto& f);
 QStringList selection(const FrmPhoto& f);

@@ -135,11 +135,12 @@ void TstFenetre::menus() {
                                    "mnuCouleur",  "mnuBulles",    "mnuOuv",       "mnuRep",
                                    "mnuMark",     "mnuDeplace",   "mnuNLi",       "mnuToutSel",
                                    "mnuToutDel",  "mnuInversSel", "mnuSelChaine", "mnuTri",
-                                   "mnuAv",       "mnuremplace",  "mnuIncrDte",   "mnuAnnulerRenommage", "mnuRefresh"}));
+                                   "mnuAv",       "mnuremplace",  "mnuIncrDte",   "mnuAnnulerRenommage", "mnuRefresh",
+                                   "mnuEdit"}));
     QCOMPARE(m.article("mnuProg(0)")->text(), QString("Editeur du fichier par défaut"));
     QCOMPARE(m.article("mnuDM(7)")->text(), QString("F12"));
-    // Items whose command does not exist yet are there, but off.
-    QVERIFY(!m.article("mnuCouper")->isEnabled());
+    // The paste items are off until files are copied or cut.
+    QVERIFY(!m.article("mnuCollerRep")->isEnabled());
 
     // The buttons pop their menus up; the chosen item runs.
     f.Form_Activate();

@@ -8,6 +8,7 @@
 #include "etatprogramme.h"
 #include "fichiersparametres.h"
 #include "frmapropos.h"
+#include "gestionfichiers.h"
 #include "incrementation.h"
 #include "listefichiers.h"
 #include "lotjournal.h"
@@ -157,6 +158,7 @@ FrmPhoto::FrmPhoto(Plateforme& plateforme, EtatProgramme& etat, QWidget* parent)
     m_marques = std::make_unique<Marques>(*this);
     m_selection = std::make_unique<SelectionFichiers>(*this);
     m_rapide = std::make_unique<DeplacementRapide>(*this);
+    m_gestionFichiers = std::make_unique<GestionFichiers>(*this);
     NommerPourAccessibilite();
     Form_Load();
     // Every control of the window reports its keys here first.

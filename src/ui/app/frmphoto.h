@@ -14,6 +14,7 @@ struct EtatProgramme;
 struct Plateforme;
 class DeplacementPas;
 class DeplacementRapide;
+class GestionFichiers;
 class Marques;
 class SelectionFichiers;
 class Incrementation;
@@ -67,6 +68,7 @@ public:
     AnnulationRenommage& annulation() { return *m_annulation; }
     MenusPhoto& menus() { return *m_menus; }
     PanneauSon& son() { return *m_son; }
+    GestionFichiers& gestionFichiers() { return *m_gestionFichiers; }
     const Disposition& disposition() const { return m_disposition; }
 
     // Activation steps; the first activation opens the start folder. Runs on every
@@ -220,6 +222,7 @@ private:
     std::unique_ptr<AnnulationRenommage> m_annulation;
     std::unique_ptr<PanneauSon> m_son;
     std::unique_ptr<Retouche> m_retouche;
+    std::unique_ptr<GestionFichiers> m_gestionFichiers;
     MenusPhoto* m_menus = nullptr;
     Disposition m_disposition;
     QHash<QWidget*, QRect> m_dessin;

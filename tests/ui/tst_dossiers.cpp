@@ -1,0 +1,320 @@
+// Favourite and copy folders, new and renamed folders, and the user's editors: the lists on
+// disk, the folders made or renamed, and the programs started.
+#include "banc.h"
+#include "etatprogramme.h"
+#include "favoris.h"
+#include "frmphoto.h"
+#include "gestiondossiers.h"
+#include "gestionfichiers.h"
+#include "menusphoto.h"
+#include "outilsfenetre.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
+
+class TstDossiers : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void favorisEtDossiersDeCopie();
+    void dossiers_data();
+    void dossiers();
+    void editeurs();
+};
+
+namespace {
+
+QString info(const QString& texte) {
+    return "INFO\n ________\n\n" + texte;
+}
+
+void cliquer(QDialog& d, const char* bouton) {
+    QTest::mouseClick(d.findChild<QPushButton*>(bouton), Qt::LeftButton);
+}
+
+QStringList favorisDuMenu(FrmPhoto& f) {
+    QStringList noms;
+    for (QAction* a : f.menus().mnuFavorisInv->actions())
+        if (a->objectName().startsWith("mnuFavoris(") && a->isVisible())
+            noms << a->text() + " → " + a->data().toString();
+    return noms;
+}
+
+const QString Invite = "Voulez-vous donner un nom particulier à ce répertoire ?";
+
+} // namespace
+
+void TstDossiers::favorisEtDossiersDeCopie() {
+    Banc b;
+    FenetreOuverte w(b, {"a.jpg"});
+    FrmPhoto& f = w.f;
+    MenusPhoto& m = f.menus();
+    const QString p = b.photos(), autre = b.racine() + "/autre", coupe = b.racine() + "/a\nb";
+    const QString favoris = b.programme() + "/Favoris.ini", dos = b.programme() + "/Dos.ini";
+    QDir().mkpath(autre);
+    QDir().mkpath(coupe);
+    b.dialogues.attendreSaisie(Invite, "Été & co");
+    m.article("MnuMarquer")->trigger();
+    b.dialogues.attendreMessage("Répertoire déjà inscrit dans la liste des favoris !");
+    m.article("MnuMarquer")->trigger();
+    QVERIFY(f.DefinirCheminDossier(autre));
+    b.dialogues.attendreSaisie(Invite, ""); // cancelled: named by its path
+    m.article("MnuMarquer")->trigger();
+    // A folder whose path holds a line break cannot go into a line file.
+    QVERIFY(f.DefinirCheminDossier(coupe));
+    b.dialogues.attendreMessage("Ce nom ou ce chemin contient un retour à la ligne :\n\n" + coupe +
+                                "\n\nIl ne peut être inscrit dans la liste.");
+    m.article("MnuMarquer")->trigger();
+    QCOMPARE(Banc::lire(favoris),
+             ("Été & co\r\n" + p + "\r\n" + autre + "\r\n" + autre + "\r\n").toUtf8());
+    QCOMPARE(favorisDuMenu(f), QStringList({"Été && co → " + p, autre + " → " + autre}));
+    QCOMPARE(b.dialogues.vues().first().titre, QString(" Répertoires des favoris"));
+    m.article("mnuFavoris(1)")->trigger();
+    QCOMPARE(f.CheminDossier(), p);
+    QDir(autre).removeRecursively();
+    b.dialogues.attendreMessage("Le chemin de ce répertoire a été modifié !");
+    m.article("mnuFavoris(2)")->trigger();
+    QCOMPARE(f.CheminDossier(), p);
+
+    QString vu;
+    // Organised: the first "Supprimer" offers to clear all, the next ones the entry chosen; a
+    // name already listed is refused; nothing is written before "Valider".
+    b.dialogues.attendreFenetre("FrmDos", [&](QDialog& d) {
+        b.dialogues.attendreMessages({"non:Effacer tous les dossiers ?",
+                                      "Quel est le répertoire à supprirmer de la liste ?",
+                                      "oui:Supprimer vraiment " + autre + " ?"});
+        b.dialogues.attendreDossier(b.photos());
+        b.dialogues.attendreSaisie(Invite, "Été & co");
+        b.dialogues.attendreMessage(
+            info("Ce nom, ou ce répertoire, est déjà présent dans la liste !"));
+        vu = d.findChild<QPushButton*>("CmdParcourir")->text();
+        cliquer(d, "CmdSupprimer");
+        cliquer(d, "CmdSupprimer");
+        d.findChild<QListWidget*>("LstDos")->setCurrentRow(1);
+        cliquer(d, "CmdSupprimer");
+        cliquer(d, "CmdParcourir");
+        vu += QString::number(Banc::lire(favoris).count('\n'));
+        cliquer(d, "CmdOK");
+        return d.result();
+    });
+    m.article("mnuOrganiser")->trigger();
+    QCOMPARE(vu, QString("Ajouter ...4"));
+    QCOMPARE(Banc::lire(favoris), ("Été & co\r\n" + p + "\r\n").toUtf8());
+    QCOMPARE(favorisDuMenu(f), QStringList({"Été && co → " + p}));
+
+    // Copy folders: a folder gone is dropped from the list when chosen; a sub-folder can be
+    // made on the way; "Annuler" chooses nothing and writes nothing.
+    const QString x = b.racine() + "/x/";
+    QDir().mkpath(x + "Nouveau");
+    Banc::creerFichier(dos, "/disparu/\r\n");
+    b.dialogues.attendreFenetre("FrmDos", [&](QDialog& d) {
+        b.dialogues.attendreMessages({"Aucun dossier n'a été sélectionné !",
+                                      "Ce répertoire n'existe pas (ou plus). Il doit être supprimé "
+                                      "de la liste."});
+        cliquer(d, "CmdOK");
+        d.findChild<QListWidget*>("LstDos")->setCurrentRow(0);
+        cliquer(d, "CmdOK");
+        vu = Banc::lire(dos) + d.findChild<QPushButton*>("CmdParcourir")->text();
+        for (const auto& [sous, reponse] :
+             {std::pair{"   ", info("Aucun sous répertoire ne sera créé !")},
+              {"", info("Ce répertoire est déjà présent dans la liste !")},
+              {"Nouveau", info("Ce répertoire existe déjà !")},
+              {"sous", ""}}) {
+            b.dialogues.attendreDossier(x.chopped(1));
+            b.dialogues.attendreMessage("Voulez-vous créer un sous répertoire dans \n" + x + " ?",
+                                        *sous ? Dialogues::Reponse::Oui : Dialogues::Reponse::Non);
+            if (*sous)
+                b.dialogues.attendreSaisie({}, sous);
+            if (!reponse.isEmpty())
+                b.dialogues.attendreMessage(reponse);
+            cliquer(d, "CmdParcourir");
+        }
+        cliquer(d, "CmdOK");
+        return d.result();
+    });
+    QCOMPARE(f.gestionFichiers().favoris().ChoisirDossierCopie(), x + "sous/");
+    QCOMPARE(vu, QString("Parcourir ..."));
+    QCOMPARE(Banc::lire(dos), (x + "\r\n" + x + "sous/\r\n").toUtf8());
+    const auto& vues = b.dialogues.vues();
+    QVERIFY(std::any_of(vues.begin(), vues.end(), [](const auto& v) {
+        return v.icone == Dialogues::Icone::Critique && v.texte.endsWith("existe déjà !");
+    }));
+    b.dialogues.attendreFenetre("FrmDos", [&](QDialog& d) {
+        b.dialogues.attendreMessages(
+            {"oui:Effacer tous les dossiers ?", "Il n'y a aucun dossier à supprimer."});
+        cliquer(d, "CmdSupprimer");
+        cliquer(d, "CmdSupprimer");
+        cliquer(d, "CmdAnnule");
+        return d.result();
+    });
+    QCOMPARE(f.gestionFichiers().favoris().ChoisirDossierCopie(), QString());
+    QCOMPARE(Banc::lire(dos), (x + "\r\n" + x + "sous/\r\n").toUtf8());
+    VERIFIER_DIALOGUES(b.dialogues);
+}
+
+void TstDossiers::dossiers_data() {
+    QTest::addColumn<QString>("nom");     // typed; "non": the rename's question answered No
+    QTest::addColumn<QString>("message"); // %1 the open folder, %2 the new path
+    auto ligne = [](const char* cas, const QString& nom, const QString& message) {
+        QTest::newRow(cas) << nom << message;
+    };
+    const QString creation = "Le répertoire n'a pas pu être créé :\n%2\n";
+    ligne("nouveau, accents, fait", " Été 2019", "");
+    ligne("nouveau, espaces seuls", "   ", "");
+    ligne("nouveau, sélecteur annulé", "", "");
+    ligne("nouveau, déjà là", "existe", "Ce répertoire existe déjà !");
+    ligne("nouveau, un fichier de ce nom", "fichier", creation + "un fichier porte déjà ce nom");
+    ligne("nouveau, volume en lecture seule", "neuf", creation + "Refus à l'étape « dossier »");
+    for (const char* c : {"\\", "/", ":", "*", "?", "\"", "<", ">"})
+        ligne(qPrintable(QStringLiteral("nouveau, %1").arg(c)), QStringLiteral("a%1b").arg(c),
+              "Le nom d'un répertoire ne peut comporter aucun de ces caractères :\n\\ / : * ? \" "
+              "< >");
+    ligne("nouveau, ..", "..",
+          "Le nom d'un répertoire ne peut commencer par un point : « . » et « .. » sont réservés, "
+          "et les autres noms seraient cachés.");
+    ligne("nouveau, 256 octets", QString(256, 'n'),
+          "Ce nom est trop long : le nom d'un répertoire ne peut dépasser 255 octets.");
+    ligne("renommer, fait", "2019-Vacances", "");
+    ligne("renommer, question refusée", "non", "");
+    ligne("renommer, saisie annulée", "", "");
+    ligne("renommer, sur un dossier vide existant", "vide",
+          "Un fichier ou un répertoire porte déjà ce nom :\n%2\n\nLe répertoire n'a pas été "
+          "renommé.");
+    ligne("renommer, refusé par le système", "refusé",
+          "Le répertoire n'a pas pu être renommé :\n%1\nPermission denied");
+}
+
+void TstDossiers::dossiers() {
+    QFETCH(QString, nom);
+    QFETCH(QString, message);
+    const QByteArray cas = QTest::currentDataTag();
+    const bool creer = cas.startsWith("nouveau"), fait = cas.endsWith("fait");
+    Banc b;
+    const QString parent = b.racine() + "/parent", ancien = b.photos() + "/2019";
+    const QString nouveau = (creer ? parent : b.photos()) + "/" + nom;
+    QDir().mkpath(parent + "/existe");
+    Banc::creerFichier(parent + "/fichier");
+    Banc::creerFichier(ancien + "/a.jpg", "photo a");
+    QDir().mkpath(b.photos() + "/vide");
+    auto listes = [&](const QString& d) {
+        return ("F\r\n" + d + "\r\nJ\r\n" + d + "/juin\r\n" + d + "/\r\n").toUtf8();
+    };
+    Banc::creerFichier(b.programme() + "/Favoris.ini", listes(ancien).chopped(ancien.size() + 3));
+    Banc::creerFichier(b.programme() + "/Dos.ini", (ancien + "/\r\n").toUtf8());
+    FenetreOuverte w(b);
+    FrmPhoto& f = w.f;
+    QVERIFY(f.DefinirCheminDossier(ancien));
+    b.fichiers.refuserEtape = nom == "neuf" ? "dossier" : "";
+    b.fichiers.permis = nom == "refusé" ? 0 : 1 << 30;
+    if (creer)
+        b.dialogues.attendreDossier(nom.isEmpty() ? "" : parent);
+    else
+        b.dialogues.attendreMessages(
+            {(nom == "non" ? "non:Renommer " : "oui:Renommer ") + ancien + " ?"});
+    if (nom != "non" && !(creer && nom.isEmpty()))
+        b.dialogues.attendreSaisie(creer ? "Donner un nom au répertoire de destination à créer."
+                                         : "Renommer \n" + ancien,
+                                   nom);
+    if (!message.isEmpty())
+        b.dialogues.attendreMessage(QString(message).replace("%1", ancien).replace("%2", nouveau));
+    f.LstFF->setFocus();
+    QTest::mouseClick(creer ? f.axBNouvRep : f.axBRep, Qt::LeftButton);
+    if (creer && !message.isEmpty() && nom != "existe")
+        QCOMPARE(b.dialogues.vues().last().titre, QString("Nouveau répertoire"));
+    VERIFIER_DIALOGUES(b.dialogues);
+
+    // The new folder is made and opened, or nothing is. The renamed folder is open under its
+    // new name; history, favourites and copy folders follow it.
+    const QString ouvert = fait ? nouveau : ancien;
+    QCOMPARE(f.CheminDossier(), ouvert);
+    QCOMPARE(f.focusWidget(), f.TxtFileName);
+    const QStringList attendu =
+        QStringList(creer && fait ? 1 : 0, nom) + QStringList{"existe", "fichier"};
+    QCOMPARE(QDir(parent).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), attendu);
+    if (creer)
+        return;
+    QCOMPARE(Banc::lire(ouvert + "/a.jpg"), QByteArray("photo a"));
+    QVERIFY(QFileInfo(b.photos() + "/vide").isDir());
+    QCOMPARE(w.etat.historique.Historique(), QStringList({b.photos(), ouvert}));
+    QCOMPARE(Banc::lire(b.programme() + "/Favoris.ini") + Banc::lire(b.programme() + "/Dos.ini"),
+             listes(ouvert));
+    QCOMPARE(entrees(f), QStringList({"a.jpg"}));
+    // Roots and the folders the program lives in keep their names.
+    for (const QString& fixe : {QString("/"), DossierPersonnelTest(), b.racine()})
+        QVERIFY2(!f.gestionFichiers().dossiers().Renommable(fixe), qPrintable(fixe));
+    b.dialogues.attendreMessage(" Ce répertoire ne peut être renommé !");
+    QVERIFY(f.DefinirCheminDossier(b.racine()));
+    QTest::mouseClick(f.axBRep, Qt::LeftButton);
+    VERIFIER_DIALOGUES(b.dialogues);
+}
+
+void TstDossiers::editeurs() {
+    Banc b;
+    const QString outils = b.racine() + "/outils/";
+    const QString retouche = Banc::creerFichier(outils + "Retouche.AppImage");
+    const QString bizarre = Banc::creerFichier(outils + "-x \"a\" $(rm -rf).sh");
+    const QString photo = "-rf \"p\" $(x).jpg", chemin = b.photos() + "/" + photo;
+    const QString editer = b.programme() + "/Editer.ini";
+    FenetreOuverte w(b, {photo, "b.jpg"});
+    FrmPhoto& f = w.f;
+    MenusPhoto& m = f.menus();
+    QVERIFY(!m.article("mnuSupp")->isEnabled());
+    for (const auto& [programme, nom] :
+         {std::pair{retouche, "Retouche"}, {bizarre, "Outil & $(x)"}, {QString(), ""}}) {
+        b.dialogues.attendreProgramme(programme);
+        if (!programme.isEmpty())
+            b.dialogues.attendreSaisie("Donnez un nom au programme choisi :", nom);
+        m.article("mnuChoisir")->trigger();
+    }
+    QCOMPARE(b.dialogues.vues().first().texte + b.dialogues.vues().first().titre,
+             QString("Choisir un programme à éditer/usr/bin"));
+    QCOMPARE(Banc::lire(editer),
+             ("Retouche\r\n" + retouche + "\r\nOutil & $(x)\r\n" + bizarre + "\r\n").toUtf8());
+    QCOMPARE(m.article("mnuProg(2)")->text(), QString("Outil && $(x)"));
+
+    // Started with the file as their one argument, never through a shell; a program gone
+    // from the disk starts nothing.
+    choisir(f, {photo});
+    m.article("mnuProg(2)")->trigger();
+    m.article("mnuProg(0)")->trigger();
+    m.article("mnuEdDef")->trigger();
+    QFile::remove(retouche);
+    b.dialogues.attendreMessages({"Ce programme n'existe plus :\n" + retouche +
+                                      "\n\nRetirez-le de la liste avec « Supprimer un programme ».",
+                                  "Ce menu ne peut s'appliquer qu'à un seul fichier !"});
+    m.article("mnuProg(1)")->trigger();
+    choisir(f, {photo, "b.jpg"});
+    m.article("mnuEdDef")->trigger();
+    QCOMPARE(b.shell.lances, QList<QStringList>({{bizarre, chemin}}));
+    QCOMPARE(b.shell.ouverts, QStringList({chemin, chemin}));
+
+    // Removal: entry 0 stays; a No asks about another; the last removal turns the item off.
+    b.dialogues.attendreMessages({"Cliquez sur le programme à supprimer."});
+    b.dialogues.attendreMenu("mnuEdit", "mnuProg(0)");
+    b.dialogues.attendreMessages({"oui:Supprimer Editeur du fichier par défaut ?",
+                                  "Ce premier programme ne peut être effacé !"});
+    m.article("mnuSupp")->trigger();
+    b.dialogues.attendreMessages(
+        {"non:Supprimer Retouche ?", "oui:Supprimer un autre programme ?"});
+    b.dialogues.attendreMenu("mnuEdit", "mnuProg(1)");
+    b.dialogues.attendreMessages({"oui:Supprimer Retouche ?",
+                                  "Pour supprimer un autre programme, cliquez à nouveau sur le "
+                                  "menu 'Supprimer'."});
+    m.article("mnuProg(1)")->trigger();
+    QCOMPARE(Banc::lire(editer), ("Outil & $(x)\r\n" + bizarre + "\r\n").toUtf8());
+    b.dialogues.attendreMessages({"Cliquez sur le programme à supprimer."});
+    b.dialogues.attendreMenu("mnuEdit", "mnuProg(1)");
+    b.dialogues.attendreMessages({"oui:Supprimer Outil & $(x) ?"});
+    m.article("mnuSupp")->trigger();
+    QCOMPARE(Banc::lire(editer), QByteArray());
+    QVERIFY(!m.article("mnuSupp")->isEnabled() && !m.article("mnuProg(1)"));
+    VERIFIER_DIALOGUES(b.dialogues);
+}
+
+VIMBRAL_TEST_MAIN(TstDossiers)
+#include "tst_dossiers.moc"
