@@ -96,11 +96,18 @@ bool appliquer(Dossier& d, const QList<QPair<QString, QString>>& etapes, int& pe
     return true;
 }
 
-// The listing order: marked names first, then the others, case folded to upper case.
+// The list of picture types shows the marked names and the pictures.
+bool visible(const QString& n) {
+    const QString ext = n.mid(n.lastIndexOf('.') + 1).toLower();
+    return n.endsWith(M) || QStringList{"bmp", "jpg", "jpeg", "gif", "wmf", "ico"}.contains(ext);
+}
+
+// The listing order: marked names first, then the pictures, case folded to upper case.
 QStringList liste(const Dossier& d) {
     QStringList marques, autres;
     for (const QString& n : d.noms.keys())
-        (n.endsWith(M) ? marques : autres).append(n);
+        if (visible(n))
+            (n.endsWith(M) ? marques : autres).append(n);
     auto trier = [](QStringList& l) {
         std::sort(l.begin(), l.end(), [](const QString& a, const QString& b) {
             return a.toUpper() != b.toUpper() ? a.toUpper() < b.toUpper() : a < b;
@@ -121,7 +128,19 @@ QString echange(const QString& nom) {
 // ---- The commands ----
 
 struct Commande {
-    enum Genre { Incrementer, Clavier, Marquer, Demarquer, Remplacer, Droite, Annuler, Rafraichir };
+    enum Genre {
+        Incrementer,
+        Clavier,
+        Marquer,
+        Demarquer,
+        Remplacer,
+        Droite,
+        Annuler,
+        Rafraichir,
+        Copier,
+        Couper,
+        Supprimer
+    };
     Genre genre = Rafraichir;
     QList<int> choix;
     QString texte, texte2, depart;
@@ -130,8 +149,10 @@ struct Commande {
     bool disparu = false, intrus = false;
 
     QString decrire() const {
-        static const char* noms[] = {"incrémenter", "clavier",  "marquer",           "démarquer",
-                                     "remplacer",   "à droite", "annuler (journal)", "rafraîchir"};
+        static const char* noms[] = {"incrémenter",       "clavier",    "marquer",
+                                     "démarquer",         "remplacer",  "à droite",
+                                     "annuler (journal)", "rafraîchir", "copier-coller",
+                                     "couper-coller",     "supprimer"};
         QStringList c;
         for (int i : choix)
             c.append(QString::number(i));
@@ -145,7 +166,7 @@ struct Commande {
 
 Commande tirer(QRandomGenerator& h) {
     Commande c;
-    c.genre = Commande::Genre(h.bounded(8));
+    c.genre = Commande::Genre(h.bounded(11));
     const int n = 1 + int(h.bounded(4));
     for (int i = 0; i < n; ++i)
         c.choix.append(int(h.bounded(12)));
@@ -232,7 +253,7 @@ public:
             const QByteArray c = m_prefixe.toUtf8() + QByteArray::number(i);
             Banc::creerFichier(b.photos() + "/" + noms[i], c);
             m.noms.insert(noms[i], c);
-            m_contenus.insert(c);
+            m_contenus.append(c);
         }
         w = std::make_unique<FenetreOuverte>(b);
         FrmRenom* rapport = w->f.incrementation().rapport();
@@ -252,7 +273,7 @@ public:
         if (c.disparu && !m.noms.isEmpty()) {
             const QString nom = m.noms.firstKey();
             QFile::remove(b.photos() + "/" + nom);
-            m_contenus.remove(m.noms.take(nom));
+            m_contenus.removeOne(m.noms.take(nom));
         }
         b.fichiers.permis = c.permis >= 0 ? c.permis : 1 << 30;
         int permis = c.permis >= 0 ? c.permis : 1 << 30;
@@ -278,6 +299,13 @@ public:
             break;
         case Commande::Rafraichir:
             QTest::mouseClick(f.CmdRefresh, Qt::LeftButton);
+            break;
+        case Commande::Copier:
+        case Commande::Couper:
+            coller(c.genre == Commande::Couper, permis);
+            break;
+        case Commande::Supprimer:
+            supprimer();
             break;
         }
         b.fichiers.permis = 1 << 30;
@@ -317,7 +345,8 @@ private:
         if (t.startsWith("Il y a probablement un conflit"))
             m_conflit = true;
         if (t.startsWith("Ce fichier existe déjà") || t.startsWith("Validez") ||
-            t.contains("Voulez-vous annuler le dernier renommage"))
+            t.contains("Voulez-vous annuler le dernier renommage") ||
+            t.startsWith("Envoyer à la corbeille"))
             return m_c.oui ? Dialogues::Reponse::Oui : Dialogues::Reponse::Non;
         if (t.startsWith("Cette liste a peut être déjà été incrémentée") ||
             t.startsWith("Voulez-vous revenir"))
@@ -370,6 +399,9 @@ private:
                    L + (m_c.texte.isEmpty() ? texte(e[m_choisis[0]]) : m_c.texte) +
                    extension(e[m_choisis[0]]));
         QTest::mouseClick(f.CmdD, Qt::LeftButton);
+        // Nothing chosen: the mode waits for a choice; the user leaves it.
+        if (f.CmdA->isVisible())
+            QTest::mouseClick(f.CmdA, Qt::LeftButton);
         if (m_choisis.isEmpty())
             return;
         if (!m_c.texte.isEmpty() && (interdit(m_c.texte) || m_c.texte.contains(L)))
@@ -567,20 +599,75 @@ private:
         nouveauLot(fait);
     }
 
+    // A right click on the first entry chosen, and an item of the list's menu.
+    void menuListe(const char* article) {
+        FrmPhoto& f = w->f;
+        m_article = QString::fromLatin1(article);
+        const QPoint p = f.LstFF->visualItemRect(f.LstFF->item(m_choisis.first())).center();
+        QTest::mouseClick(f.LstFF->viewport(), Qt::RightButton, {}, p);
+        m_article.clear();
+    }
+
+    void coller(bool couper, int& permis) {
+        choisirEntrees();
+        if (m_choisis.isEmpty())
+            return;
+        const QStringList e = entrees();
+        menuListe(couper ? "mnuCouper" : "mnuCopier");
+        menuListe("mnuCollerRep");
+        // Into the folder they come from: each takes "Copie de " and the mark; a second
+        // copy of one name stops the paste.
+        Lot fait;
+        for (int i : m_choisis) {
+            const QString nom = e[i];
+            const QString suffixe = nom.endsWith(M) ? QString() : M;
+            const QString cible = QStringLiteral("Copie de ") + nom + suffixe;
+            if (m.noms.contains(cible) || !m.noms.contains(nom))
+                return nouveauLot(fait);
+            // A copy takes its name through a rename too.
+            if (permis == 0)
+                return nouveauLot(fait);
+            --permis;
+            if (!couper) {
+                m.noms.insert(cible, m.noms.value(nom));
+                m_contenus.append(m.noms.value(nom));
+            } else {
+                fait.append({m.noms.value(nom), nom, cible});
+                m.noms.insert(cible, m.noms.take(nom));
+            }
+        }
+        nouveauLot(fait);
+    }
+
+    void supprimer() {
+        choisirEntrees();
+        if (m_choisis.isEmpty())
+            return;
+        const QStringList e = entrees();
+        menuListe("mnuDelete");
+        if (!m_c.oui)
+            return;
+        for (int i : m_choisis)
+            m.corbeille.insert(m.noms.take(e[i]));
+    }
+
     void intrus(const QString& nom) {
         if (refuse(nom) || m.noms.contains(nom) || nom.contains('/'))
             return;
         const QByteArray c = m_prefixe.toUtf8() + "intrus-" + QByteArray::number(++m_intrus);
         Banc::creerFichier(b.photos() + "/" + nom, c);
         m.noms.insert(nom, c);
-        m_contenus.insert(c);
+        m_contenus.append(c);
     }
 
     QString verifier() {
         QMap<QString, QByteArray> disque;
         for (const QString& n : nomsSurDisque(b.photos()))
             disque.insert(n, Banc::lire(b.photos() + "/" + n));
-        QList<QByteArray> partout = disque.values();
+        // Hidden files too: a copy cut short must leave no part of itself.
+        QList<QByteArray> partout;
+        for (const QString& n : QDir(b.photos()).entryList(QDir::Files | QDir::Hidden))
+            partout.append(Banc::lire(b.photos() + "/" + n));
         QDirIterator it(qEnvironmentVariable("XDG_DATA_HOME") + "/Trash/files", QDir::Files);
         while (it.hasNext()) {
             const QByteArray c = Banc::lire(it.next());
@@ -588,7 +675,7 @@ private:
                 partout.append(c);
         }
         std::sort(partout.begin(), partout.end());
-        QList<QByteArray> attendus(m_contenus.cbegin(), m_contenus.cend());
+        QList<QByteArray> attendus = m_contenus;
         std::sort(attendus.begin(), attendus.end());
         if (partout != attendus) {
             QStringList en, manque;
@@ -598,8 +685,11 @@ private:
             for (const QByteArray& c : attendus)
                 if (!partout.contains(c))
                     manque.append(QString::fromUtf8(c));
-            return QStringLiteral("contenus perdus : %1 ; en trop ou doublés : %2")
-                .arg(manque.join(' '), en.join(' '));
+            return QStringLiteral(
+                       "contenus perdus : %1 ; en trop ou doublés : %2\nsur le disque : %3\n"
+                       "attendu : %4\nmessages : %5")
+                .arg(manque.join(' '), en.join(' '), QStringList(disque.keys()).join(" | "),
+                     QStringList(m.noms.keys()).join(" | "), b.dialogues.textes().join(" // "));
         }
         if (disque != m.noms) {
             QStringList d, a;
@@ -625,7 +715,8 @@ private:
         if (!b.dialogues.erreurs().isEmpty())
             return b.dialogues.rapport();
         if (!w->f.CmdInc->isVisible())
-            return QStringLiteral("la fenêtre est restée en mode d'incrémentation");
+            return QStringLiteral("la fenêtre est restée en mode d'incrémentation : %1 ; %2")
+                .arg(entrees().join(" | "), b.dialogues.textes().join(" // "));
         return {};
     }
 
@@ -633,7 +724,8 @@ private:
     Banc b;
     std::unique_ptr<FenetreOuverte> w;
     Dossier m;
-    QSet<QByteArray> m_contenus;
+    // Every content that must be somewhere, once for each file holding it.
+    QList<QByteArray> m_contenus;
     Commande m_c;
     QList<int> m_choisis;
     QString m_article;

@@ -57,6 +57,14 @@ void ListeFichiers::Liste_Fichiers(const QString& dossier) {
     }
     m_f.LstFF->addItems(TypesFichiers::ComposerListe(noms, index, filtre));
 
+    AfficherNombre();
+    etat.PremiereMiniature = 0;
+    etat.DerniereMiniature = m_f.LstFF->count() - 1;
+}
+
+void ListeFichiers::AfficherNombre() {
+    const EtatProgramme& etat = m_f.etat();
+    const int index = m_f.CboFileType->currentIndex();
     const int nombre = m_f.LstFF->count();
     const bool liste = etat.modeAffichage == ModeAffichage::Liste;
     if (nombre == 0) {
@@ -84,8 +92,6 @@ void ListeFichiers::Liste_Fichiers(const QString& dossier) {
         }
     }
     m_f.LblDirName->setText(QStringLiteral("Répertoire ouvert : %1 fichier(s)").arg(nombre));
-    etat.PremiereMiniature = 0;
-    etat.DerniereMiniature = nombre - 1;
 }
 
 void ListeFichiers::EffacerApercu() {

@@ -22,6 +22,9 @@ public:
 
     // Empties the preview, the name box and the information line.
     void EffacerApercu();
+    // The count caption and the commands that need files, from the entries there are now
+    // (also after entries left the list without a new listing).
+    void AfficherNombre();
 
 private:
     FrmPhoto& m_f;

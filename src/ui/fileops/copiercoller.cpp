@@ -6,6 +6,7 @@
 #include "frmphoto.h"
 #include "frmprogression.h"
 #include "listefichiers.h"
+#include "lotjournal.h"
 #include "menusphoto.h"
 #include "nomillisible.h"
 #include "nomsfichiers.h"
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QSet>
 #include <QToolButton>
 
 namespace {
@@ -121,25 +123,59 @@ CopierColler::Bilan CopierColler::Transferer(const QString& dossier) {
         p.dialogues.Message(texte, Dialogues::Icone::Exclamation);
         return Bilan::Arrete;
     };
+    // Every target first, as the folder will be when each file comes: the names the paste
+    // takes and, for a cut, those it frees. A target that cannot be given stops the paste
+    // there.
+    QStringList cibles;
+    QString refus;
+    {
+        QSet<QString> pris, liberes;
+        auto existe = [&](const QString& n) {
+            return pris.contains(n) || (!liberes.contains(n) && f.Existe(dossier + n));
+        };
+        for (const QString& source : sources) {
+            const QString nom = source.section(QLatin1Char('/'), -1);
+            // A file is never marked twice.
+            const QString suffixe = NomsFichiers::EstMarque(nom) ? QString() : suffixeCopie;
+            QString cible = nom + suffixe;
+            if (existe(nom) || existe(cible)) {
+                cible = OperationsFichiers::PrefixeCopie + nom + suffixe;
+                if (existe(cible)) {
+                    refus = QStringLiteral("Ce fichier a déjà une copie !");
+                    break;
+                }
+            }
+            if (OperationsFichiers::NomTropLong(cible)) {
+                refus = QStringLiteral("Le nom de ce fichier est trop long pour le nom de sa "
+                                       "copie (255 octets au plus) :\n\n%1\n\nRaccourcissez-le "
+                                       "d'abord. Rien n'a été fait pour ce fichier.")
+                            .arg(cible);
+                break;
+            }
+            cibles.append(cible);
+            pris.insert(cible);
+            if (couper && source == dossier + nom)
+                liberes.insert(nom);
+        }
+    }
+    // A cut renames: it is kept in the rename journal like any batch, so that it can be
+    // taken back.
+    QList<QPair<QString, QString>> deplacements;
+    if (couper)
+        for (qsizetype i = 0; i < cibles.size(); ++i)
+            deplacements.append({sources[i], dossier + cibles[i]});
+    LotJournal lot(p, deplacements);
+    if (!deplacements.isEmpty() && !lot.ouvert()) {
+        attente.Finir();
+        SignalerJournalImpossible(p.dialogues, p);
+        return Bilan::Arrete;
+    }
     qint64 faits = 0;
-    for (qsizetype i = 0; i < sources.size(); ++i) {
+    for (qsizetype i = 0; i < cibles.size(); ++i) {
         if (progression.Annulee())
             return Bilan::Annule;
         const QString& source = sources[i];
-        const QString nom = source.section(QLatin1Char('/'), -1);
-        // A file is never marked twice.
-        const QString suffixe = NomsFichiers::EstMarque(nom) ? QString() : suffixeCopie;
-        QString cible = nom + suffixe;
-        if (f.Existe(dossier + nom) || f.Existe(dossier + cible)) {
-            cible = OperationsFichiers::PrefixeCopie + nom + suffixe;
-            if (f.Existe(dossier + cible))
-                return arreter(QStringLiteral("Ce fichier a déjà une copie !"));
-        }
-        if (OperationsFichiers::NomTropLong(cible))
-            return arreter(QStringLiteral("Le nom de ce fichier est trop long pour le nom de sa "
-                                          "copie (255 octets au plus) :\n\n%1\n\nRaccourcissez-le "
-                                          "d'abord. Rien n'a été fait pour ce fichier.")
-                               .arg(cible));
+        const QString& cible = cibles[i];
         const qint64 avant = faits;
         const Fichiers::Avancement avance = [&](qint64 octets) {
             progression.Avancer(int(i), avant + octets);
@@ -150,9 +186,13 @@ CopierColler::Bilan CopierColler::Transferer(const QString& dossier) {
             return arreter(QStringLiteral("Impossible de coller des fichiers sur un support "
                                           "\"disque.\"\n\n%1\n%2")
                                .arg(source, r.message));
+        if (couper)
+            lot.fait(int(i));
         faits = avant + QFileInfo(dossier + cible).size();
         progression.Avancer(int(i) + 1, faits);
     }
+    if (!refus.isEmpty())
+        return arreter(refus);
     return Bilan::Complet;
 }
 

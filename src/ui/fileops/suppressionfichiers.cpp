@@ -108,8 +108,7 @@ void SuppressionFichiers::mnuDelete_Click() {
                       echec,
                   Dialogues::Icone::Exclamation);
 
-    m_f.LblDirName->setText(
-        QStringLiteral("Répertoire ouvert : %1 fichier(s)").arg(liste->count()));
+    m_f.listeFichiers().AfficherNombre();
     m_f.apercu().ViderApercu();
     m_f.apercu().EntreeAffichee = QPersistentModelIndex();
     m_f.TxtFileName->clear();
