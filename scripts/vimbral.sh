@@ -15,6 +15,7 @@ paquets=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev libqt6sql6-sqlite qt6-image-formats-plugins
     libglib2.0-dev fonts-dejavu-core qt6-translations-l10n
+    libturbojpeg0-dev
 )
 manquants=()
 for p in "${paquets[@]}"; do

@@ -148,6 +148,7 @@ FrmPhoto::FrmPhoto(Plateforme& plateforme, EtatProgramme& etat, QWidget* parent)
     m_marques = std::make_unique<Marques>(*this);
     m_selection = std::make_unique<SelectionFichiers>(*this);
     m_rapide = std::make_unique<DeplacementRapide>(*this);
+    m_apercu->Brancher();
     NommerPourAccessibilite();
     Form_Load();
     // Every control of the window reports its keys here first.
@@ -341,7 +342,7 @@ void FrmPhoto::CreerControles() {
     for (QPushButton* b : {CmdOK, CmdRefresh, CmdInc})
         b->installEventFilter(this);
 
-    PctMere = Placer(controle<QWidget>(this, QStringLiteral("PctMere")), 274, 8, 742, 636);
+    PctMere = Placer(controle<QWidget>(this, QStringLiteral("PctMere")), 274, 46, 300, 470);
     PctMere->hide();
 
     PctCharge = Placer(controle<QWidget>(this, QStringLiteral("PctCharge")), 274, 520, 300, 20);

@@ -1,8 +1,9 @@
 #include "listefichiers.h"
 
-#include "etatprogramme.h"
 #include "apercuphoto.h"
+#include "etatprogramme.h"
 #include "frmphoto.h"
+#include "miniatures.h"
 #include "plateforme.h"
 #include "typesfichiers.h"
 
@@ -81,6 +82,8 @@ void ListeFichiers::Liste_Fichiers(const QString& dossier) {
     m_f.LblDirName->setText(QStringLiteral("Répertoire ouvert : %1 fichier(s)").arg(nombre));
     etat.PremiereMiniature = 0;
     etat.DerniereMiniature = nombre - 1;
+    if (etat.modeAffichage == ModeAffichage::Miniatures)
+        m_f.apercu().miniatures().Charge_Miniatures();
 }
 
 void ListeFichiers::EffacerApercu() {
