@@ -530,10 +530,13 @@ void FrmPhoto::AjusterFenetre() {
     }
 }
 
-void FrmPhoto::paintEvent(QPaintEvent*) {
+void FrmPhoto::paintEvent(QPaintEvent* event) {
     QPainter p(this);
+    p.setClipRegion(event->region());
     p.fillRect(rect(), Clair);
-    Degrade(p, rect(), Fonce, Fonce, 0, 30);
+    // A gradient from one colour to the same: rows 0 to height - 30 filled at once, since the
+    // window repaints behind every picture shown.
+    p.fillRect(QRect(0, 0, width(), height() - 30 + 1), Fonce);
     p.fillRect(CadreApercu(), QColor(48, 48, 48));
 }
 

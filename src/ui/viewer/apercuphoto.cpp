@@ -98,9 +98,8 @@ DemandeImage ApercuPhoto::DemandeApercu(const QString& nom) const {
                    m_f.CadreApercu().size(), false, m_f.devicePixelRatioF());
 }
 
-DemandeImage ApercuPhoto::DemandeEcran(const QString& nom) const {
-    const QSize ecran = m_zoom ? m_zoom->Ecran() : QSize();
-    return demande(m_f.etat().RepertoireOuvert + nom, QStringLiteral("ecran"), ecran,
+DemandeImage ApercuPhoto::DemandeEcran(const QString& nom) {
+    return demande(m_f.etat().RepertoireOuvert + nom, QStringLiteral("ecran"), Zoom().Ecran(),
                    m_f.OptZ1->isChecked(), m_f.devicePixelRatioF());
 }
 

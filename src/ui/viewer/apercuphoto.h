@@ -38,7 +38,7 @@ public:
 
     // Pictures as the preview and the enlarged view show them.
     DemandeImage DemandeApercu(const QString& nom) const;
-    DemandeImage DemandeEcran(const QString& nom) const;
+    DemandeImage DemandeEcran(const QString& nom);
     LecteurImages& lecteur() { return m_lecteur; }
     // The enlarged view, made when first needed; it then stays.
     FrmZoom& Zoom();
