@@ -1,5 +1,4 @@
 #include "banc.h"
-#include "entetejpeg.h"
 #include "jpegexif.h"
 #include "lecteurimages.h"
 
@@ -71,54 +70,12 @@ QString teinte(const QImage& image) {
 class TstLecteurImages : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void entete_data();
-    void entete();
     void formats_data();
     void formats();
     void miniatureExif_data();
     void miniatureExif();
     void cacheEtFichiersChanges();
 };
-
-void TstLecteurImages::entete_data() {
-    QTest::addColumn<QByteArray>("octets");
-    QTest::addColumn<bool>("jpeg");
-    QTest::addColumn<QSize>("taille");
-    QTest::addColumn<int>("orientation");
-    QTest::addColumn<int>("miniature");
-    const QByteArray simple = jpeg(64, 48, Qt::red);
-    const QByteArray petite = jpeg(16, 12, Qt::green);
-    const QByteArray exif = JpegExif::avecMiniature(simple, petite, 6);
-    QTest::newRow("pas un JPEG") << QByteArray("GIF89a") << false << QSize() << 1 << 0;
-    QTest::newRow("sans EXIF") << simple << true << QSize(64, 48) << 1 << 0;
-    QTest::newRow("Intel, orientation 6, miniature")
-        << exif << true << QSize(64, 48) << 6 << int(petite.size());
-    QTest::newRow("Motorola, orientation 8") << JpegExif::avecMiniature(simple, petite, 8, true)
-                                             << true << QSize(64, 48) << 8 << int(petite.size());
-    QTest::newRow("orientation hors limites")
-        << JpegExif::avecMiniature(simple, {}, 77) << true << QSize(64, 48) << 1 << 0;
-    QTest::newRow("coupé dans l'EXIF") << exif.left(40) << true << QSize() << 1 << 0;
-    QByteArray faux = exif;
-    faux[12 + 7] = char(0x7F); // the first directory far beyond the block
-    QTest::newRow("répertoire hors du bloc") << faux << true << QSize(64, 48) << 1 << 0;
-}
-
-void TstLecteurImages::entete() {
-    QFETCH(QByteArray, octets);
-    QFETCH(bool, jpeg);
-    QFETCH(QSize, taille);
-    QFETCH(int, orientation);
-    QFETCH(int, miniature);
-    const auto e = LireEnteteJpeg(octets);
-    QCOMPARE(e.has_value(), jpeg);
-    if (!e)
-        return;
-    QCOMPARE(e->taille, taille);
-    QCOMPARE(e->orientation, orientation);
-    QCOMPARE(int(e->longueurMiniature), miniature);
-    if (miniature)
-        QCOMPARE(octets.mid(e->debutMiniature, 2), QByteArray("\xFF\xD8"));
-}
 
 void TstLecteurImages::formats_data() {
     QTest::addColumn<QString>("nom");
@@ -131,8 +88,16 @@ void TstLecteurImages::formats_data() {
     QTest::newRow("jpeg réduit") << "a.jpg" << grande << QSize(400, 300) << QSize(80, 60);
     QTest::newRow("orientation 6")
         << "b.jpg" << JpegExif::avecMiniature(grande, {}, 6) << QSize(300, 400) << QSize(60, 80);
-    QTest::newRow("orientation 8")
-        << "c.JPG" << JpegExif::avecMiniature(grande, {}, 8) << QSize(300, 400) << QSize(60, 80);
+    QTest::newRow("orientation 8, EXIF Motorola")
+        << "c.JPG" << JpegExif::avecMiniature(grande, {}, 8, true) << QSize(300, 400)
+        << QSize(60, 80);
+    QTest::newRow("orientation hors limites")
+        << "k.jpg" << JpegExif::avecMiniature(grande, {}, 77) << QSize(400, 300) << QSize(80, 60);
+    QByteArray faux = JpegExif::avecMiniature(grande, grande.left(2000), 6);
+    faux[12 + 7] = char(0x7F); // the first EXIF directory far beyond the block
+    QTest::newRow("répertoire EXIF hors du bloc")
+        << "l.jpg" << faux << QSize(400, 300) << QSize(80, 60);
+    QTest::newRow("coupé dans l'EXIF") << "m.jpg" << faux.left(40) << QSize() << QSize();
     QTest::newRow("png transparent")
         << "d.png" << encoder(alpha, "PNG") << QSize(40, 30) << QSize(40, 30);
     QTest::newRow("gif animé") << "e.gif" << GifAnime << QSize(1, 1) << QSize(1, 1);

@@ -70,7 +70,7 @@ private:
 };
 
 FrmZoom::FrmZoom(FrmPhoto& principale)
-    : QDialog(&principale, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    : QDialog(&principale, Qt::Dialog | Qt::FramelessWindowHint),
       m_f(principale) {
     setObjectName(QStringLiteral("FrmZoom"));
     setWindowTitle(QStringLiteral("Agrandissement"));

@@ -105,6 +105,15 @@ Miniatures::Miniatures(FrmPhoto& fenetre) : QObject(&fenetre), m_f(fenetre) {
                         LblMin[k]->setText(QLatin1Char(' ') + m_f.LstFF->item(rang)->text() +
                                            QStringLiteral("  "));
             });
+    // A file type without thumbnails brings the list back through the type box: the text
+    // overlay's item comes back with it, once the type box has done its part.
+    connect(
+        m_f.CboFileType, &QComboBox::currentIndexChanged, this,
+        [this] {
+            if (m_f.etat().modeAffichage == ModeAffichage::Liste)
+                RendreOptTexte();
+        },
+        Qt::QueuedConnection);
     m_f.RendreDisponible(m_f.CmdMin);
 }
 
@@ -184,8 +193,7 @@ void Miniatures::CmdMin_Click() {
     m_f.CmdRapide->show();
     const int nombre = m_f.LstFF->count();
     m_f.CmdInc->setEnabled(nombre > 0);
-    if (optTexte && m_optTexte)
-        optTexte->setEnabled(true);
+    RendreOptTexte();
     Vide_Miniatures();
     // Next and previous in the list go from its first entry to its last again.
     etat.PremiereMiniature = 0;
@@ -196,6 +204,12 @@ void Miniatures::CmdMin_Click() {
     m_f.plateforme().horloge.TraiterEvenements();
     if (m_f.LstFF->count() > 0)
         m_f.SelectionnerEntree(0);
+}
+
+void Miniatures::RendreOptTexte() {
+    if (QAction* optTexte = m_f.menus().article(QStringLiteral("mnuOptTexte")); optTexte && m_optTexte)
+        optTexte->setEnabled(true);
+    m_optTexte = false;
 }
 
 void Miniatures::RetourListe() {
@@ -229,8 +243,13 @@ void Miniatures::Charge_Miniatures() {
     Dialogues& d = p.dialogues;
     QListWidget* liste = m_f.LstFF;
     const int nombre = liste->count();
-    if (nombre == 0 || m_chargement)
+    if (m_chargement)
         return;
+    // An empty folder shows no thumbnail, not those of the folder before.
+    if (nombre == 0) {
+        Vide_Miniatures();
+        return;
+    }
     etat.PremiereMiniature = 0;
     etat.DerniereMiniature = nombre - 1;
     etat.ListeOccupee = true;

@@ -50,6 +50,8 @@ protected:
 
 private:
     void RetourListe();
+    // The text overlay's item as it was before the thumbnails.
+    void RendreOptTexte();
     void Disposer(int nombre);
     void Creer(int k);
     void Placer(int i, const QString& nom, const std::optional<ImageLue>& lue);
