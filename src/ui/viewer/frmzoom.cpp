@@ -22,6 +22,7 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 
 #include <cmath>
@@ -70,8 +71,7 @@ private:
 };
 
 FrmZoom::FrmZoom(FrmPhoto& principale)
-    : QDialog(&principale, Qt::Dialog | Qt::FramelessWindowHint),
-      m_f(principale) {
+    : QDialog(&principale, Qt::Dialog | Qt::FramelessWindowHint), m_f(principale) {
     setObjectName(QStringLiteral("FrmZoom"));
     setWindowTitle(QStringLiteral("Agrandissement"));
     setModal(true);
@@ -217,7 +217,11 @@ void FrmZoom::ChargerEntiere() {
 
 void FrmZoom::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    ChargerEntiere();
+    // The picture at the screen's size is painted first; the whole one follows.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible())
+            ChargerEntiere();
+    });
 }
 
 void FrmZoom::hideEvent(QHideEvent* event) {

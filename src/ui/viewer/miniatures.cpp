@@ -138,15 +138,14 @@ void Miniatures::Creer(int k) {
     }
 }
 
-void Miniatures::Disposer(int nombre) {
+void Miniatures::Disposer() {
     const Disposition& d = m_f.disposition();
     QWidget* mere = m_f.PctMere;
     const int largeurVS = arrondi(LargeurVS * d.EchelleX);
     VS->setGeometry(mere->width() - largeurVS, 0, largeurVS, mere->height());
     PctImg->setGeometry(arrondi(GaucheColonne * d.EchelleX), -VS->value(),
-                        arrondi(G::LargeurColonne * d.EchelleX),
-                        G::HauteurColonne(nombre, d.EchelleY));
-    VS->setMaximum(G::Etendue(PctImg->height(), d.EchelleY));
+                        arrondi(G::LargeurColonne * d.EchelleX), PctImg->height());
+    Agrandir(0);
 }
 
 int Miniatures::Numero(int rang) const {
@@ -207,7 +206,8 @@ void Miniatures::CmdMin_Click() {
 }
 
 void Miniatures::RendreOptTexte() {
-    if (QAction* optTexte = m_f.menus().article(QStringLiteral("mnuOptTexte")); optTexte && m_optTexte)
+    if (QAction* optTexte = m_f.menus().article(QStringLiteral("mnuOptTexte"));
+        optTexte && m_optTexte)
         optTexte->setEnabled(true);
     m_optTexte = false;
 }
@@ -304,7 +304,7 @@ void Miniatures::Charge_Miniatures() {
         noms.append(liste->item(etat.PremiereMiniature + i)->text());
         tickets.append(lecteur.Lancer(Demande(noms.last())));
     }
-    Disposer(0);
+    Disposer();
     QElapsedTimer affichage;
     affichage.start();
     for (int i = 0; i < total; ++i) {
@@ -312,8 +312,10 @@ void Miniatures::Charge_Miniatures() {
         tickets[i].reset();
         m_f.Prg->setValue(i);
         m_f.LblN->setText(QString::number(i + 1));
-        // The window repaints a few dozen times a second, not once a thumbnail.
-        if (affichage.elapsed() >= 30 || i == total - 1) {
+        // The window repaints twenty times a second, not once a thumbnail; the column
+        // grows as it does.
+        if (affichage.elapsed() >= 50 || i == total - 1) {
+            Agrandir(i + 1);
             p.horloge.TraiterEvenements();
             affichage.restart();
         }
@@ -361,12 +363,15 @@ void Miniatures::Placer(int i, const QString& nom, const std::optional<ImageLue>
     etiquette->setGeometry(
         arrondi(GaucheEtiquette * d.EchelleX), arrondi(cadre.top() + cadre.height() + 3),
         arrondi(LargeurEtiquette * d.EchelleX), arrondi(HauteurEtiquette * d.EchelleY));
-    Colorer(k, false);
     etiquette->setText(QLatin1Char(' ') + nom + QStringLiteral("  "));
     image->show();
     etiquette->show();
-    PctImg->resize(PctImg->width(), G::HauteurColonne(k, d.EchelleY));
-    VS->setMaximum(G::Etendue(PctImg->height(), d.EchelleY));
+}
+
+void Miniatures::Agrandir(int nombre) {
+    const double ey = m_f.disposition().EchelleY;
+    PctImg->resize(PctImg->width(), G::HauteurColonne(nombre, ey));
+    VS->setMaximum(G::Etendue(PctImg->height(), ey));
 }
 
 void Miniatures::Vide_Miniatures() {
@@ -374,17 +379,17 @@ void Miniatures::Vide_Miniatures() {
     etat.ListeOccupee = true;
     m_f.apercu().ViderApercu();
     DeselectionnerAvant(m_f.LstFF, NbMiniatures);
+    Colorer(m_eclaire, false);
     for (int k = 1; k < ImgMin.size(); ++k) {
         ImgMin[k]->hide();
         ImgMin[k]->clear();
         LblMin[k]->hide();
-        Colorer(k, false);
     }
     etat.ListeOccupee = false;
     NbMiniatures = 0;
     MiniatureChoisie = 0;
     VS->setValue(0);
-    Disposer(0);
+    Disposer();
 }
 
 void Miniatures::ImgMin_Click(int k) {

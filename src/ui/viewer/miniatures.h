@@ -52,9 +52,12 @@ private:
     void RetourListe();
     // The text overlay's item as it was before the thumbnails.
     void RendreOptTexte();
-    void Disposer(int nombre);
+    // The scroll bar and the column in the panel, the column as high as the frame.
+    void Disposer();
     void Creer(int k);
     void Placer(int i, const QString& nom, const std::optional<ImageLue>& lue);
+    // The column as high as this many thumbnails need, and the scroll bar's range.
+    void Agrandir(int nombre);
     void Colorer(int k, bool eclaire);
     void RendreVisible(int k);
     DemandeImage Demande(const QString& nom) const;
