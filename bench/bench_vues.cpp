@@ -139,13 +139,10 @@ struct Programme {
     std::unique_ptr<FrmPhoto> f;
 };
 
-double decodage(const QString& chemin, QSize taille) {
+void decodage(const QString& chemin, QSize taille) {
     QImageReader r(chemin);
     r.setScaledSize(r.size().scaled(taille, Qt::KeepAspectRatio));
-    QElapsedTimer t;
-    t.start();
     r.read();
-    return double(t.nsecsElapsed()) / 1e6;
 }
 
 } // namespace
@@ -185,68 +182,50 @@ int main(int argc, char* argv[]) {
     std::printf("12 MP photos of %.2f MB on average\n", octets / 145 / 1e6);
 
     // Floors: one thread, the picture decoded at the size of a thumbnail.
-    std::vector<double> q;
-    std::vector<double> l;
-    for (int i = 0; i < 15; ++i) {
-        const QString chemin = sans + QStringLiteral("/IMG_%1.jpg").arg(i, 4, 10, QLatin1Char('0'));
-        q.push_back(decodage(chemin, QSize(76, 57)));
-        QElapsedTimer t;
-        t.start();
-        LecteurImages::Lire(chemin, [](QSize s) { return s.scaled(76, 57, Qt::KeepAspectRatio); });
-        l.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    std::sort(q.begin(), q.end());
-    std::sort(l.begin(), l.end());
-    const double plancher = q[q.size() / 2];
+    auto fichier = [&](int i) {
+        return sans + QStringLiteral("/IMG_%1.jpg").arg(i % 145, 4, 10, QLatin1Char('0'));
+    };
+    auto vignette = [](QSize s) { return s.scaled(76, 57, Qt::KeepAspectRatio); };
+    int n = 0;
+    const double plancher = Mediane(15, [&] { decodage(fichier(n++), QSize(76, 57)); });
+    const double lecteurSeul = Mediane(15, [&] { LecteurImages::Lire(fichier(n++), vignette); });
     std::printf("floor, one thread: QImageReader scaled decode %.1f ms a file (x 145 = %.0f ms, "
                 "/ 2 cores = %.0f ms); the program's reader %.1f ms a file\n",
-                plancher, plancher * 145, plancher * 145 / 2, l[l.size() / 2]);
+                plancher, plancher * 145, plancher * 145 / 2, lecteurSeul);
 
     if (partie("miniatures")) {
         // The reader alone on its workers, no window: what the cores give.
-        std::vector<double> seuls;
-        for (int tour = 0; tour < 3; ++tour) {
+        const double seuls = Mediane(3, [&] {
             LecteurImages lecteur;
-            QElapsedTimer t;
-            t.start();
             QList<LecteurImages::Ticket> tickets;
-            for (int i = 0; i < 145; ++i) {
-                DemandeImage d;
-                d.chemin = sans + QStringLiteral("/IMG_%1.jpg").arg(i, 4, 10, QLatin1Char('0'));
-                d.cle = QStringLiteral("seul");
-                d.tailleVoulue = [](QSize s) { return s.scaled(76, 57, Qt::KeepAspectRatio); };
-                tickets.append(lecteur.Lancer(d));
-            }
+            for (int i = 0; i < 145; ++i)
+                tickets.append(lecteur.Lancer({fichier(i), QStringLiteral("seul"), vignette}));
             for (const auto& ticket : tickets)
                 lecteur.Resultat(ticket);
-            seuls.push_back(double(t.nsecsElapsed()) / 1e6);
-        }
-        std::sort(seuls.begin(), seuls.end());
-        std::printf("the reader alone, 145 files on its workers: %.0f ms (median of 3)\n",
-                    seuls[1]);
+        });
+        std::printf("the reader alone, 145 files on its workers: %.0f ms (median of 3)\n", seuls);
         for (const auto& [dossier, titre] : {std::pair{sans, "without embedded thumbnails"},
                                              std::pair{avec, "with embedded thumbnails"}}) {
             Programme p(racine.path(), dossier);
             FrmPhoto& f = *p.f;
             const qint64 repos = memoireKo();
-            std::vector<double> temps;
             qint64 memoire = 0;
-            for (int tour = 0; tour < 3; ++tour) {
-                f.apercu().lecteur().Oublier();
-                QElapsedTimer t;
-                t.start();
-                f.CmdMin->click();
-                QApplication::processEvents();
-                f.repaint();
-                temps.push_back(double(t.nsecsElapsed()) / 1e6);
-                memoire = std::max(memoire, memoireKo() - repos);
-                f.CmdMin->click();
-            }
-            std::sort(temps.begin(), temps.end());
+            const double temps = Mediane(
+                3,
+                [&] {
+                    f.CmdMin->click();
+                    QApplication::processEvents();
+                    f.repaint();
+                },
+                [&] { f.apercu().lecteur().Oublier(); },
+                [&] {
+                    memoire = std::max(memoire, memoireKo() - repos);
+                    f.CmdMin->click();
+                });
             std::printf(
                 "145 thumbnails %s: click to last painted %.0f ms (median of 3); memory above "
                 "the idle program %.1f MB\n",
-                titre, temps[1], double(memoire) / 1024);
+                titre, temps, double(memoire) / 1024);
         }
     }
     if (partie("zoom")) {
@@ -254,65 +233,50 @@ int main(int argc, char* argv[]) {
         FrmPhoto& f = *p.f;
         ApercuPhoto& a = f.apercu();
         const QSize ecran = a.Zoom().Ecran();
-        std::vector<double> plancherZoom;
-        for (int i = 0; i < 9; ++i)
-            plancherZoom.push_back(decodage(sans + "/IMG_0000.jpg", ecran));
-        std::sort(plancherZoom.begin(), plancherZoom.end());
-        std::vector<double> ouvertures;
-        std::vector<double> appuis;
-        std::vector<double> glisses;
-        for (int i = 0; i < 9; ++i) {
-            a.lecteur().Oublier();
-            f.SelectionnerEntree(i % 2);
-            a.lecteur().Oublier();
-            QElapsedTimer t;
-            t.start();
-            p.dialogues.script = [&](QDialog& d) {
-                d.repaint();
-                ouvertures.push_back(double(t.nsecsElapsed()) / 1e6);
-            };
-            a.OuvrirAgrandissement();
-        }
-        std::sort(ouvertures.begin(), ouvertures.end());
+        const double plancherZoom = Mediane(9, [&] { decodage(fichier(0), ecran); });
+        p.dialogues.script = [](QDialog& d) { d.repaint(); };
+        int tour = 0;
+        const double ouverture = Mediane(
+            9, [&] { a.OuvrirAgrandissement(); },
+            [&] {
+                f.SelectionnerEntree(tour++ % 2);
+                a.lecteur().Oublier();
+            });
+        double appui = 0;
+        double glisse = 0;
         p.dialogues.script = [&](QDialog& d) {
             auto& z = static_cast<FrmZoom&>(d);
             QElapsedTimer attente;
             attente.start();
             while (!z.ImageEntiere() && attente.elapsed() < 5000)
                 QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+            auto souris = [&](QEvent::Type type, QPointF point, Qt::MouseButtons boutons) {
+                QMouseEvent e(type, point, z.ImgZ->mapToGlobal(point),
+                              type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, boutons,
+                              Qt::NoModifier);
+                QApplication::sendEvent(z.ImgZ, &e);
+                z.repaint();
+            };
             const QPointF centre(z.ImgZ->width() / 2.0, z.ImgZ->height() / 2.0);
-            for (int i = 0; i < 15; ++i) {
-                QMouseEvent appui(QEvent::MouseButtonPress, centre, z.ImgZ->mapToGlobal(centre),
-                                  Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-                QElapsedTimer t;
-                t.start();
-                QApplication::sendEvent(z.ImgZ, &appui);
-                z.repaint();
-                appuis.push_back(double(t.nsecsElapsed()) / 1e6);
-                const QPointF ailleurs = centre + QPointF(40 + i, 30);
-                QMouseEvent glisse(QEvent::MouseMove, ailleurs, z.ImgZ->mapToGlobal(ailleurs),
-                                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-                t.restart();
-                QApplication::sendEvent(z.ImgZ, &glisse);
-                z.repaint();
-                glisses.push_back(double(t.nsecsElapsed()) / 1e6);
-                QMouseEvent relache(QEvent::MouseButtonRelease, ailleurs,
-                                    z.ImgZ->mapToGlobal(ailleurs), Qt::LeftButton, Qt::NoButton,
-                                    Qt::NoModifier);
-                QApplication::sendEvent(z.ImgZ, &relache);
-                z.repaint();
-            }
+            auto appuyer = [&] { souris(QEvent::MouseButtonPress, centre, Qt::LeftButton); };
+            auto relacher = [&] { souris(QEvent::MouseButtonRelease, centre, Qt::NoButton); };
+            appui = Mediane(15, appuyer, {}, relacher);
+            int pas = 0;
+            glisse = Mediane(
+                15,
+                [&] {
+                    souris(QEvent::MouseMove, centre + QPointF(40 + pas++, 30), Qt::LeftButton);
+                },
+                appuyer, relacher);
         };
         a.OuvrirAgrandissement();
-        std::sort(appuis.begin(), appuis.end());
-        std::sort(glisses.begin(), glisses.end());
         std::printf("enlarged view %d x %d: bare scaled decode %.1f ms, opening to painted %.1f ms "
                     "(%.2f x)\n",
-                    ecran.width(), ecran.height(), plancherZoom[4], ouvertures[4],
-                    ouvertures[4] / plancherZoom[4]);
+                    ecran.width(), ecran.height(), plancherZoom, ouverture,
+                    ouverture / plancherZoom);
         std::printf("magnifier, whole picture decoded: press to repainted %.1f ms, drag %.1f ms "
                     "(medians of 15)\n",
-                    appuis[7], glisses[7]);
+                    appui, glisse);
     }
 
     if (partie("bas")) {
@@ -320,22 +284,20 @@ int main(int argc, char* argv[]) {
         FrmPhoto& f = *p.f;
         for (const bool lecture : {true, false}) {
             f.SelectionnerEntree(0);
-            std::vector<double> pas;
-            for (int i = 0; i < 19; ++i) {
-                attendre(300);
-                // Without reading ahead: what the user waited for before.
-                if (!lecture)
-                    f.apercu().lecteur().Oublier();
-                QElapsedTimer t;
-                t.start();
-                f.renommage().RefreschFilFilesPlus();
-                f.Img0->repaint();
-                pas.push_back(double(t.nsecsElapsed()) / 1e6);
-            }
-            std::sort(pas.begin(), pas.end());
+            const double pas = Mediane(
+                19,
+                [&] {
+                    f.renommage().RefreschFilFilesPlus();
+                    f.Img0->repaint();
+                },
+                [&] {
+                    attendre(300);
+                    // Without reading ahead: what the user waited for before.
+                    if (!lecture)
+                        f.apercu().lecteur().Oublier();
+                });
             std::printf("Down to the next 12 MP photo after 0.3 s on each, %s: median %.1f ms\n",
-                        lecture ? "read ahead" : "cache emptied before each Down",
-                        pas[pas.size() / 2]);
+                        lecture ? "read ahead" : "cache emptied before each Down", pas);
         }
     }
     return 0;
