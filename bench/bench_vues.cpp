@@ -37,8 +37,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <atomic>
 #include <cstdio>
 #include <functional>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -194,6 +196,19 @@ int main(int argc, char* argv[]) {
                 plancher, plancher * 145, plancher * 145 / 2, lecteurSeul);
 
     if (partie("miniatures")) {
+        // Qt's reader on both cores, each thread taking the next file.
+        const double deuxFils = Mediane(3, [&] {
+            std::atomic<int> suivant{0};
+            auto travail = [&] {
+                for (int i = suivant++; i < 145; i = suivant++)
+                    decodage(fichier(i), QSize(76, 57));
+            };
+            std::thread autre(travail);
+            travail();
+            autre.join();
+        });
+        std::printf("floor, two threads: QImageReader scaled decode of the 145 files %.0f ms\n",
+                    deuxFils);
         // The reader alone on its workers, no window: what the cores give.
         const double seuls = Mediane(3, [&] {
             LecteurImages lecteur;

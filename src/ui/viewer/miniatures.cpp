@@ -126,7 +126,9 @@ void Miniatures::Creer(int k) {
     auto* etiquette = new QLabel(PctImg);
     etiquette->setObjectName(QStringLiteral("LblMin(%1)").arg(k));
     etiquette->setAutoFillBackground(true);
-    etiquette->setStyleSheet(QStringLiteral("font-size: 8pt;"));
+    QFont police = etiquette->font();
+    police.setPointSize(8);
+    etiquette->setFont(police);
     etiquette->setCursor(Qt::PointingHandCursor);
     etiquette->installEventFilter(this);
     colorer(etiquette, FondNormal, Qt::black);
