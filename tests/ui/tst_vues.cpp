@@ -75,6 +75,8 @@ void TstVues::numeroDepart_data() {
     QTest::addColumn<int>("premiere");
     QTest::addColumn<int>("affichees");
     QTest::addColumn<int>("etendue");
+    QTest::newRow("un seul fichier") << 1 << ""
+                                     << "" << 0 << 1 << 0;
     QTest::newRow("145: pas de question") << 145 << ""
                                           << "" << 0 << 145 << 10893;
     QTest::newRow("146, à partir de 2") << 146 << "2"

@@ -90,9 +90,7 @@ Miniatures::Miniatures(FrmPhoto& fenetre) : QObject(&fenetre), m_f(fenetre) {
         PctImg->move(PctImg->x(), -valeur);
         m_f.TxtFileName->setFocus();
     });
-    ImgMin.append(nullptr);
-    LblMin.append(nullptr);
-    Creer(0);
+    Creer();
     ImgMin[0]->hide();
     LblMin[0]->hide();
 
@@ -117,7 +115,8 @@ Miniatures::Miniatures(FrmPhoto& fenetre) : QObject(&fenetre), m_f(fenetre) {
     m_f.RendreDisponible(m_f.CmdMin);
 }
 
-void Miniatures::Creer(int k) {
+void Miniatures::Creer() {
+    const int k = int(ImgMin.size());
     auto* image = new QLabel(PctImg);
     image->setObjectName(QStringLiteral("ImgMin(%1)").arg(k));
     image->setScaledContents(true);
@@ -134,10 +133,6 @@ void Miniatures::Creer(int k) {
     colorer(etiquette, FondNormal, Qt::black);
     ImgMin.append(image);
     LblMin.append(etiquette);
-    if (k == 0) {
-        ImgMin[0] = ImgMin.takeLast();
-        LblMin[0] = LblMin.takeLast();
-    }
 }
 
 void Miniatures::Disposer() {
@@ -344,7 +339,7 @@ void Miniatures::Placer(int i, const QString& nom, const std::optional<ImageLue>
     const Disposition& d = m_f.disposition();
     const int k = i + 1;
     while (ImgMin.size() <= k)
-        Creer(int(ImgMin.size()));
+        Creer();
     QLabel* image = ImgMin[k];
     QLabel* etiquette = LblMin[k];
     QRectF cadre;
@@ -516,19 +511,22 @@ bool Miniatures::eventFilter(QObject* objet, QEvent* event) {
         QCoreApplication::sendEvent(VS, event);
         return true;
     }
+    const bool appui = event->type() == QEvent::MouseButtonPress;
+    if (!appui && event->type() != QEvent::MouseButtonRelease)
+        return false;
     // A cell is its picture and its caption.
     auto* cellule = qobject_cast<QLabel*>(objet);
     const int k = std::max(int(ImgMin.indexOf(cellule)), int(LblMin.indexOf(cellule)));
     if (k <= 0)
         return false;
     auto* souris = static_cast<QMouseEvent*>(event);
-    if (event->type() == QEvent::MouseButtonPress) {
+    if (appui) {
         m_presse = souris->button() == Qt::LeftButton ? k : 0;
         if (souris->button() == Qt::RightButton)
             ImgMin_SupprimerFichier(k);
         return true;
     }
-    if (event->type() == QEvent::MouseButtonRelease && souris->button() == Qt::LeftButton) {
+    if (souris->button() == Qt::LeftButton) {
         const bool clic = m_presse == k && cellule->rect().contains(souris->position().toPoint());
         m_presse = 0;
         if (clic)

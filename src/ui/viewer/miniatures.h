@@ -54,7 +54,8 @@ private:
     void RendreOptTexte();
     // The scroll bar and the column in the panel, the column as high as the frame.
     void Disposer();
-    void Creer(int k);
+    // The next cell of the pool.
+    void Creer();
     void Placer(int i, const QString& nom, const std::optional<ImageLue>& lue);
     // The column as high as this many thumbnails need, and the scroll bar's range.
     void Agrandir(int nombre);
