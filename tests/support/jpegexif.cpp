@@ -129,3 +129,45 @@ QString JpegExif::creer(const QString& chemin, const QString& dateModification,
         f.write(contenu(dateModification, datePrise));
     return chemin;
 }
+
+QByteArray JpegExif::avecMiniature(const QByteArray& jpeg, const QByteArray& miniature,
+                                   int orientation, bool grandBoutiste) {
+    QByteArray t(grandBoutiste ? "MM\0*" : "II*\0", 4);
+    auto nombre = [&](quint32 v, int octets) {
+        for (int i = 0; i < octets; ++i)
+            t.append(char(grandBoutiste ? v >> (8 * (octets - 1 - i)) : v >> (8 * i)));
+    };
+    auto champ = [&](quint16 etiquette, quint16 type, quint32 valeur) {
+        nombre(etiquette, 2);
+        nombre(type, 2);
+        nombre(1, 4);
+        // A SHORT sits in the first two bytes of the value.
+        if (type == 3) {
+            nombre(valeur, 2);
+            nombre(0, 2);
+        } else {
+            nombre(valeur, 4);
+        }
+    };
+    const int n0 = orientation ? 1 : 0;
+    const quint32 ifd1 = miniature.isEmpty() ? 0 : quint32(8 + 2 + 12 * n0 + 4);
+    nombre(8, 4);
+    nombre(quint32(n0), 2);
+    if (orientation)
+        champ(0x0112, 3, quint32(orientation));
+    nombre(ifd1, 4);
+    if (ifd1) {
+        nombre(3, 2);
+        champ(0x0103, 3, 6);
+        champ(0x0201, Long, ifd1 + 2 + 3 * 12 + 4);
+        champ(0x0202, Long, quint32(miniature.size()));
+        nombre(0, 4);
+        t.append(miniature);
+    }
+    QByteArray segment("\xFF\xE1", 2);
+    const int longueur = 2 + 6 + int(t.size());
+    segment.append(char(longueur >> 8));
+    segment.append(char(longueur & 0xFF));
+    segment.append(QByteArray("Exif\0\0", 6));
+    return jpeg.left(2) + segment + t + jpeg.mid(2);
+}

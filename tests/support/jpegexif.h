@@ -16,4 +16,10 @@ QByteArray contenu(const QString& dateModification, const QString& datePrise);
 QString creer(const QString& chemin, const QString& dateModification,
               const QString& datePrise = {});
 
+// A JPEG file given an EXIF block: the orientation (0 leaves it out) in its first directory
+// and, when miniature is not empty, that JPEG as the embedded thumbnail of its second one;
+// in either byte order.
+QByteArray avecMiniature(const QByteArray& jpeg, const QByteArray& miniature, int orientation,
+                         bool grandBoutiste = false);
+
 } // namespace JpegExif

@@ -111,11 +111,11 @@ void TstFrmPhoto::typesDeFichiers() {
     FrmPhoto f(b.plateforme, etat);
     f.Form_Activate();
 
-    // Buttons whose command is not there yet stay off whatever the type.
+    // The thumbnails and the slideshow are for pictures; rotation is not there yet.
     f.CboFileType->setCurrentIndex(8);
     QCOMPARE(entrees(f), QStringList({"a.jpg   [M]", "b.jpg", "c.bmp", "chant.MP3", "notes.txt"}));
-    QVERIFY(!f.CmdMin->isEnabled());
-    QVERIFY(!f.axBDiapo->isEnabled());
+    QVERIFY(f.CmdMin->isEnabled());
+    QVERIFY(f.axBDiapo->isEnabled());
     f.SelectionnerEntree(1);
     QVERIFY(!f.etat().PasDePhoto);
     // Turning and resizing are offered while a picture is shown.
@@ -128,6 +128,7 @@ void TstFrmPhoto::typesDeFichiers() {
     f.CboFileType->setCurrentIndex(6);
     QCOMPARE(entrees(f), QStringList({"a.jpg   [M]"}));
     QVERIFY(!f.CmdMin->isEnabled());
+    QVERIFY(!f.axBDiapo->isEnabled());
 
     // A folder with no sound at all: every command that needs a file is off.
     QFile::rename(b.photos() + "/a.jpg   [M]", b.photos() + "/a.jpg");

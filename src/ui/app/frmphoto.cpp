@@ -159,6 +159,7 @@ FrmPhoto::FrmPhoto(Plateforme& plateforme, EtatProgramme& etat, QWidget* parent)
     m_selection = std::make_unique<SelectionFichiers>(*this);
     m_rapide = std::make_unique<DeplacementRapide>(*this);
     m_gestionFichiers = std::make_unique<GestionFichiers>(*this);
+    m_apercu->Brancher();
     NommerPourAccessibilite();
     Form_Load();
     // Every control of the window reports its keys here first.
@@ -352,7 +353,7 @@ void FrmPhoto::CreerControles() {
     for (QPushButton* b : {CmdOK, CmdRefresh, CmdInc})
         b->installEventFilter(this);
 
-    PctMere = Placer(controle<QWidget>(this, QStringLiteral("PctMere")), 274, 8, 742, 636);
+    PctMere = Placer(controle<QWidget>(this, QStringLiteral("PctMere")), 274, 46, 300, 470);
     PctMere->hide();
 
     PctCharge = Placer(controle<QWidget>(this, QStringLiteral("PctCharge")), 274, 520, 300, 20);
@@ -553,10 +554,13 @@ void FrmPhoto::AjusterFenetre() {
     }
 }
 
-void FrmPhoto::paintEvent(QPaintEvent*) {
+void FrmPhoto::paintEvent(QPaintEvent* event) {
     QPainter p(this);
+    p.setClipRegion(event->region());
     p.fillRect(rect(), Clair);
-    Degrade(p, rect(), Fonce, Fonce, 0, 30);
+    // A gradient from one colour to the same: rows 0 to height - 30 filled at once, since the
+    // window repaints behind every picture shown.
+    p.fillRect(QRect(0, 0, width(), height() - 30 + 1), Fonce);
     p.fillRect(CadreApercu(), QColor(48, 48, 48));
 }
 

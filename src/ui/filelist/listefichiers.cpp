@@ -3,6 +3,7 @@
 #include "apercuphoto.h"
 #include "etatprogramme.h"
 #include "frmphoto.h"
+#include "miniatures.h"
 #include "panneauson.h"
 #include "plateforme.h"
 #include "typesfichiers.h"
@@ -60,6 +61,8 @@ void ListeFichiers::Liste_Fichiers(const QString& dossier) {
     AfficherNombre();
     etat.PremiereMiniature = 0;
     etat.DerniereMiniature = m_f.LstFF->count() - 1;
+    if (etat.modeAffichage == ModeAffichage::Miniatures)
+        m_f.apercu().miniatures().Charge_Miniatures();
 }
 
 void ListeFichiers::AfficherNombre() {

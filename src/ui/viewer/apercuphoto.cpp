@@ -3,11 +3,14 @@
 #include "apercu.h"
 #include "datefichier.h"
 #include "deplacementpas.h"
+#include "diaporama.h"
 #include "etatprogramme.h"
 #include "frmphoto.h"
+#include "frmzoom.h"
 #include "lecteurimages.h"
 #include "listefichiers.h"
 #include "menusphoto.h"
+#include "miniatures.h"
 #include "nomsfichiers.h"
 #include "panneauson.h"
 #include "plateforme.h"
@@ -45,6 +48,90 @@ const QString TexteIncrustation = QStringLiteral("TEXTE  à  INCRUSTER");
 } // namespace
 
 ApercuPhoto::ApercuPhoto(FrmPhoto& fenetre) : m_f(fenetre) {}
+
+ApercuPhoto::~ApercuPhoto() = default;
+
+void ApercuPhoto::Brancher() {
+    m_miniatures = std::make_unique<Miniatures>(m_f);
+    m_diaporama = std::make_unique<Diaporama>(m_f);
+    for (QRadioButton* option : {m_f.OptZ0, m_f.OptZ1})
+        QObject::connect(option, &QRadioButton::clicked, option, [this] {
+            m_f.etat().ZoomARecalculer = true;
+            m_f.TxtFileName->setFocus();
+        });
+    QObject::connect(m_f.menus().article(QStringLiteral("mnuRens")), &QAction::triggered, &m_f,
+                     [this] {
+                         if (m_zoom)
+                             m_zoom->Afficher_Infos_Zoom();
+                     });
+}
+
+FrmZoom& ApercuPhoto::Zoom() {
+    if (!m_zoom)
+        m_zoom = new FrmZoom(m_f);
+    return *m_zoom;
+}
+
+namespace {
+
+DemandeImage demande(const QString& chemin, const QString& genre, QSize cadre, bool remplir,
+                     double ratio) {
+    DemandeImage d;
+    d.chemin = chemin;
+    d.cle = QStringLiteral("%1 %2x%3 %4 %5")
+                .arg(genre)
+                .arg(cadre.width())
+                .arg(cadre.height())
+                .arg(remplir)
+                .arg(ratio);
+    d.tailleVoulue = [cadre, remplir, ratio](QSize s) {
+        return (TailleAffichee(s.width(), s.height(), cadre.width(), cadre.height(), remplir) *
+                ratio)
+            .toSize();
+    };
+    return d;
+}
+
+} // namespace
+
+DemandeImage ApercuPhoto::DemandeApercu(const QString& nom) const {
+    return demande(m_f.etat().RepertoireOuvert + nom, QStringLiteral("apercu"),
+                   m_f.CadreApercu().size(), false, m_f.devicePixelRatioF());
+}
+
+DemandeImage ApercuPhoto::DemandeEcran(const QString& nom) {
+    return demande(m_f.etat().RepertoireOuvert + nom, QStringLiteral("ecran"), Zoom().Ecran(),
+                   m_f.OptZ1->isChecked(), m_f.devicePixelRatioF());
+}
+
+void ApercuPhoto::OuvrirAgrandissement() {
+    EtatProgramme& etat = m_f.etat();
+    if (etat.PasDePhoto || !EntreeAffichee.isValid())
+        return;
+    FrmZoom& zoom = Zoom();
+    if (etat.ZoomARecalculer || m_zoomPerime || zoom.NomAjuste() != NomInitial) {
+        etat.ZoomARecalculer = false;
+        if (!zoom.Ajuster(NomInitial))
+            return;
+        m_zoomPerime = false;
+    }
+    zoom.Afficher_Infos_Zoom();
+    m_f.plateforme().dialogues.Executer(zoom);
+}
+
+void ApercuPhoto::Prechercher(int rang) {
+    QListWidget* liste = m_f.LstFF;
+    for (const int r : {rang + 1, rang - 1}) {
+        if (r < 0 || r >= liste->count())
+            continue;
+        const QString nom = liste->item(r)->text();
+        if (estSon(nom) || NomsFichiers::EstIllisible(nom))
+            continue;
+        m_lecteur.Prechercher(DemandeApercu(nom));
+        if (m_zoom && m_zoom->isVisible())
+            m_lecteur.Prechercher(DemandeEcran(nom));
+    }
+}
 
 void ApercuPhoto::ViderApercu() {
     m_f.Img0->clear();
@@ -121,6 +208,8 @@ void ApercuPhoto::LstFF_Click() {
 
     NomInitial = nom;
     EntreeAffichee = entree;
+    if (m_miniatures)
+        m_miniatures->SuivreEntree(entree.row());
     m_f.LblTaille->clear();
     m_f.TxtFileName->clear();
     ViderApercu();
@@ -150,6 +239,17 @@ void ApercuPhoto::LstFF_Click() {
             AfficherPhoto(nom);
         }
         m_f.TxtFileName->setFocus();
+        // The enlarged view always holds the picture shown: at once while it is open, at its
+        // next opening otherwise.
+        if (!etat.ZoomARecalculer) {
+            if (m_zoom && m_zoom->isVisible())
+                m_zoom->Ajuster(etat.PasDePhoto ? QString() : nom);
+            else
+                m_zoomPerime = true;
+        }
+        if (m_zoom)
+            m_zoom->Afficher_Infos_Zoom();
+        Prechercher(entree.row());
         m_f.Preselectionner();
         etat.ApercuPret = true;
     }
@@ -172,10 +272,7 @@ bool ApercuPhoto::AfficherPhoto(const QString& nom) {
     etat.PasDePhoto = false;
     m_f.LblNonImage->hide();
     const QString chemin = etat.RepertoireOuvert + nom;
-    const auto lue = nom.isEmpty() ? std::nullopt : LecteurImages::Lire(chemin, [&](QSize taille) {
-        return TailleAffichee(taille.width(), taille.height(), cadre.width(), cadre.height())
-            .toSize();
-    });
+    const auto lue = nom.isEmpty() ? std::nullopt : m_lecteur.Lire(DemandeApercu(nom));
     if (!lue) {
         EchecAffichage(nom);
         return false;
@@ -189,7 +286,9 @@ bool ApercuPhoto::AfficherPhoto(const QString& nom) {
     m_f.LblTaille->setText(
         LigneInformations(lue->octets, etat.LargeurPhoto, etat.HauteurPhoto, etat.DatePhoto));
     m_f.Img0->setScaledContents(true);
-    m_f.Img0->setPixmap(QPixmap::fromImage(lue->image));
+    QPixmap image = QPixmap::fromImage(lue->image);
+    image.setDevicePixelRatio(m_f.devicePixelRatioF());
+    m_f.Img0->setPixmap(image);
     const QRectF place =
         CadreCentre(2.0 * cadre.x() + cadre.width(), 2.0 * cadre.y() + cadre.height(), taille);
     m_f.Img0->setGeometry(place.toRect());
@@ -221,8 +320,10 @@ void ApercuPhoto::EchecAffichage(const QString& nom) {
 
 void ApercuPhoto::LstFF_DblClick() {
     EtatProgramme& etat = m_f.etat();
-    if (!etat.PasDePhoto)
-        return; // The enlarged view opens here once it exists.
+    if (!etat.PasDePhoto) {
+        OuvrirAgrandissement();
+        return;
+    }
     QListWidgetItem* courant = m_f.LstFF->currentItem();
     if (!courant)
         return;
@@ -254,6 +355,8 @@ void ApercuPhoto::Img_MouseDown(QMouseEvent* event) {
         m_f.plateforme().dialogues.AfficherMenu(*menus.mnuEdit, event->globalPosition().toPoint());
         for (QAction* a : articles)
             a->setVisible(true);
+    } else if (event->button() == Qt::LeftButton) {
+        OuvrirAgrandissement();
     }
 }
 

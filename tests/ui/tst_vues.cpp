@@ -1,0 +1,366 @@
+// Thumbnails, the enlarged view with its magnifier, the slideshow and the pictures read ahead,
+// driven through the real controls.
+#include "apercuphoto.h"
+#include "banc.h"
+#include "diaporama.h"
+#include "frmzoom.h"
+#include "lecteurimages.h"
+#include "miniatures.h"
+#include "outilsfenetre.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+
+namespace {
+
+const QString Incompatible = QStringLiteral("Le temps affiché est incompatible !");
+const QString Temps = QStringLiteral("Indiquez le temps d'affichage de l'image en secondes");
+
+QStringList numerotes(int nombre) {
+    QStringList noms;
+    for (int i = 1; i <= nombre; ++i)
+        noms.append(QStringLiteral("f%1.jpg").arg(i, 3, 10, QLatin1Char('0')));
+    return noms;
+}
+
+// Pictures of one colour each, made before the window lists the folder.
+void images(Banc& b, const QList<std::tuple<QString, QSize, QColor>>& liste) {
+    for (const auto& [nom, taille, couleur] : liste) {
+        QImage image(taille, QImage::Format_RGB32);
+        image.fill(couleur);
+        image.save(b.photos() + "/" + nom, "JPG");
+    }
+}
+
+QColor couleurApercu(const FrmPhoto& f) {
+    const QImage image = f.Img0->pixmap().toImage();
+    return image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+QLabel* cellule(FrmPhoto& f, const QString& genre, int k) {
+    return f.findChild<QLabel*>(QStringLiteral("%1(%2)").arg(genre).arg(k));
+}
+
+bool eclairee(FrmPhoto& f, int k) {
+    return cellule(f, "LblMin", k)->palette().color(QPalette::Window) == QColor(150, 120, 90);
+}
+
+} // namespace
+
+class TstVues : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void numeroDepart_data();
+    void numeroDepart();
+    void clicsEtSuppression();
+    void dossierPendantLeChargement();
+    void agrandissementEtLoupe();
+    void diaporama_data();
+    void diaporama();
+    void diaporamaJusquAuBout();
+    void prechargementDUnFichierRemplace();
+};
+
+void TstVues::numeroDepart_data() {
+    QTest::addColumn<int>("nombre");
+    QTest::addColumn<QString>("reponse");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("premiere");
+    QTest::addColumn<int>("affichees");
+    QTest::addColumn<int>("etendue");
+    QTest::newRow("un seul fichier") << 1 << ""
+                                     << "" << 0 << 1 << 0;
+    QTest::newRow("145: pas de question") << 145 << ""
+                                          << "" << 0 << 145 << 10893;
+    QTest::newRow("146, à partir de 2") << 146 << "2"
+                                        << "" << 1 << 145 << 10893;
+    QTest::newRow("146, à partir de 146") << 146 << "146"
+                                          << "" << 145 << 1 << 0;
+    QTest::newRow("146, 147") << 146 << "147"
+                              << "Ce numéro est supérieur au nombre de fichiers dans le dossier !"
+                              << 0 << 0 << 0;
+    QTest::newRow("146, 0") << 146 << "0"
+                            << "La première photo est la numéro 1 !" << 0 << 145 << 10893;
+    QTest::newRow("146, abc") << 146 << "abc"
+                              << "Erreur de saisie !" << 0 << 0 << 0;
+    QTest::newRow("146, rien") << 146 << ""
+                               << "" << 0 << 0 << 0;
+    QTest::newRow("300, à partir de 100") << 300 << "100"
+                                          << "" << 99 << 145 << 10893;
+}
+
+void TstVues::numeroDepart() {
+    QFETCH(int, nombre);
+    QFETCH(QString, reponse);
+    QFETCH(QString, message);
+    QFETCH(int, premiere);
+    QFETCH(int, affichees);
+    QFETCH(int, etendue);
+    Banc b;
+    FenetreOuverte w(b, numerotes(nombre));
+    FrmPhoto& f = w.f;
+    if (nombre > 145) {
+        b.dialogues.attendreMessage("Le programme ne permet d'afficher que 145 miniatures   :o(");
+        b.dialogues.attendreSaisie("A partir de quel numéro voulez-vous réaliser l'affichage ?",
+                                   reponse);
+    }
+    if (!message.isEmpty())
+        b.dialogues.attendreMessage(message);
+    QTest::mouseClick(f.CmdMin, Qt::LeftButton);
+    VERIFIER_DIALOGUES(b.dialogues);
+    Miniatures& m = f.apercu().miniatures();
+    QCOMPARE(m.NbMiniatures, affichees);
+    QCOMPARE(f.CmdMin->text(), QString(affichees ? "Liste" : "Miniatures"));
+    QCOMPARE(f.PctMere->isVisible(), affichees > 0);
+    if (!affichees)
+        return;
+    QCOMPARE(w.etat.PremiereMiniature, premiere);
+    QCOMPARE(w.etat.DerniereMiniature, affichees - 1);
+    const QString premier = numerotes(nombre).at(premiere);
+    QCOMPARE(cellule(f, "LblMin", 1)->text(), " " + premier + "  ");
+    QCOMPARE(selection(f), QStringList{premier});
+    QVERIFY(eclairee(f, 1));
+    // Files that are no pictures get a cell all the same, and the column holds them all.
+    QCOMPARE(m.VS->maximum(), etendue);
+}
+
+void TstVues::clicsEtSuppression() {
+    Banc b;
+    QList<std::tuple<QString, QSize, QColor>> liste;
+    for (int i = 1; i <= 7; ++i)
+        liste.append({QStringLiteral("clic%1.jpg").arg(i), QSize(300, 200), Qt::darkCyan});
+    images(b, liste);
+    FenetreOuverte w(b);
+    FrmPhoto& f = w.f;
+    QTest::mouseClick(f.CmdMin, Qt::LeftButton);
+    Miniatures& m = f.apercu().miniatures();
+    // Seven thumbnails overflow the frame by (7 x 78 1/3 - 470) + 5 pixels.
+    QCOMPARE(m.VS->maximum(), 83);
+    QCOMPARE(cellule(f, "ImgMin", 1)->geometry(), QRect(42, 11, 85, 57));
+    QCOMPARE(cellule(f, "ImgMin", 1)->cursor().shape(), Qt::PointingHandCursor);
+
+    QTest::mouseClick(cellule(f, "ImgMin", 3), Qt::LeftButton);
+    QCOMPARE(selection(f), QStringList{"clic3.jpg"});
+    QVERIFY(eclairee(f, 3) && !eclairee(f, 1));
+    QCOMPARE(f.TxtFileName->text(), QString("clic3.jpg"));
+
+    // The right button asks about the thumbnail under the pointer; No keeps the file.
+    b.dialogues.attendreMessage("Supprimer " + b.photos() + "/clic5.jpg ?",
+                                Dialogues::Reponse::Non);
+    QTest::mouseClick(cellule(f, "ImgMin", 5), Qt::RightButton);
+    b.fichiers.refuserCorbeille = true;
+    b.dialogues.attendreMessage("Supprimer " + b.photos() + "/clic2.jpg ?",
+                                Dialogues::Reponse::Oui);
+    b.dialogues.attendreMessage("Ce fichier n'a pas pu être mis à la corbeille :\n" + b.photos() +
+                                "/clic2.jpg\nPas de corbeille sur ce volume\nSuppression "
+                                "impossible !");
+    QTest::mouseClick(cellule(f, "LblMin", 2), Qt::RightButton);
+    b.fichiers.refuserCorbeille = false;
+    b.dialogues.attendreMessage("Supprimer " + b.photos() + "/clic2.jpg ?",
+                                Dialogues::Reponse::Oui);
+    QTest::mouseClick(cellule(f, "ImgMin", 2), Qt::RightButton);
+    VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(nomsSurDisque(b.photos()).size(), 6);
+    QVERIFY(QFile::exists(qEnvironmentVariable("XDG_DATA_HOME") + "/Trash/files/clic2.jpg"));
+    QCOMPARE(m.NbMiniatures, 6);
+    QCOMPARE(cellule(f, "LblMin", 2)->text(), QString(" clic3.jpg  "));
+
+    // The enlarged view's arrows stop at the last thumbnail.
+    f.SelectionnerEntree(5);
+    b.dialogues.attendreMessage("Dernière image du dossier !");
+    QTest::keyClick(&f.apercu().Zoom(), Qt::Key_Down);
+    VERIFIER_DIALOGUES(b.dialogues);
+    QTest::keyClick(&f.apercu().Zoom(), Qt::Key_Up);
+    QCOMPARE(selection(f), QStringList{"clic6.jpg"});
+    QVERIFY(eclairee(f, 5) && !eclairee(f, 6));
+}
+
+void TstVues::dossierPendantLeChargement() {
+    Banc b;
+    FenetreOuverte w(b, numerotes(20));
+    FrmPhoto& f = w.f;
+    const QString ouvert = w.etat.RepertoireOuvert;
+    QTimer::singleShot(0, f.DirDirectory, [&f] {
+        QTest::mouseClick(f.DirDirectory->viewport(), Qt::LeftButton);
+        QTest::keyClick(f.TxtFileName, Qt::Key_Down);
+    });
+    b.dialogues.attendreMessage(
+        "N'ouvrez pas de nouveau dossier pendant le chargement des images.");
+    QTest::mouseClick(f.CmdMin, Qt::LeftButton);
+    VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(f.apercu().miniatures().NbMiniatures, 20);
+    QCOMPARE(w.etat.RepertoireOuvert, ouvert);
+    QCOMPARE(selection(f), QStringList{"f001.jpg"});
+}
+
+void TstVues::agrandissementEtLoupe() {
+    Banc b;
+    b.plateforme.environnement.ecran = QSize(1024, 768);
+    images(b, {{"a.jpg", QSize(400, 300), Qt::red},
+               {"b.jpg", QSize(3000, 2000), Qt::green},
+               {"c.jpg", QSize(100, 80), Qt::blue}});
+    FenetreOuverte w(b);
+    FrmPhoto& f = w.f;
+    auto ouvrir = [&](std::function<void(FrmZoom&)> script) {
+        b.dialogues.attendreFenetre("FrmZoom", [&, script](QDialog& d) {
+            d.show();
+            script(static_cast<FrmZoom&>(d));
+            return int(QDialog::Rejected);
+        });
+    };
+    ouvrir([&](FrmZoom& z) {
+        QCOMPARE(z.ImgZ->geometry(), QRect(312, 234, 400, 300));
+        QTRY_VERIFY(z.ImageEntiere());
+        QTest::mousePress(z.ImgZ, Qt::LeftButton, {}, QPoint(200, 150));
+        QCOMPARE(z.ImgZ->geometry(), QRect(112, 84, 800, 600));
+        QCOMPARE(z.PositionPointeur, QPoint(512, 384));
+        // A second press enlarges the fitted picture again, never the enlarged one.
+        QTest::mousePress(z.ImgZ, Qt::LeftButton, {}, QPoint(400, 300));
+        QCOMPARE(z.ImgZ->geometry(), QRect(112, 84, 800, 600));
+        QTest::mouseRelease(z.ImgZ, Qt::LeftButton, {}, QPoint(400, 300));
+        QCOMPARE(z.ImgZ->geometry(), QRect(312, 234, 400, 300));
+        QCOMPARE(z.PositionPointeur, QPoint(512, 384));
+        QTest::mouseClick(&z, Qt::RightButton, {}, QPoint(5, 5));
+        QCOMPARE(z.TauxZoom, 4.0);
+        QTest::keyClick(&z, Qt::Key_Return);
+        QCOMPARE(z.ImgZ->geometry(), QRect(0, 43, 1024, 683));
+        QTest::mousePress(z.ImgZ, Qt::LeftButton, {}, QPoint(1014, 341));
+        QCOMPARE(z.ImgZ->geometry(), QRect(-3072, -980, 4096, 2732));
+        QTest::mouseRelease(z.ImgZ, Qt::LeftButton, {}, QPoint(4056, 1364));
+        QTest::keyClick(&z, Qt::Key_F3);
+        QVERIFY(z.LblTitre->isVisible());
+        QVERIFY(z.LblTitre->text().startsWith("(2 / 3)   b.jpg     "));
+        QTest::keyClick(&z, Qt::Key_Up);
+        QTest::keyClick(&z, Qt::Key_Up);
+        QVERIFY(!z.isVisible());
+    });
+    b.dialogues.attendreMenu("mnuInv", "mnuZ(4)");
+    b.dialogues.attendreMessage("Première image du dossier !");
+    QTest::mouseClick(f.Img0, Qt::LeftButton);
+    QCOMPARE(w.etat.options.InfosAgrandissement, quint8(1));
+
+    // Opened again from the list: the rate stays; the editors come from the menu's filler.
+    f.SelectionnerEntree(2);
+    f.apercu().Zoom().RemplirEditeurs = [](QMenu& menu, const QString& fichier) {
+        QAction* a = menu.addAction(QStringLiteral("Éditeur"));
+        a->setObjectName(QStringLiteral("mnuOuvrir(1)"));
+        QObject::connect(a, &QAction::triggered, a,
+                         [fichier] { QVERIFY(fichier.endsWith("c.jpg")); });
+    };
+    ouvrir([&](FrmZoom& z) {
+        QCOMPARE(z.TauxZoom, 4.0);
+        QTest::keyClick(&z, Qt::Key_Down);
+        QVERIFY(!z.isVisible());
+    });
+    b.dialogues.attendreMessage("Dernière image du dossier !");
+    ouvrir([&](FrmZoom& z) {
+        QTest::mouseClick(z.ImgZ, Qt::RightButton);
+        QVERIFY(!z.isVisible());
+    });
+    b.dialogues.attendreMenu("mnuInv", "mnuOuvrir(1)");
+    ouvrir([&](FrmZoom& z) { QTest::mouseClick(&z, Qt::RightButton); });
+    b.dialogues.attendreMenu("mnuInv", "mnuOuvrir(0)");
+    f.LstFF_DblClick();
+    QTest::mouseClick(f.Img0, Qt::LeftButton);
+    QTest::mouseClick(f.Img0, Qt::LeftButton);
+    VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(b.shell.ouverts, QStringList{b.photos() + "/c.jpg"});
+}
+
+void TstVues::diaporama_data() {
+    QTest::addColumn<QString>("reponse");
+    QTest::addColumn<bool>("refus");
+    QTest::addColumn<int>("intervalle");
+    QTest::newRow("0,5") << "0,5" << true << 0;
+    QTest::newRow("abc") << "abc" << true << 0;
+    QTest::newRow("annulé") << "" << false << 0;
+    QTest::newRow("1") << "1" << false << 1000;
+}
+
+void TstVues::diaporama() {
+    QFETCH(QString, reponse);
+    QFETCH(bool, refus);
+    QFETCH(int, intervalle);
+    Banc b;
+    FenetreOuverte w(b, numerotes(3));
+    FrmPhoto& f = w.f;
+    b.dialogues.attendreSaisie(Temps, reponse);
+    if (refus)
+        b.dialogues.attendreMessage(Incompatible);
+    QTest::mouseClick(f.axBDiapo, Qt::LeftButton);
+    VERIFIER_DIALOGUES(b.dialogues);
+    const bool enCours = intervalle > 0;
+    QCOMPARE(f.apercu().diaporama().DiaporamaEnCours, enCours);
+    QCOMPARE(b.horloge.delais(), enCours ? QList<int>{intervalle} : QList<int>{});
+    QCOMPARE(f.axBDiapo->styleSheet().contains("255, 255, 0"), enCours);
+    QMenu* inv = f.apercu().Zoom().mnuInv;
+    QCOMPARE(inv->findChild<QAction*>("mnuFinDiap")->isEnabled(), enCours);
+    QCOMPARE(inv->findChild<QAction*>("mnuDebutDiap")->isEnabled(), !enCours);
+    QCOMPARE(inv->findChild<QAction*>("mnuOuvrir(0)")->isEnabled(), !enCours);
+    if (!enCours)
+        return;
+    b.dialogues.attendreMessage("Fin du diaporama.");
+    QTest::mouseClick(f.axBDiapo, Qt::LeftButton);
+    VERIFIER_DIALOGUES(b.dialogues);
+    QVERIFY(f.axBDiapo->styleSheet().contains("0, 0, 0"));
+    QVERIFY(inv->findChild<QAction*>("mnuOuvrir(0)")->isEnabled());
+    b.horloge.declencher();
+    QCOMPARE(selection(f), QStringList{"f001.jpg"});
+}
+
+void TstVues::diaporamaJusquAuBout() {
+    Banc b;
+    {
+        // An empty folder has nothing to show.
+        FenetreOuverte vide(b);
+        b.dialogues.attendreMessage("Il n'y a aucun fichier photo dans ce dossier !");
+        QTest::mouseClick(vide.f.axBDiapo, Qt::LeftButton);
+        VERIFIER_DIALOGUES(b.dialogues);
+    }
+    FenetreOuverte w(b, numerotes(8));
+    FrmPhoto& f = w.f;
+    QTest::mouseClick(f.CmdMin, Qt::LeftButton);
+    f.SelectionnerEntree(5);
+    b.dialogues.attendreSaisie(Temps, "2");
+    QTest::mouseClick(f.axBDiapo, Qt::LeftButton);
+    b.horloge.declencher();
+    // The seventh file begins the second frame of six thumbnails.
+    QCOMPARE(selection(f), QStringList{"f007.jpg"});
+    QCOMPARE(f.apercu().miniatures().VS->value(), f.apercu().miniatures().VS->maximum());
+    QVERIFY(eclairee(f, 7) && !eclairee(f, 6));
+    b.horloge.declencher();
+    b.dialogues.attendreMessage("Fin de dossier, et fin du diaporama. ");
+    b.horloge.declencher();
+    VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(selection(f), QStringList{"f008.jpg"});
+    QCOMPARE(b.horloge.minuteriesEnAttente(), 0);
+    QVERIFY(!f.apercu().diaporama().DiaporamaEnCours);
+}
+
+void TstVues::prechargementDUnFichierRemplace() {
+    Banc b;
+    images(b, {{"a.jpg", QSize(800, 600), Qt::red},
+               {"b.jpg", QSize(800, 600), Qt::green},
+               {"c.jpg", QSize(800, 600), Qt::blue}});
+    FenetreOuverte w(b);
+    FrmPhoto& f = w.f;
+    ApercuPhoto& a = f.apercu();
+    // b.jpg is read ahead while a.jpg is shown...
+    QTRY_VERIFY(a.lecteur().EstPret(a.lecteur().Lancer(a.DemandeApercu("b.jpg"))));
+    // ...then another program puts c.jpg in its place.
+    QVERIFY(::rename(QFile::encodeName(b.photos() + "/c.jpg").constData(),
+                     QFile::encodeName(b.photos() + "/b.jpg").constData()) == 0);
+    QTest::keyClick(f.TxtFileName, Qt::Key_Down);
+    QCOMPARE(f.TxtFileName->text(), QString("b.jpg"));
+    QVERIFY(couleurApercu(f).blue() > 200 && couleurApercu(f).green() < 60);
+}
+
+VIMBRAL_TEST_MAIN(TstVues)
+#include "tst_vues.moc"
