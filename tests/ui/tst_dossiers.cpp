@@ -1,9 +1,11 @@
 // Favourite and copy folders, new and renamed folders, and the user's editors: the lists on
 // disk, the folders made or renamed, and the programs started.
+#include "apercuphoto.h"
 #include "banc.h"
 #include "etatprogramme.h"
 #include "favoris.h"
 #include "frmphoto.h"
+#include "frmzoom.h"
 #include "gestiondossiers.h"
 #include "gestionfichiers.h"
 #include "menusphoto.h"
@@ -292,6 +294,13 @@ void TstDossiers::editeurs() {
     m.article("mnuEdDef")->trigger();
     QCOMPARE(b.shell.lances, QList<QStringList>({{bizarre, chemin}}));
     QCOMPARE(b.shell.ouverts, QStringList({chemin, chemin}));
+    // The enlarged view's menu lists the same programs after its own entry 0.
+    QMenu zoom;
+    f.apercu().Zoom().RemplirEditeurs(zoom, chemin);
+    QCOMPARE(zoom.actions().size(), 2);
+    QCOMPARE(zoom.actions().at(1)->objectName(), QString("mnuOuvrir(2)"));
+    zoom.actions().at(1)->trigger();
+    QCOMPARE(b.shell.lances.last(), QStringList({bizarre, chemin}));
 
     // Removal: entry 0 stays; a No asks about another; the last removal turns the item off.
     b.dialogues.attendreMessages({"Cliquez sur le programme à supprimer."});

@@ -1,5 +1,8 @@
 #include "apercuphoto.h"
 
+#include "editeurs.h"
+#include "gestionfichiers.h"
+
 #include "apercu.h"
 #include "datefichier.h"
 #include "deplacementpas.h"
@@ -67,8 +70,20 @@ void ApercuPhoto::Brancher() {
 }
 
 FrmZoom& ApercuPhoto::Zoom() {
-    if (!m_zoom)
+    if (!m_zoom) {
         m_zoom = new FrmZoom(m_f);
+        // The programs the user registered follow the desktop's one (entry 0, the window's own),
+        // as in the preview's menu.
+        m_zoom->RemplirEditeurs = [this](QMenu& menu, const QString& fichier) {
+            Editeurs& editeurs = m_f.gestionFichiers().editeurs();
+            for (int k = 1; k <= editeurs.NbEditeurs(); ++k) {
+                QAction* a = menu.addAction(editeurs.Liste()[k - 1].nom);
+                a->setObjectName(QStringLiteral("mnuOuvrir(%1)").arg(k));
+                QObject::connect(a, &QAction::triggered, &menu,
+                                 [&editeurs, k, fichier] { editeurs.Lancer(k, fichier); });
+            }
+        };
+    }
     return *m_zoom;
 }
 
