@@ -24,18 +24,17 @@ void TstApercu::ajustement_data() {
     QTest::addColumn<bool>("remplir");
     QTest::addColumn<QSizeF>("attendu");
     const QSizeF apercu(200, 145);
-    QTest::newRow("plus petite: sa taille") << QSizeF(100, 80) << apercu << false
-                                            << QSizeF(100, 80);
-    QTest::newRow("limitée par la hauteur") << QSizeF(400, 300) << apercu << false
-                                            << QSizeF(193.33333, 145);
-    QTest::newRow("limitée par la largeur") << QSizeF(400, 100) << apercu << false
-                                            << QSizeF(200, 50);
+    QTest::newRow("plus petite: sa taille")
+        << QSizeF(100, 80) << apercu << false << QSizeF(100, 80);
+    QTest::newRow("limitée par la hauteur")
+        << QSizeF(400, 300) << apercu << false << QSizeF(193.33333, 145);
+    QTest::newRow("limitée par la largeur")
+        << QSizeF(400, 100) << apercu << false << QSizeF(200, 50);
     QTest::newRow("exactement la largeur du cadre")
         << QSizeF(200, 100) << apercu << false << QSizeF(200, 100);
-    QTest::newRow("haute et étroite") << QSizeF(100, 400) << apercu << false
-                                      << QSizeF(36.25, 145);
-    QTest::newRow("agrandie pour remplir") << QSizeF(100, 80) << QSizeF(800, 600) << true
-                                           << QSizeF(750, 600);
+    QTest::newRow("haute et étroite") << QSizeF(100, 400) << apercu << false << QSizeF(36.25, 145);
+    QTest::newRow("agrandie pour remplir")
+        << QSizeF(100, 80) << QSizeF(800, 600) << true << QSizeF(750, 600);
 }
 
 void TstApercu::ajustement() {
@@ -45,10 +44,10 @@ void TstApercu::ajustement() {
     QFETCH(QSizeF, attendu);
     const QSizeF t =
         TailleAffichee(photo.width(), photo.height(), cadre.width(), cadre.height(), remplir);
-    QVERIFY2(qAbs(t.width() - attendu.width()) < 1e-3 &&
-                 qAbs(t.height() - attendu.height()) < 1e-3,
+    QVERIFY2(qAbs(t.width() - attendu.width()) < 1e-3 && qAbs(t.height() - attendu.height()) < 1e-3,
              qPrintable(QStringLiteral("%1 x %2").arg(t.width()).arg(t.height())));
     QCOMPARE(TailleAffichee(0, 10, 200, 145), QSizeF());
+    QCOMPARE(TailleAffichee(10, 0, 200, 145), QSizeF());
 }
 
 void TstApercu::centrage() {
@@ -97,17 +96,24 @@ void TstApercu::preselection_data() {
     const int opt = int(RegleSelection::Optimale);
     const int inc = int(RegleSelection::ListeIncrementee);
     const int perso = int(RegleSelection::Personnalisee);
-    QTest::newRow("optimale") << "IMG_0001.jpg" << opt << "" << "" << 0 << 8;
-    QTest::newRow("optimale, marqué") << "IMG_0001.jpg   [M]" << opt << "" << "" << 0 << 8;
-    QTest::newRow("liste incrémentée") << "012 _ Plage.jpg" << inc << "" << "" << 6 << 5;
-    QTest::newRow("liste incrémentée, marquée") << "012 _ Plage.jpg   [M]" << inc << "" << ""
-                                                << 6 << 5;
-    QTest::newRow("liste incrémentée sans liaison")
-        << "Plage.jpg" << inc << "" << "" << 12 << -7;
-    QTest::newRow("caret seul depuis la fin") << "Plage.jpg" << perso << "-7" << "00" << 2 << 0;
-    QTest::newRow("longueur donnée") << "abcdefg" << perso << "2" << "-3" << 2 << 3;
-    QTest::newRow("tout sauf quatre") << "abcdefg" << perso << "0" << "4" << 0 << 3;
-    QTest::newRow("tout sauf quatre, marqué") << "abcdefg   [M]" << perso << "0" << "4" << 0 << 3;
+    QTest::newRow("optimale") << "IMG_0001.jpg" << opt << ""
+                              << "" << 0 << 8;
+    QTest::newRow("optimale, marqué") << "IMG_0001.jpg   [M]" << opt << ""
+                                      << "" << 0 << 8;
+    QTest::newRow("liste incrémentée") << "012 _ Plage.jpg" << inc << ""
+                                       << "" << 6 << 5;
+    QTest::newRow("liste incrémentée, marquée") << "012 _ Plage.jpg   [M]" << inc << ""
+                                                << "" << 6 << 5;
+    QTest::newRow("liste incrémentée sans liaison") << "Plage.jpg" << inc << ""
+                                                    << "" << 12 << -7;
+    QTest::newRow("caret seul depuis la fin") << "Plage.jpg" << perso << "-7"
+                                              << "00" << 2 << 0;
+    QTest::newRow("longueur donnée") << "abcdefg" << perso << "2"
+                                     << "-3" << 2 << 3;
+    QTest::newRow("tout sauf quatre") << "abcdefg" << perso << "0"
+                                      << "4" << 0 << 3;
+    QTest::newRow("tout sauf quatre, marqué") << "abcdefg   [M]" << perso << "0"
+                                              << "4" << 0 << 3;
 }
 
 void TstApercu::preselection() {

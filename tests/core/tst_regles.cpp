@@ -30,26 +30,19 @@ void TstRegles::motifs_data() {
     QTest::addColumn<QString>("nom");
     QTest::addColumn<QString>("motif");
     QTest::addColumn<bool>("attendu");
-    QTest::newRow("extension en majuscules") << "A.JPG"
-                                             << "*.jpg" << true;
-    QTest::newRow("jpeg n'est pas jpg") << "a.jpeg"
-                                        << "*.jpg" << false;
-    QTest::newRow("marqué n'a plus l'extension") << "a.jpg   [M]"
-                                                 << "*.jpg" << false;
-    QTest::newRow("dernier point seulement") << "photo.jpg.bmp"
-                                             << "*.jpg" << false;
-    QTest::newRow("plusieurs points") << "vacances.2019.été.JPG"
-                                      << "*.jpg" << true;
-    QTest::newRow("sans point") << "jpg"
-                                << "*.jpg" << false;
-    QTest::newRow("tout") << "sans extension"
-                          << "*.*" << true;
-    QTest::newRow("marque") << "x.mp3   [M]"
-                            << "*.*   [M]" << true;
-    QTest::newRow("marque incomplète") << "x.mp3  [M]"
-                                       << "*.*   [M]" << false;
-    QTest::newRow("tiret en tête") << "-rf.jpg"
-                                   << "*.jpg" << true;
+    auto ligne = [](const char* nom, const char* fichier, const char* motif, bool attendu) {
+        QTest::newRow(nom) << QString::fromUtf8(fichier) << QString(motif) << attendu;
+    };
+    ligne("extension en majuscules", "A.JPG", "*.jpg", true);
+    ligne("jpeg n'est pas jpg", "a.jpeg", "*.jpg", false);
+    ligne("marqué n'a plus l'extension", "a.jpg   [M]", "*.jpg", false);
+    ligne("dernier point seulement", "photo.jpg.bmp", "*.jpg", false);
+    ligne("plusieurs points", "vacances.2019.été.JPG", "*.jpg", true);
+    ligne("sans point", "jpg", "*.jpg", false);
+    ligne("tout", "sans extension", "*.*", true);
+    ligne("marque", "x.mp3   [M]", "*.*   [M]", true);
+    ligne("marque incomplète", "x.mp3  [M]", "*.*   [M]", false);
+    ligne("tiret en tête", "-rf.jpg", "*.jpg", true);
 }
 
 void TstRegles::motifs() {
@@ -117,6 +110,7 @@ void TstRegles::texteDesTypes() {
     QCOMPARE(TypesFichiers::Texte(0), QString("Tous fichiers image  (*.*)"));
     QCOMPARE(TypesFichiers::Texte(7), QString("Tri par chaîne de caractères"));
     QCOMPARE(TypesFichiers::Texte(8), QString("Tous fichiers  (*.*)"));
+    QVERIFY(TypesFichiers::EstImage(TypesFichiers::Gif) && !TypesFichiers::EstImage(4));
     QCOMPARE(TypesFichiers::Motifs(0),
              QStringList({"*.bmp", "*.jpg", "*.jpeg", "*.gif", "*.wmf", "*.ico"}));
 }
@@ -175,14 +169,12 @@ void TstRegles::profil() {
 void TstRegles::dossierProgramme_data() {
     QTest::addColumn<QString>("xdg");
     QTest::addColumn<QString>("attendu");
-    QTest::newRow("non défini") << ""
-                                << "/home/nom/.local/share/Vimbral";
+    const QString defaut = QStringLiteral("/home/nom/.local/share/Vimbral");
+    QTest::newRow("non défini") << "" << defaut;
     QTest::newRow("absolu") << "/data/nom/"
                             << "/data/nom/Vimbral";
-    QTest::newRow("relatif, ignoré") << "donnees"
-                                     << "/home/nom/.local/share/Vimbral";
-    QTest::newRow("relatif avec point") << "./x"
-                                        << "/home/nom/.local/share/Vimbral";
+    QTest::newRow("relatif, ignoré") << "donnees" << defaut;
+    QTest::newRow("relatif avec point") << "./x" << defaut;
 }
 
 void TstRegles::dossierProgramme() {

@@ -56,20 +56,16 @@ void TstRetouche::tailles() {
 void TstRetouche::noms_data() {
     QTest::addColumn<QString>("nom");
     QTest::addColumn<QString>("resultat");
-    QTest::newRow("jpg") << "IMG_0001.jpg"
-                         << "(R)IMG_0001.jpg";
-    QTest::newRow("marqué") << "IMG_0001.jpg   [M]"
-                            << "(R)IMG_0001.jpg";
-    QTest::newRow("jpeg") << "Plage.jpeg"
-                          << "(R)Plage.jpg";
-    QTest::newRow("bmp") << "Carte.BMP"
-                         << "(R)Carte.jpg";
-    QTest::newRow("sans extension") << "Notes"
-                                    << "(R)Notes.jpg";
-    QTest::newRow("point dans le titre") << "012 _ St. Tropez"
-                                         << "(R)012 _ St. Tropez.jpg";
-    QTest::newRow("nom caché") << ".cache"
-                               << "(R).cache.jpg";
+    auto ligne = [](const char* cas, const char* nom, const char* resultat) {
+        QTest::newRow(cas) << QString(nom) << QString(resultat);
+    };
+    ligne("jpg", "IMG_0001.jpg", "(R)IMG_0001.jpg");
+    ligne("marqué", "IMG_0001.jpg   [M]", "(R)IMG_0001.jpg");
+    ligne("jpeg", "Plage.jpeg", "(R)Plage.jpg");
+    ligne("bmp", "Carte.BMP", "(R)Carte.jpg");
+    ligne("sans extension", "Notes", "(R)Notes.jpg");
+    ligne("point dans le titre", "012 _ St. Tropez", "(R)012 _ St. Tropez.jpg");
+    ligne("nom caché", ".cache", "(R).cache.jpg");
 }
 
 void TstRetouche::noms() {

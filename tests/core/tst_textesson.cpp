@@ -101,6 +101,7 @@ void TstTextesSon::tempsMidi_data() {
     QTest::newRow("du texte") << QByteArray("MThd, mais du texte") << -1.0 << qint64(0);
     QTest::newRow("vide") << QByteArray() << -1.0 << qint64(0);
     QTest::newRow("division nulle") << midi("0000", {noire}) << -1.0 << qint64(0);
+    QTest::newRow("temps codé sans ticks") << midi("e700", {noire}) << -1.0 << qint64(0);
 }
 
 void TstTextesSon::tempsMidi() {

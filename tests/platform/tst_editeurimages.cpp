@@ -54,22 +54,15 @@ void TstEditeurImages::orientations_data() {
     QTest::addColumn<int>("orientation");
     QTest::addColumn<QString>("vue");
     QTest::addColumn<QString>("tournee");
-    QTest::newRow("1") << 1 << "RGBW"
-                       << "GWRB";
-    QTest::newRow("2") << 2 << "GRWB"
-                       << "RBGW";
-    QTest::newRow("3") << 3 << "WBGR"
-                       << "BRWG";
-    QTest::newRow("4") << 4 << "BWRG"
-                       << "WGBR";
-    QTest::newRow("5") << 5 << "RBGW"
-                       << "BWRG";
-    QTest::newRow("6") << 6 << "BRWG"
-                       << "RGBW";
-    QTest::newRow("7") << 7 << "WGBR"
-                       << "GRWB";
-    QTest::newRow("8") << 8 << "GWRB"
-                       << "WBGR";
+    for (const auto& [o, vue, tournee] : {std::tuple{1, "RGBW", "GWRB"},
+                                          {2, "GRWB", "RBGW"},
+                                          {3, "WBGR", "BRWG"},
+                                          {4, "BWRG", "WGBR"},
+                                          {5, "RBGW", "BWRG"},
+                                          {6, "BRWG", "RGBW"},
+                                          {7, "WGBR", "GRWB"},
+                                          {8, "GWRB", "WBGR"}})
+        QTest::newRow(qPrintable(QString::number(o))) << o << QString(vue) << QString(tournee);
 }
 
 void TstEditeurImages::orientations() {

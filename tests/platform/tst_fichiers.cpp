@@ -123,18 +123,14 @@ void TstFichiers::etapesRefusees_data() {
     // "": one volume; "simulé": renames across folders fail as across volumes; or a real one.
     QTest::addColumn<QString>("volume");
     QTest::addColumn<QString>("etape");
-    QTest::newRow("copie") << false << ""
-                           << "";
-    QTest::newRow("déplacement") << true << ""
-                                 << "";
-    QTest::newRow("déplacement entre volumes") << true << "simulé"
-                                               << "";
-    QTest::newRow("déplacement vers /dev/shm") << true << "/dev/shm"
-                                               << "";
-    QTest::newRow("copie sur un fichier existant") << false << ""
-                                                   << "existant";
-    QTest::newRow("déplacement sur un fichier existant") << true << ""
-                                                         << "existant";
+    for (const auto& [nom, deplacer, volume, etape] :
+         {std::tuple{"copie", false, "", ""},
+          {"déplacement", true, "", ""},
+          {"déplacement entre volumes", true, "simulé", ""},
+          {"déplacement vers /dev/shm", true, "/dev/shm", ""},
+          {"copie sur un fichier existant", false, "", "existant"},
+          {"déplacement sur un fichier existant", true, "", "existant"}})
+        QTest::newRow(nom) << deplacer << QString(volume) << QString(etape);
     // The last two steps belong to a move across volumes only.
     const char* etapes[] = {"temporaire",   "contenu", "attributs",    "publication",
                             "disque plein", "intrus",  "verification", "suppression"};

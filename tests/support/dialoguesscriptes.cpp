@@ -6,25 +6,9 @@
 namespace {
 
 QString nomGenre(DialoguesScriptes::Genre g) {
-    switch (g) {
-    case DialoguesScriptes::Genre::Message:
-        return QStringLiteral("message");
-    case DialoguesScriptes::Genre::Saisie:
-        return QStringLiteral("saisie");
-    case DialoguesScriptes::Genre::Dossier:
-        return QStringLiteral("dossier");
-    case DialoguesScriptes::Genre::Couleur:
-        return QStringLiteral("couleur");
-    case DialoguesScriptes::Genre::Fenetre:
-        return QStringLiteral("fenêtre");
-    case DialoguesScriptes::Genre::Menu:
-        return QStringLiteral("menu");
-    case DialoguesScriptes::Genre::Police:
-        return QStringLiteral("police");
-    case DialoguesScriptes::Genre::Programme:
-        return QStringLiteral("programme");
-    }
-    return {};
+    static const char* const noms[] = {"message", "saisie", "dossier", "couleur",
+                                       "fenêtre", "menu",   "police",  "programme"};
+    return QString::fromUtf8(noms[int(g)]);
 }
 
 } // namespace
@@ -35,10 +19,17 @@ void DialoguesScriptes::attendreMessage(const QString& texte, Reponse reponse) {
 
 void DialoguesScriptes::attendreMessages(const QStringList& textes) {
     for (const QString& t : textes) {
-        const bool oui = t.startsWith(QLatin1String("oui:"));
-        const bool non = t.startsWith(QLatin1String("non:"));
-        attendreMessage(oui || non ? t.mid(4) : t,
-                        oui ? Reponse::Oui : (non ? Reponse::Non : Reponse::Ok));
+        if (t.startsWith(QLatin1String("saisie:"))) {
+            attendreSaisie(t.section(QLatin1Char('|'), 1),
+                           t.section(QLatin1Char('|'), 0, 0).mid(7));
+            continue;
+        }
+        const QString reponse = t.section(QLatin1Char(':'), 0, 0);
+        const Reponse r = reponse == QLatin1String("oui")       ? Reponse::Oui
+                          : reponse == QLatin1String("non")     ? Reponse::Non
+                          : reponse == QLatin1String("annuler") ? Reponse::Annuler
+                                                                : Reponse::Ok;
+        attendreMessage(r == Reponse::Ok ? t : t.section(QLatin1Char(':'), 1), r);
     }
 }
 

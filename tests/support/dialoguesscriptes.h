@@ -27,7 +27,8 @@ public:
 
     // An empty expected text accepts any text.
     void attendreMessage(const QString& texte, Reponse reponse = Reponse::Ok);
-    // Boxes in turn: a text that begins with "oui:" or "non:" is answered so, the others OK.
+    // Boxes in turn: a text that begins with "oui:", "non:" or "annuler:" is answered so, the
+    // others OK; "saisie:answer|prompt" is an input box (an empty prompt accepts any).
     void attendreMessages(const QStringList& textes);
     void attendreSaisie(const QString& texte, const QString& reponse);
     void attendreDossier(const QString& reponse);

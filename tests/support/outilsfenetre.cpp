@@ -3,11 +3,16 @@
 #include "banc.h"
 #include "fichiersparametres.h"
 #include "frmphoto.h"
+#include "frmrenom.h"
+#include "incrementation.h"
 
 #include <QDir>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 
 QStringList contenus(const QString& dossier) {
     QStringList c;
@@ -47,6 +52,38 @@ void choisir(FrmPhoto& f, const QStringList& noms) {
     f.LstFF->clearSelection();
     for (const QString& nom : noms)
         f.LstFF->findItems(nom, Qt::MatchExactly).first()->setSelected(true);
+}
+
+QPoint centre(const FrmPhoto& f, int rang) {
+    return f.LstFF->visualItemRect(f.LstFF->item(rang)).center();
+}
+
+void cliquer(FrmPhoto& f, int rang, Qt::KeyboardModifiers touches, Qt::MouseButton bouton,
+             int decalage) {
+    QTest::mouseClick(f.LstFF->viewport(), bouton, touches, centre(f, rang) + QPoint(decalage, 0));
+}
+
+void taper(FrmPhoto& f, const QString& texte, Qt::Key touche) {
+    f.TxtFileName->selectAll();
+    QTest::keyClick(f.TxtFileName, Qt::Key_Delete);
+    taperTexte(f.TxtFileName, texte);
+    QTest::keyClick(f.TxtFileName, touche);
+}
+
+Rapports::Rapports(FrmPhoto& f) {
+    FrmRenom* r = f.incrementation().rapport();
+    QObject::connect(r, &FrmRenom::etatFinalAtteint, r, [this, r, &f] {
+        QStringList l;
+        for (int i = 0; i < r->LV->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* ligne = r->LV->topLevelItem(i);
+            l.append(ligne->text(0) + (ligne->font(1).bold() ? " | " : " ! ") + ligne->text(1));
+        }
+        lignes.append(l);
+        if (!laisser) {
+            QTest::mouseClick(r->CmdTer, Qt::LeftButton);
+            focus = f.focusWidget();
+        }
+    });
 }
 
 void taperTexte(QWidget* controle, const QString& texte) {

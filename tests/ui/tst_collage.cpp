@@ -59,8 +59,6 @@ void TstCollage::coller_data() {
     ligne("marqué une fois", am, "copier M", rien, "", "", am, am);
     ligne("la deuxième a déjà sa copie", abc, "copier M", {"B.jpg", "Copie de B.jpg   [M]"}, "",
           "Ce fichier a déjà une copie !", abc, {"A.jpg   [M]", "B.jpg", "Copie de B.jpg   [M]"});
-    ligne("couper ici", {"A.jpg", "-rf \"x\".jpg"}, "couper ici", rien, "", "",
-          {"Copie de -rf \"x\".jpg", "Copie de A.jpg"}, rien);
     ligne("copier ici", a, "copier ici M", rien, "", "", {"A.jpg", "Copie de A.jpg   [M]"}, rien);
     ligne("couper entre volumes", {"A.jpg", "a\nb.jpg"}, "couper", rien, "autre volume", "", rien,
           {"A.jpg", "a\nb.jpg"});
@@ -167,14 +165,12 @@ void TstCollage::supprimer_data() {
     const QString seule = "%1/f2.jpg est en lecture seule.\nVoulez-vous quand même le supprimer ?";
     ligne("rien de choisi", 3, {}, {"Aucun fichier à supprimer n'est sélectionné !"}, tous);
     ligne("un, touche Suppr", 3, {"f3.jpg"}, {"oui:"}, deux);
-    ligne("réponse non", 3, {"f1.jpg"}, {"non:"}, tous);
     ligne("lecture seule gardée", 3, deux, {"oui:", "non:" + seule}, {"f2.jpg", "f3.jpg"});
     ligne("lecture seule jetée", 3, deux, {"oui:", "oui:" + seule}, {"f3.jpg"});
     ligne("pas de corbeille", 3, deux,
           {"oui:", "Impossible de supprimer des fichiers sur un support \"disque.\"\n\n%1/"
                    "f1.jpg\nPas de corbeille sur ce volume"},
           tous);
-    ligne("deux, dont le courant", 3, {"f1.jpg", "f3.jpg"}, {"oui:"}, {"f2.jpg"});
     ligne("vingt mille", 20000, {"*"}, {"oui:"}, {});
 }
 

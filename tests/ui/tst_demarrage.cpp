@@ -1,3 +1,5 @@
+// The start-up window: the data folder's procedure, its refusals, and the hand-over to the
+// main window.
 #include "banc.h"
 #include "demarrage.h"
 #include "frmdepart.h"
@@ -9,23 +11,20 @@
 
 namespace {
 
-const QString Info1 = QStringLiteral(
-    "Pour fonctionner avec les dernières versions de Windows,\nles données doivent être "
-    "placées dans un répertoire spécifique, différent du répertoire de l'application.");
-const QString Info2 = QStringLiteral(
-    "Sélectionnez uniquement le répertoire où seront enregistrées les données du programme "
-    "sur le disque dur de votre ordinateur.\n\nCe répertoire DOIT ETRE celui qui porte  "
-    "\"VOTRE NOM D' UTILISATEUR\",   et dont l'emplacement diffère selon les versions de "
-    "Windows :\n\n- Dans \"Documents And settings\" sous XP\n- Dans \"Utilisateurs ou "
-    "Users\" pour les versions ultérieures (Seven, 8)");
 const QString Obligatoire =
     QStringLiteral("Ce renseignement est obligatoire ; voulez-vous continuer ?");
 const QString PasLeBon = QStringLiteral("Ce répertoire n'est pas le bon ; voulez-vous continuer ?");
 
 // The two explanations that open the procedure, then the folder picker's answer.
 void attendreDebut(Banc& b, const QString& dossier) {
-    b.dialogues.attendreMessage(Info1);
-    b.dialogues.attendreMessage(Info2);
+    b.dialogues.attendreMessages(
+        {"Pour fonctionner avec les dernières versions de Windows,\nles données doivent être "
+         "placées dans un répertoire spécifique, différent du répertoire de l'application.",
+         "Sélectionnez uniquement le répertoire où seront enregistrées les données du programme "
+         "sur le disque dur de votre ordinateur.\n\nCe répertoire DOIT ETRE celui qui porte  "
+         "\"VOTRE NOM D' UTILISATEUR\",   et dont l'emplacement diffère selon les versions de "
+         "Windows :\n\n- Dans \"Documents And settings\" sous XP\n- Dans \"Utilisateurs ou "
+         "Users\" pour les versions ultérieures (Seven, 8)"});
     b.dialogues.attendreDossier(dossier);
 }
 
@@ -36,9 +35,8 @@ class TstDemarrage : public QObject {
 private Q_SLOTS:
     void dossierChoisi_data();
     void dossierChoisi();
-    void annulerPuisNon();
-    void dossierRefuse();
-    void dossierImpossibleACreer();
+    void refus_data();
+    void refus();
     void cheminEnregistreSansTest();
     void passageALaFenetrePrincipale();
 };
@@ -61,12 +59,10 @@ void TstDemarrage::dossierChoisi() {
         Banc::creerFichier(b.programme() + "/CheminData.cfg", contenu);
     const QString nom = b.racine() + "/Nom";
     QDir().mkpath(nom);
+    attendreDebut(b, annulerDabord ? "" : nom);
     if (annulerDabord) {
-        attendreDebut(b, "");
         b.dialogues.attendreMessage(Obligatoire, Dialogues::Reponse::Oui);
         b.dialogues.attendreDossier(nom);
-    } else {
-        attendreDebut(b, nom);
     }
     EtatProgramme etat;
     FrmDepart depart(b.plateforme, etat);
@@ -84,63 +80,60 @@ void TstDemarrage::dossierChoisi() {
     QCOMPARE(Banc::lire(b.programme() + "/CheminData.cfg"), ("\"" + donnees + "\"\r\n").toUtf8());
 }
 
-void TstDemarrage::annulerPuisNon() {
-    Banc b;
-    attendreDebut(b, "");
-    b.dialogues.attendreMessage(Obligatoire, Dialogues::Reponse::Non);
-    b.dialogues.attendreMessage("Lancement du programme interrompu par défaut de renseignement !");
-    Demarrage demarrage(b.plateforme);
-    QVERIFY(!demarrage.Lancer());
-    VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(b.dialogues.vues().last().icone, Dialogues::Icone::Critique);
-    // Nothing written, no window left.
-    QCOMPARE(QDir(b.programme()).entryList(QDir::Files), QStringList());
-    QVERIFY(!demarrage.fenetreDepart());
-    QCOMPARE(b.horloge.minuteriesEnAttente(), 0);
-}
-
-void TstDemarrage::dossierRefuse() {
-    Banc b;
-    // Outside the test's home, in a folder of its own.
-    const QString ailleurs = QDir::cleanPath(DossierPersonnelTest() + "/../ailleurs");
-    attendreDebut(b, ailleurs);
-    b.dialogues.attendreMessage(PasLeBon, Dialogues::Reponse::Oui);
-    b.dialogues.attendreDossier(DossierPersonnelTest() + "/Public");
-    b.dialogues.attendreMessage(PasLeBon, Dialogues::Reponse::Non);
-    b.dialogues.attendreMessage("Lancement du programme interrompu par erreur de renseignement !");
-    EtatProgramme etat;
-    FrmDepart depart(b.plateforme, etat);
-    QVERIFY(!depart.ProcedureDossierDonnees());
-    VERIFIER_DIALOGUES(b.dialogues);
-    QVERIFY(!QFile::exists(b.programme() + "/CheminData.cfg"));
-    QVERIFY(!QFile::exists(ailleurs + "/DataKorvane"));
-}
-
-void TstDemarrage::dossierImpossibleACreer() {
-    Banc b;
+void TstDemarrage::refus_data() {
+    // The folder answers in turn ("" for Cancel), the boxes between them; %1 the test's root,
+    // %2 its home. The program then stops with nothing written.
+    QTest::addColumn<QStringList>("dossiers");
+    QTest::addColumn<QStringList>("boites");
+    QTest::newRow("annuler puis non")
+        << QStringList{""}
+        << QStringList{"non:" + Obligatoire,
+                       "Lancement du programme interrompu par défaut de renseignement !"};
+    // Outside the test's home, then its shared folder.
+    QTest::newRow("dossiers refusés")
+        << QStringList{"%2/../ailleurs", "%2/Public"}
+        << QStringList{"oui:" + PasLeBon, "non:" + PasLeBon,
+                       "Lancement du programme interrompu par erreur de renseignement !"};
     // A file stands where the folder must go.
-    const QString nom = b.racine() + "/Nom";
-    Banc::creerFichier(nom + "/DataKorvane", "pas un dossier");
-    attendreDebut(b, nom);
-    b.dialogues.attendreMessage("Le dossier suivant n'a pas pu être créé :\n" + nom +
-                                "/DataKorvane\n\nLancement du programme interrompu !");
-    EtatProgramme etat;
-    FrmDepart depart(b.plateforme, etat);
-    QVERIFY(!depart.ProcedureDossierDonnees());
-    VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(Banc::lire(nom + "/DataKorvane"), QByteArray("pas un dossier"));
-    QVERIFY(!QFile::exists(b.programme() + "/CheminData.cfg"));
-
+    QTest::newRow("dossier impossible à créer")
+        << QStringList{"%1/Nom"}
+        << QStringList{"Le dossier suivant n'a pas pu être créé :\n%1/Nom/DataKorvane\n\n"
+                       "Lancement du programme interrompu !"};
     // The program folder itself: a file in its place ends the program before any question.
-    const QString programme = b.racine() + "/programme-fichier";
-    Banc::creerFichier(programme, "pas un dossier");
-    b.plateforme.environnement.dossierProgramme = programme;
-    b.dialogues.attendreMessage("Le dossier suivant n'a pas pu être créé :\n" + programme +
-                                "\n\nLancement du programme interrompu !");
+    QTest::newRow("dossier du programme impossible à créer")
+        << QStringList{}
+        << QStringList{"Le dossier suivant n'a pas pu être créé :\n%1/programme-"
+                       "fichier\n\nLancement du programme interrompu !"};
+}
+
+void TstDemarrage::refus() {
+    QFETCH(QStringList, dossiers);
+    QFETCH(QStringList, boites);
+    Banc b;
+    Banc::creerFichier(b.racine() + "/Nom/DataKorvane", "pas un dossier");
+    auto texte = [&](QString t) {
+        return t.replace("%1", b.racine()).replace("%2", DossierPersonnelTest());
+    };
+    auto chemin = [&](const QString& t) { return QDir::cleanPath(texte(t)); };
+    if (dossiers.isEmpty()) {
+        Banc::creerFichier(b.racine() + "/programme-fichier", "pas un dossier");
+        b.plateforme.environnement.dossierProgramme = b.racine() + "/programme-fichier";
+    } else {
+        attendreDebut(b, chemin(dossiers[0]));
+    }
+    for (int i = 0; i < boites.size(); ++i) {
+        b.dialogues.attendreMessages({texte(boites[i])});
+        if (i + 1 < dossiers.size())
+            b.dialogues.attendreDossier(chemin(dossiers[i + 1]));
+    }
     Demarrage demarrage(b.plateforme);
     QVERIFY(!demarrage.Lancer());
     VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(Banc::lire(programme), QByteArray("pas un dossier"));
+    QVERIFY(!demarrage.fenetreDepart() && !demarrage.fenetrePrincipale());
+    QCOMPARE(b.horloge.minuteriesEnAttente(), 0);
+    QCOMPARE(QDir(b.programme()).entryList(QDir::Files), QStringList());
+    QCOMPARE(Banc::lire(b.racine() + "/Nom/DataKorvane"), QByteArray("pas un dossier"));
+    QVERIFY(!QFile::exists(DossierPersonnelTest() + "/../ailleurs/DataKorvane"));
 }
 
 void TstDemarrage::cheminEnregistreSansTest() {
@@ -152,16 +145,14 @@ void TstDemarrage::cheminEnregistreSansTest() {
     QVERIFY(depart.ProcedureDossierDonnees());
     QCOMPARE(etat.DossierDonnees, donnees);
     QVERIFY(!QFileInfo::exists(donnees));
-    // With a database to move, the missing folder is made again for it.
-    Banc::creerFichier(b.programme() + "/Date.mdb", "base");
-    QVERIFY(depart.ProcedureDossierDonnees());
-    QCOMPARE(Banc::lire(donnees + "/Date.mdb"), QByteArray("base"));
-    // A newer database replaces the one already moved, silently.
-    Banc::creerFichier(b.programme() + "/Date.mdb", "nouvelle");
-    QVERIFY(depart.ProcedureDossierDonnees());
+    // With a database to move, the missing folder is made again for it; a newer database
+    // replaces the one already moved, silently.
+    for (const QByteArray base : {"base", "nouvelle"}) {
+        Banc::creerFichier(b.programme() + "/Date.mdb", base);
+        QVERIFY(depart.ProcedureDossierDonnees());
+        QCOMPARE(Banc::lire(donnees + "/Date.mdb"), base);
+    }
     QVERIFY(!QFile::exists(b.programme() + "/Date.mdb"));
-    QCOMPARE(Banc::lire(donnees + "/Date.mdb"), QByteArray("nouvelle"));
-    VERIFIER_DIALOGUES(b.dialogues);
     QCOMPARE(b.dialogues.vues().size(), 0);
 }
 
@@ -180,8 +171,7 @@ void TstDemarrage::passageALaFenetrePrincipale() {
     b.horloge.declencher();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!demarrage.fenetreDepart());
-    QVERIFY(demarrage.fenetrePrincipale());
-    QVERIFY(demarrage.fenetrePrincipale()->isVisible());
+    QVERIFY(demarrage.fenetrePrincipale() && demarrage.fenetrePrincipale()->isVisible());
     QCOMPARE(demarrage.fenetrePrincipale()->windowTitle(), QString("  VIMBRAL"));
     QCOMPARE(demarrage.etat().DossierDonnees, donnees);
 }

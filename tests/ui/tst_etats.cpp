@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,17 +26,6 @@ namespace {
 
 using Action = std::function<void(Banc&, FrmPhoto&)>;
 
-QPoint centre(const FrmPhoto& f, int rang) {
-    return f.LstFF->visualItemRect(f.LstFF->item(rang)).center();
-}
-
-// A click on an entry; a second click on the same entry lands a little aside, or the two
-// would make a double click.
-void cliquer(FrmPhoto& f, int rang, Qt::KeyboardModifiers touches = {}, int decalage = 0) {
-    QTest::mouseClick(f.LstFF->viewport(), Qt::LeftButton, touches,
-                      centre(f, rang) + QPoint(decalage, 0));
-}
-
 // The states a row checks, as "name=value" words.
 QString etats(const FrmPhoto& f, const EtatProgramme& e) {
     auto vu = [&](const QWidget* w) { return w->isVisibleTo(&f) ? '1' : '0'; };
@@ -43,21 +33,26 @@ QString etats(const FrmPhoto& f, const EtatProgramme& e) {
     return QStringLiteral("haut=%1 bas=%2 rapide=%3 sel=%4 des=%5 rang=%6 nom=%7 photo=%8 "
                           "ins=%9 zoom=%10 inc=%11 rafr=%12 nonimage=%13 charge=%14 "
                           "coller=%15 sel-liste=%16")
-        .arg(vu(f.ImgUp))
-        .arg(vu(f.ImgDown))
-        .arg(vu(f.CmdRapide))
-        .arg(vu(f.axBSel0))
-        .arg(vu(f.axBSel1))
-        .arg(f.LblRang->text(), f.TxtFileName->text())
-        .arg(e.PasDePhoto ? '0' : '1')
-        .arg(actif(f.ChkIns))
-        .arg(actif(f.OptZ0))
-        .arg(actif(f.CmdInc))
-        .arg(actif(f.CmdRefresh))
-        .arg(vu(f.LblNonImage))
-        .arg(vu(f.PctCharge))
-        .arg(const_cast<FrmPhoto&>(f).menus().article("mnuCollerRep")->isEnabled() ? '1' : '0')
-        .arg(selection(f).join(','));
+               .arg(vu(f.ImgUp))
+               .arg(vu(f.ImgDown))
+               .arg(vu(f.CmdRapide))
+               .arg(vu(f.axBSel0))
+               .arg(vu(f.axBSel1))
+               .arg(f.LblRang->text(), f.TxtFileName->text())
+               .arg(e.PasDePhoto ? '0' : '1')
+               .arg(actif(f.ChkIns))
+               .arg(actif(f.OptZ0))
+               .arg(actif(f.CmdInc))
+               .arg(actif(f.CmdRefresh))
+               .arg(vu(f.LblNonImage))
+               .arg(vu(f.PctCharge))
+               .arg(const_cast<FrmPhoto&>(f).menus().article("mnuCollerRep")->isEnabled() ? '1'
+                                                                                          : '0')
+               .arg(selection(f).join(',')) +
+           QStringLiteral(" piv=%1 redim=%2 mode=%3")
+               .arg(vu(f.axBPivoter))
+               .arg(vu(f.axBRedimensionner))
+               .arg(vu(f.CmdD));
 }
 
 } // namespace
@@ -79,10 +74,10 @@ void TstEtats::etatsApres_data() {
     ligne(
         "ouverture", [](Banc&, FrmPhoto&) {},
         "haut=0 bas=1 rapide=1 sel=1 des=0 rang=1 nom=b.jpg photo=1 ins=0 zoom=1 inc=1 "
-        "rafr=1 nonimage=0 charge=0 sel-liste=b.jpg");
+        "rafr=1 nonimage=0 charge=0 sel-liste=b.jpg piv=1 redim=1 mode=0");
     ligne(
         "clic sur le dernier", [](Banc&, FrmPhoto& f) { cliquer(f, 3); },
-        "haut=1 bas=0 rang=4 nom=d.txt photo=0 nonimage=1 ins=0 sel-liste=d.txt");
+        "haut=1 bas=0 rang=4 nom=d.txt photo=0 nonimage=1 ins=0 sel-liste=d.txt piv=0");
     ligne(
         "clic sur un du milieu", [](Banc&, FrmPhoto& f) { cliquer(f, 1); },
         "haut=1 bas=1 rang=2 nom=a.jpg photo=1 ins=1");
@@ -93,7 +88,7 @@ void TstEtats::etatsApres_data() {
         "Ctrl-clic deux fois : celui qui reste choisi est montré",
         [](Banc&, FrmPhoto& f) {
             cliquer(f, 2, Qt::ControlModifier);
-            cliquer(f, 2, Qt::ControlModifier, 40);
+            cliquer(f, 2, Qt::ControlModifier, Qt::LeftButton, 40);
         },
         "sel-liste=b.jpg nom=b.jpg rang=1 photo=1");
     ligne(
@@ -163,6 +158,27 @@ void TstEtats::etatsApres_data() {
             f.CboFileType->setCurrentIndex(6);
         },
         "inc=0 rafr=0 zoom=0 ins=0 haut=0 bas=0 nom= photo=0 nonimage=0 sel-liste=");
+    ligne(
+        "un autre dossier : son premier fichier est montré",
+        [](Banc& b, FrmPhoto& f) {
+            Banc::creerImage(b.racine() + "/autre/z.jpg");
+            f.DefinirCheminDossier(b.racine() + "/autre");
+        },
+        "rang=1 nom=z.jpg photo=1 piv=1 redim=1 haut=0 bas=0 sel-liste=z.jpg");
+    ligne(
+        "mode d'incrémentation : rien de choisi",
+        [](Banc& b, FrmPhoto& f) {
+            b.dialogues.attendreFenetre("FrmAvertissement", [](QDialog& d) {
+                d.accept();
+                return d.result();
+            });
+            b.dialogues.attendreFenetre("FrmChoixIncrémentation", [](QDialog& d) {
+                d.findChild<QPushButton*>("CmdOK")->click();
+                return d.result();
+            });
+            QTest::mouseClick(f.CmdInc, Qt::LeftButton);
+        },
+        "mode=1 nom= sel-liste=");
     ligne(
         "un clic dans les dossiers pendant le chargement : il s'arrête",
         [](Banc&, FrmPhoto& f) {

@@ -1,3 +1,5 @@
+// The main window itself: its layout and names, its menus and the options they write, help,
+// the first activation and the start folder, the file types, the settings files, closing.
 #include "banc.h"
 #include "etatprogramme.h"
 #include "frmphoto.h"
@@ -23,12 +25,17 @@ const QString Question = QStringLiteral(
     "Le fait de laisser cette extension risque fort de perturber le fonctionnement d'autres "
     "programmes à la lecture de ces fichiers.\n\nVoulez-vous effacer ces extensions ?\n\nNB : "
     "la durée de cette procédure sera fonction du nombre de répertoires que vous avez ouvert.");
+const QString Molette = QStringLiteral("Déplacement de la sélection de fichiers (en nombre de "
+                                       "fichiers) par action de la molette de la souris");
+const QString Ouverture = QStringLiteral(
+    "Au démarrage du programme :\n\nOuvrir sur un répertoire choisi : écrire 0 (NB : zéro)\n"
+    "Ouvrir sur le dernier répertoire ouvert : écrire 1");
 
-QStringList articles(const QMenu* menu) {
-    QStringList noms;
-    for (const QAction* a : menu->actions())
-        noms.append(a->objectName());
-    return noms;
+// A marked picture, a picture of each of two types and a text file.
+const QStringList Dossier{"a.jpg   [M]", "b.jpg", "c.bmp", "notes.txt"};
+
+QByteArray photoIni(const QString& dossier, const char* fin = "#TRUE#,0") {
+    return ("\"" + dossier + "\"," + fin + "\r\n").toUtf8();
 }
 
 } // namespace
@@ -42,14 +49,19 @@ private Q_SLOTS:
     void menus();
     void optionsCochees();
     void niveauDeDeplacement();
-    void couleurDesInfos();
-    void avertissement();
+    void couleurEtAvertissement();
     void aide();
-    void aPropos();
     void eclairage();
-    void fermetureSansMarque();
-    void fermetureAvecMarqueAilleurs();
-    void fermetureAnnulee();
+    void fermeture_data();
+    void fermeture();
+    void premiereActivation();
+    void typesDeFichiers();
+    void filtreParChaine_data();
+    void filtreParChaine();
+    void molette_data();
+    void molette();
+    void repertoireOuverture();
+    void positionEtDernierDossier();
 };
 
 void TstFenetre::disposition_data() {
@@ -76,12 +88,11 @@ void TstFenetre::disposition() {
                              (ecran.height() - fenetre.height()) / 2));
     // Everything stays inside the window, above the light strip at the bottom.
     for (QWidget* w : f.findChildren<QWidget*>()) {
-        if (w->parentWidget() != &f || w->isWindow() || w->objectName() == "LblVersion" ||
-            w->objectName().isEmpty())
+        const QString nom = w->objectName();
+        if (w->parentWidget() != &f || w->isWindow() || nom == "LblVersion" || nom.isEmpty())
             continue;
-        QVERIFY2(f.rect().contains(w->geometry()), qPrintable(w->objectName()));
-        if (w->objectName() != "PctC")
-            QVERIFY2(w->geometry().bottom() < f.height() - 30 + 1, qPrintable(w->objectName()));
+        QVERIFY2(f.rect().contains(w->geometry()), qPrintable(nom));
+        QVERIFY2(nom == "PctC" || w->geometry().bottom() < f.height() - 29, qPrintable(nom));
     }
 }
 
@@ -99,62 +110,56 @@ void TstFenetre::controlesNommes() {
             "axBRedimensionner axBDiapo CmdMin OptZ(0) OptZ(1) ChkIns Txt Lblmp31 Lblmp32 "
             "SLD CmdJouer CmdStop PctSon axBson CmdRefresh CmdOK PctMere")
             .split(QLatin1Char(' '));
-    for (const QString& nom : noms) {
+    auto texte = [&](const QString& nom, QAccessible::Text t) {
         QWidget* w = f.findChild<QWidget*>(nom);
-        QVERIFY2(w, qPrintable(nom));
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-        // A label whose text changes says what it is in its description, its text in its name.
-        QVERIFY2(a && !(a->text(QAccessible::Name) + a->text(QAccessible::Description))
-                           .trimmed()
-                           .isEmpty(),
-                 qPrintable(nom));
-    }
-    auto nomAccessible = [&](const char* nom) {
-        return QAccessible::queryAccessibleInterface(f.findChild<QWidget*>(nom))
-            ->text(QAccessible::Name);
+        QAccessibleInterface* a = w ? QAccessible::queryAccessibleInterface(w) : nullptr;
+        return a ? a->text(t) : QString();
     };
-    QCOMPARE(nomAccessible("TxtFileName"), QString("Nom du Fichier"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(f.LblRang)->text(QAccessible::Description),
-             QString("Rang dans la liste"));
-    QCOMPARE(nomAccessible("CmdInc"), QString("Incrémenter / Renommer en groupe"));
-    QCOMPARE(nomAccessible("axBRetour"), QString("Dossier précédent vu"));
-    QCOMPARE(f.axBSel1->toolTip(), QString(" Désélectionner tous les fichiers "));
-    QCOMPARE(f.windowTitle(), QString("  VIMBRAL"));
+    // A label whose text changes says what it is in its description, its text in its name.
+    for (const QString& nom : noms)
+        QVERIFY2(!(texte(nom, QAccessible::Name) + texte(nom, QAccessible::Description))
+                      .trimmed()
+                      .isEmpty(),
+                 qPrintable(nom));
+    QCOMPARE(
+        QStringList({texte("TxtFileName", QAccessible::Name),
+                     texte("LblRang", QAccessible::Description), texte("CmdInc", QAccessible::Name),
+                     texte("axBRetour", QAccessible::Name), f.axBSel1->toolTip(), f.windowTitle()}),
+        QStringList({"Nom du Fichier", "Rang dans la liste", "Incrémenter / Renommer en groupe",
+                     "Dossier précédent vu", " Désélectionner tous les fichiers ", "  VIMBRAL"}));
 }
 
 void TstFenetre::menus() {
     Banc b;
-    Banc::creerFichier(b.photos() + "/a.jpg");
-    ouvrirSur(b, b.photos());
-    EtatProgramme etat;
-    FrmPhoto f(b.plateforme, etat);
+    FenetreOuverte w(b, {"a.jpg"});
+    FrmPhoto& f = w.f;
     MenusPhoto& m = f.menus();
-    QStringList options = articles(m.mnuOptions);
-    options.removeIf([](const QString& n) { return n.startsWith("mnusep"); });
-    QCOMPARE(options, QStringList({"mnuOptTexte", "MnuMarq",      "mnuDeMarq",    "mnuRens",
-                                   "mnuCouleur",  "mnuBulles",    "mnuOuv",       "mnuRep",
-                                   "mnuMark",     "mnuDeplace",   "mnuNLi",       "mnuToutSel",
-                                   "mnuToutDel",  "mnuInversSel", "mnuSelChaine", "mnuTri",
-                                   "mnuAv",       "mnuremplace",  "mnuIncrDte",   "mnuAnnulerRenommage", "mnuRefresh",
-                                   "mnuEdit"}));
+    QStringList options;
+    for (const QAction* a : m.mnuOptions->actions())
+        if (!a->objectName().startsWith("mnusep"))
+            options.append(a->objectName());
+    QCOMPARE(options.join(' '),
+             QString("mnuOptTexte MnuMarq mnuDeMarq mnuRens mnuCouleur mnuBulles mnuOuv mnuRep "
+                     "mnuMark mnuDeplace mnuNLi mnuToutSel mnuToutDel mnuInversSel mnuSelChaine "
+                     "mnuTri mnuAv mnuremplace mnuIncrDte mnuAnnulerRenommage mnuRefresh "
+                     "mnuEdit"));
     QCOMPARE(m.article("mnuProg(0)")->text(), QString("Editeur du fichier par défaut"));
     QCOMPARE(m.article("mnuDM(7)")->text(), QString("F12"));
     // The paste items are off until files are copied or cut.
     QVERIFY(!m.article("mnuCollerRep")->isEnabled());
 
     // The buttons pop their menus up; the chosen item runs.
-    f.Form_Activate();
     Banc::creerFichier(b.photos() + "/b.jpg");
     b.dialogues.attendreMenu("mnuOptions", "mnuRefresh");
     QTest::mouseClick(f.CmdOption, Qt::LeftButton);
     QCOMPARE(f.LstFF->count(), 2);
-    QVERIFY(etat.IgnorerClicApercu);
+    QVERIFY(w.etat.IgnorerClicApercu);
     b.dialogues.attendreMenu("mnuInvisible", "");
-    f.CmdChoix_Click();
+    QTest::mouseClick(f.CmdChoix, Qt::LeftButton);
     b.dialogues.attendreMenu("mnuCopDepInvisible", "");
-    Q_EMIT f.LstFF->customContextMenuRequested(QPoint(5, 5));
+    cliquer(f, 0, {}, Qt::RightButton);
     b.dialogues.attendreMenu("mnuFavorisInv", "");
-    f.axBF->click();
+    QTest::mouseClick(f.axBF, Qt::LeftButton);
     VERIFIER_DIALOGUES(b.dialogues);
 }
 
@@ -168,41 +173,34 @@ void TstFenetre::optionsCochees() {
     o.CasseIgnoree = 1;
     o.PoliceTexte = "Police gardée";
     Banc::creerFichier(b.programme() + "/Options.cfg", o.versLigne());
-    EtatProgramme etat;
-    FrmPhoto f(b.plateforme, etat);
-    MenusPhoto& m = f.menus();
+    FenetreOuverte w(b, {"a.jpg"});
+    MenusPhoto& m = w.f.menus();
     QCOMPARE(m.article("MnuMarq")->text(),
              QString("Choisir touche F5 à F12 pour marquer le fichier  [F10]"));
     QCOMPARE(m.article("mnuDeMarq")->text(),
              QString("Choisir touche F5 à F12 pour démarquer le fichier  [F5]"));
-    QVERIFY(m.article("MnuM(5)")->isChecked());
-    QVERIFY(!m.article("mnuBulles")->isChecked());
-    QVERIFY(m.article("mnuNiveau")->isChecked());
-    QVERIFY(m.article("mnucassemoins")->isChecked());
+    QVERIFY(m.article("MnuM(5)")->isChecked() && !m.article("mnuBulles")->isChecked());
+    QVERIFY(m.article("mnuNiveau")->isChecked() && m.article("mnucassemoins")->isChecked());
 
     // A toggle rewrites all 22 fields: the text-overlay font survives.
     m.article("mnuBulles")->trigger();
-    QCOMPARE(etat.options.BullesListe, quint8(1));
+    QCOMPARE(w.etat.options.BullesListe, quint8(1));
     m.article("mnuOuv")->trigger();
     Options relu;
-    QCOMPARE(relu.lire(Banc::lire(b.programme() + "/Options.cfg")), 22);
+    auto relire = [&] { return relu.lire(Banc::lire(b.programme() + "/Options.cfg")); };
+    QCOMPARE(relire(), 22);
     QCOMPARE(relu.PoliceTexte, QString("Police gardée"));
-    QCOMPARE(relu.BullesListe, quint8(1));
-    QCOMPARE(relu.OuvertureSimpleClic, quint8(0));
+    QCOMPARE(relu.BullesListe + 10 * relu.OuvertureSimpleClic, 1);
     // The case rule is followed by the substring selection: cancelled, it changes the check
     // marks but not the file; with a string, the file takes the rule.
     b.dialogues.attendreSaisie({}, {});
     m.article("mnucasseplus")->trigger();
-    QVERIFY(m.article("mnucasseplus")->isChecked());
-    QVERIFY(!m.article("mnucassemoins")->isChecked());
-    QCOMPARE(relu.lire(Banc::lire(b.programme() + "/Options.cfg")), 22);
+    QVERIFY(m.article("mnucasseplus")->isChecked() && !m.article("mnucassemoins")->isChecked());
+    QCOMPARE(relire(), 22);
     QCOMPARE(relu.CasseIgnoree, quint8(1));
-    Banc::creerFichier(b.photos() + "/a.jpg");
-    f.CboFileType->setCurrentIndex(0);
-    f.DefinirCheminDossier(b.photos());
     b.dialogues.attendreSaisie({}, "a");
     m.article("mnucasseplus")->trigger();
-    QCOMPARE(relu.lire(Banc::lire(b.programme() + "/Options.cfg")), 22);
+    QCOMPARE(relire(), 22);
     QCOMPARE(relu.CasseIgnoree, quint8(0));
     VERIFIER_DIALOGUES(b.dialogues);
 }
@@ -211,53 +209,42 @@ void TstFenetre::niveauDeDeplacement() {
     Banc b;
     EtatProgramme etat;
     FrmPhoto f(b.plateforme, etat);
-    MenusPhoto& m = f.menus();
+    QAction* niveau = f.menus().article("mnuNiveau");
     b.dialogues.attendreMessage(
         "Vous devrez sélectionner les fichiers à déplacer, puis\nindiquer le numéro du rang de "
         "déplacement.\n(la recherche du numéro de rang doit être faite avant l'opération de "
         "déplacement)");
-    m.article("mnuNiveau")->trigger();
-    QCOMPARE(etat.options.NiveauParNumero, quint8(1));
-    QVERIFY(m.article("mnuNiveau")->isChecked());
+    niveau->trigger();
+    QVERIFY(etat.options.NiveauParNumero == 1 && niveau->isChecked());
     // Already chosen: no message, the file is written again all the same.
     QFile::remove(b.programme() + "/Options.cfg");
-    m.article("mnuNiveau")->trigger();
-    QVERIFY(m.article("mnuNiveau")->isChecked());
-    QVERIFY(QFile::exists(b.programme() + "/Options.cfg"));
+    niveau->trigger();
+    QVERIFY(niveau->isChecked() && QFile::exists(b.programme() + "/Options.cfg"));
     b.dialogues.attendreMessage(
         "Vous devrez marquer (bouton  [M]) les fichiers à déplacer, puis\ncliquer sur le fichier "
         "correspondant au rang de déplacement,\navant de débuter l'opération de déplacement.");
-    m.article("mnuPasNiveau")->trigger();
-    QCOMPARE(etat.options.NiveauParNumero, quint8(0));
-    QVERIFY(!m.article("mnuNiveau")->isChecked());
+    f.menus().article("mnuPasNiveau")->trigger();
+    QVERIFY(etat.options.NiveauParNumero == 0 && !niveau->isChecked());
     VERIFIER_DIALOGUES(b.dialogues);
 }
 
-void TstFenetre::couleurDesInfos() {
+void TstFenetre::couleurEtAvertissement() {
     Banc b;
-    EtatProgramme etat;
-    FrmPhoto f(b.plateforme, etat);
+    FenetreOuverte w(b);
+    FrmPhoto& f = w.f;
     b.dialogues.attendreCouleur(std::nullopt);
     f.menus().article("mnuCouleur")->trigger();
-    QCOMPARE(etat.options.CouleurInfos, 65280);
+    QCOMPARE(w.etat.options.CouleurInfos, 65280);
     QVERIFY(!QFile::exists(b.programme() + "/Options.cfg"));
     b.dialogues.attendreCouleur(QColor(1, 2, 3));
     f.menus().article("mnuCouleur")->trigger();
-    QCOMPARE(etat.options.CouleurInfos, 1 + 2 * 256 + 3 * 65536);
+    QCOMPARE(w.etat.options.CouleurInfos, 1 + 2 * 256 + 3 * 65536);
     QVERIFY(Banc::lire(b.programme() + "/Options.cfg").contains(",197121,"));
-    VERIFIER_DIALOGUES(b.dialogues);
-}
 
-void TstFenetre::avertissement() {
-    Banc b;
-    ouvrirSur(b, b.photos());
-    EtatProgramme etat;
-    FrmPhoto f(b.plateforme, etat);
-    f.Form_Activate();
     QAction* av = f.menus().article("mnuAv");
     QVERIFY(av->isChecked());
     av->trigger();
-    QVERIFY(!etat.photo.AfficherAvertissement);
+    QVERIFY(!w.etat.photo.AfficherAvertissement);
     QVERIFY(Banc::lire(b.programme() + "/Photo.ini").contains(",#FALSE#,"));
     // A later activation leaves it off.
     f.Form_Activate();
@@ -276,46 +263,35 @@ void TstFenetre::aide() {
     Banc b;
     EtatProgramme etat;
     FrmPhoto f(b.plateforme, etat);
-    auto attendreAide = [&] {
-        b.dialogues.attendreMessage(
-            "Lorsque vous transférez les photos de votre APN dans un répertoire de votre "
-            "ordinateur,\nla première chose à faire est peut être d'incrémenter les fichiers pour "
-            "conserver l'ordre chronologique de vos prises de vue.\n\nVous pouvez donner un nom à "
-            "cette liste, ou renommer vos fichiers ultérieurement, en choisissant la bonne option "
-            "de sélection.\n\nSi vous décidez de réorganiser votre liste, refaites une nouvelle "
-            "incrémentation pour conserver votre nouveau choix.");
-        b.dialogues.attendreMessage(
-            "Lorsque vous modifiez le nom d'un fichier, il suffit d'appuyer sur la touche "
-            "\"Entrée\", ou \"Bas \", ou \"Haut \"de votre clavier\npour enregistrer la "
-            "modification.\n\nLe fichier suivant est automatiquement sélectionné, ainsi que la "
-            "partie du texte à modifier (selon votre choix de sélection, dans les options) ... il "
-            "suffit juste d'écrire le nouveau nom choisi ; et ainsi de suite.");
-        b.dialogues.attendreMessage(
-            "Si vous désirez sélectionner plusieurs fichiers dans votre liste, pour quelque "
-            "opération que ce soit (donner un même nom, copier, supprimer, déplacer ...), vous "
-            "pouvez les mémoriser en les marquant, par un click sur le bouton \"M\".\n\nUn click "
-            "sur le bouton \"Se\" permettra ensuite de sélectionner tous ces fichiers marqués.\n\n"
-            "Un click droit dans la liste des fichiers appelle un menu contextuel.");
-    };
-    attendreAide();
-    f.axBAide->click();
-    VERIFIER_DIALOGUES(b.dialogues);
-    attendreAide();
+    const QStringList aide{
+        "Lorsque vous transférez les photos de votre APN dans un répertoire de votre "
+        "ordinateur,\nla première chose à faire est peut être d'incrémenter les fichiers pour "
+        "conserver l'ordre chronologique de vos prises de vue.\n\nVous pouvez donner un nom à "
+        "cette liste, ou renommer vos fichiers ultérieurement, en choisissant la bonne option "
+        "de sélection.\n\nSi vous décidez de réorganiser votre liste, refaites une nouvelle "
+        "incrémentation pour conserver votre nouveau choix.",
+        "Lorsque vous modifiez le nom d'un fichier, il suffit d'appuyer sur la touche "
+        "\"Entrée\", ou \"Bas \", ou \"Haut \"de votre clavier\npour enregistrer la "
+        "modification.\n\nLe fichier suivant est automatiquement sélectionné, ainsi que la "
+        "partie du texte à modifier (selon votre choix de sélection, dans les options) ... il "
+        "suffit juste d'écrire le nouveau nom choisi ; et ainsi de suite.",
+        "Si vous désirez sélectionner plusieurs fichiers dans votre liste, pour quelque "
+        "opération que ce soit (donner un même nom, copier, supprimer, déplacer ...), vous "
+        "pouvez les mémoriser en les marquant, par un click sur le bouton \"M\".\n\nUn click "
+        "sur le bouton \"Se\" permettra ensuite de sélectionner tous ces fichiers marqués.\n\n"
+        "Un click droit dans la liste des fichiers appelle un menu contextuel."};
+    b.dialogues.attendreMessages(aide);
+    QTest::mouseClick(f.axBAide, Qt::LeftButton);
+    b.dialogues.attendreMessages(aide);
     QTest::keyClick(f.TxtFileName, Qt::Key_F1);
-    VERIFIER_DIALOGUES(b.dialogues);
-}
-
-void TstFenetre::aPropos() {
-    Banc b;
-    EtatProgramme etat;
-    FrmPhoto f(b.plateforme, etat);
+    // The about window shows the version.
     QString version;
     b.dialogues.attendreFenetre("FrmAPROPOS", [&](QDialog& d) {
         version = d.findChild<QLabel*>("LblVersion")->text();
         QTest::mouseClick(d.findChild<QPushButton*>("CmdOK"), Qt::LeftButton);
         return d.result();
     });
-    f.axBAP->click();
+    QTest::mouseClick(f.axBAP, Qt::LeftButton);
     VERIFIER_DIALOGUES(b.dialogues);
     QCOMPARE(version, QString("[Version 1.2.3]"));
 }
@@ -328,65 +304,249 @@ void TstFenetre::eclairage() {
     QApplication::sendEvent(f.CmdRefresh, &entree);
     QVERIFY(f.CmdRefresh->property("eclaire").toBool());
     QApplication::sendEvent(f.CmdOK, &entree);
-    QVERIFY(f.CmdOK->property("eclaire").toBool());
-    QVERIFY(!f.CmdRefresh->property("eclaire").toBool());
-    QTest::mouseMove(&f, QPoint(600, 730));
+    QVERIFY(f.CmdOK->property("eclaire").toBool() && !f.CmdRefresh->property("eclaire").toBool());
     QMouseEvent mouvement(QEvent::MouseMove, QPointF(600, 730), f.mapToGlobal(QPointF(600, 730)),
                           Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&f, &mouvement);
     QVERIFY(!f.CmdOK->property("eclaire").toBool());
 }
 
-void TstFenetre::fermetureSansMarque() {
-    Banc b;
-    Banc::creerFichier(b.photos() + "/a.jpg");
-    ouvrirSur(b, b.photos());
-    EtatProgramme etat;
-    FrmPhoto f(b.plateforme, etat);
-    f.Form_Activate();
-    QVERIFY(f.close());
-    VERIFIER_DIALOGUES(b.dialogues);
-    QVERIFY(QFile::exists(b.programme() + "/Pos.ini"));
+void TstFenetre::fermeture_data() {
+    // Marked files in a folder opened before the one shown; the question's answer.
+    QTest::addColumn<int>("reponse"); // -1: no mark, no question
+    QTest::addColumn<bool>("ferme");
+    QTest::addColumn<QStringList>("apres"); // "name=content"
+    QTest::newRow("sans marque") << -1 << true << QStringList{"y.jpg=y"};
+    // The unmarked name is taken: that file keeps its mark, nothing is replaced.
+    QTest::newRow("oui") << int(Dialogues::Reponse::Oui) << true
+                         << QStringList{"x.jpg=x", "y.jpg=y", "y.jpg   [M]=y marqué"};
+    QTest::newRow("non") << int(Dialogues::Reponse::Non) << true
+                         << QStringList{"x.jpg   [M]=x", "y.jpg=y", "y.jpg   [M]=y marqué"};
+    QTest::newRow("annuler") << int(Dialogues::Reponse::Annuler) << false
+                             << QStringList{"x.jpg   [M]=x", "y.jpg=y", "y.jpg   [M]=y marqué"};
 }
 
-void TstFenetre::fermetureAvecMarqueAilleurs() {
+void TstFenetre::fermeture() {
+    QFETCH(int, reponse);
+    QFETCH(bool, ferme);
+    QFETCH(QStringList, apres);
     Banc b;
     const QString avant = b.racine() + "/avant";
-    Banc::creerFichier(avant + "/x.jpg   [M]", "x");
-    Banc::creerFichier(avant + "/y.jpg   [M]", "y marqué");
-    Banc::creerFichier(avant + "/y.jpg", "y déjà là");
-    ouvrirSur(b, avant);
-    EtatProgramme etat;
-    FrmPhoto f(b.plateforme, etat);
-    f.Form_Activate();
-    f.DefinirCheminDossier(b.photos());
-    b.dialogues.attendreMessage(Question, Dialogues::Reponse::Oui);
-    QVERIFY(f.close());
+    Banc::creerFichier(avant + "/y.jpg", "y");
+    if (reponse >= 0) {
+        Banc::creerFichier(avant + "/x.jpg   [M]", "x");
+        Banc::creerFichier(avant + "/y.jpg   [M]", "y marqué");
+    }
+    FenetreOuverte w(b);
+    w.f.DefinirCheminDossier(avant);
+    w.f.DefinirCheminDossier(b.photos());
+    if (reponse >= 0)
+        b.dialogues.attendreMessage(Question, Dialogues::Reponse(reponse));
+    QCOMPARE(w.f.close(), ferme);
     VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(b.dialogues.vues()[0].boutons, Dialogues::Boutons::OuiNonAnnuler);
-    QCOMPARE(Banc::lire(avant + "/x.jpg"), QByteArray("x"));
-    // The unmarked name is taken: that file keeps its mark, nothing is replaced.
-    QCOMPARE(Banc::lire(avant + "/y.jpg"), QByteArray("y déjà là"));
-    QCOMPARE(Banc::lire(avant + "/y.jpg   [M]"), QByteArray("y marqué"));
-    QVERIFY(QFile::exists(b.programme() + "/Pos.ini"));
+    if (reponse >= 0)
+        QCOMPARE(b.dialogues.vues()[0].boutons, Dialogues::Boutons::OuiNonAnnuler);
+    QStringList fichiers;
+    for (const QString& n : nomsSurDisque(avant))
+        fichiers.append(n + "=" + Banc::lire(avant + "/" + n));
+    QCOMPARE(fichiers, apres);
+    QCOMPARE(w.f.isVisible(), !ferme);
+    QCOMPARE(QFile::exists(b.programme() + "/Pos.ini"), ferme);
 }
 
-void TstFenetre::fermetureAnnulee() {
+void TstFenetre::premiereActivation() {
     Banc b;
-    Banc::creerFichier(b.photos() + "/x.jpg   [M]");
-    ouvrirSur(b, b.photos());
     EtatProgramme etat;
     FrmPhoto f(b.plateforme, etat);
-    f.show();
+    QCOMPARE(f.CboFileType->count(), 9);
+    QVERIFY(QFileInfo(b.programme() + "/Photos sauvegardées").isDir());
+    b.dialogues.attendreMessage(
+        QStringLiteral("Le répertoire par défaut, à l'ouverture, est \n\n%1\n\nVous pourrez "
+                       "choisir un autre répertoire, ou choisir d'ouvrir le programme sur le "
+                       "dernier répertoire ouvert.")
+            .arg(DossierPersonnelTest()));
     f.Form_Activate();
-    b.dialogues.attendreMessage(Question, Dialogues::Reponse::Annuler);
-    QVERIFY(!f.close());
-    QVERIFY(f.isVisible());
-    QVERIFY(QFile::exists(b.photos() + "/x.jpg   [M]"));
+    VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(Banc::lire(b.programme() + "/Photo.ini"), photoIni(DossierPersonnelTest()));
+    QCOMPARE(etat.RepertoireOuvert, DossierPersonnelTest() + "/");
+    QVERIFY(f.FenetreActivee());
+    // Later activations ask nothing; nothing else is written before the window closes.
+    f.Form_Activate();
+    VERIFIER_DIALOGUES(b.dialogues);
+    QVERIFY(!QFile::exists(b.programme() + "/Options.cfg"));
     QVERIFY(!QFile::exists(b.programme() + "/Pos.ini"));
-    b.dialogues.attendreMessage(Question, Dialogues::Reponse::Non);
-    QVERIFY(f.close());
-    QVERIFY(QFile::exists(b.photos() + "/x.jpg   [M]"));
+}
+
+void TstFenetre::typesDeFichiers() {
+    Banc b;
+    FenetreOuverte w(b, Dossier + QStringList{"chant.MP3"});
+    FrmPhoto& f = w.f;
+    QCOMPARE(w.etat.RepertoireOuvert, b.photos() + "/");
+    QCOMPARE(entrees(f), QStringList({"a.jpg   [M]", "c.bmp", "b.jpg"}));
+    QCOMPARE(f.LblDirName->text(), QString("Répertoire ouvert : 3 fichier(s)"));
+    QCOMPARE(f.CboFileType->currentText(), QString("Tous fichiers image  (*.*)"));
+    QCOMPARE(w.etat.DerniereMiniature, 2);
+    QVERIFY(w.etat.DossiersOuverts.contains(b.photos()));
+    // A refresh lists new files and selects the first entry.
+    Banc::creerFichier(b.photos() + "/0.gif");
+    f.LstFF->setCurrentRow(2);
+    w.etat.ListeOccupee = true;
+    QTest::mouseClick(f.CmdRefresh, Qt::LeftButton);
+    QCOMPARE(entrees(f), QStringList({"a.jpg   [M]", "c.bmp", "b.jpg", "0.gif"}));
+    QVERIFY(f.LstFF->currentRow() == 0 && !w.etat.ListeOccupee);
+
+    // The thumbnails and the slideshow are for pictures.
+    f.CboFileType->setCurrentIndex(8);
+    QCOMPARE(entrees(f).size(), 6);
+    QVERIFY(f.CmdMin->isEnabled() && f.axBDiapo->isEnabled());
+    f.RendreDisponible(f.CmdMin);
+    f.CboFileType->setCurrentIndex(0);
+    f.CboFileType->setCurrentIndex(8);
+    QVERIFY(f.CmdMin->isEnabled());
+    f.CboFileType->setCurrentIndex(6);
+    QCOMPARE(entrees(f), QStringList({"a.jpg   [M]"}));
+    QVERIFY(!f.CmdMin->isEnabled() && !f.axBDiapo->isEnabled());
+    // A folder with no sound at all: every command that needs a file is off.
+    QFile::rename(b.photos() + "/a.jpg   [M]", b.photos() + "/a.jpg");
+    f.CboFileType->setCurrentIndex(8);
+    f.CboFileType->setCurrentIndex(6);
+    QCOMPARE(f.LblDirName->text(), QString("Répertoire ouvert : 0 fichier(s)"));
+    QVERIFY(!f.CmdInc->isEnabled() && !f.CmdRefresh->isEnabled());
+    QVERIFY(f.TxtFileName->text().isEmpty());
+    f.CboFileType->setCurrentIndex(5);
+    QCOMPARE(entrees(f), QStringList({"chant.MP3"}));
+    QVERIFY(f.CmdRefresh->isEnabled());
+    VERIFIER_DIALOGUES(b.dialogues);
+}
+
+void TstFenetre::filtreParChaine_data() {
+    QTest::addColumn<QString>("chaine");
+    QTest::addColumn<int>("casse");
+    QTest::addColumn<QStringList>("attendu");
+    QTest::addColumn<QString>("etiquette");
+    QTest::newRow("respecter la casse")
+        << "Ete" << int(Dialogues::Reponse::Oui) << QStringList{"a.jpg   [M]", "Ete 2019.jpg"}
+        << "Chaine : Ete";
+    QTest::newRow("ignorer la casse")
+        << "Ete" << int(Dialogues::Reponse::Non)
+        << QStringList{"a.jpg   [M]", "ETE 2019.jpg", "Ete 2019.jpg"} << "Chaine : ETE";
+    QTest::newRow("annuler : les marqués seuls, légendes inchangées")
+        << "" << -1 << QStringList{"a.jpg   [M]"} << "";
+}
+
+void TstFenetre::filtreParChaine() {
+    QFETCH(QString, chaine);
+    QFETCH(int, casse);
+    QFETCH(QStringList, attendu);
+    QFETCH(QString, etiquette);
+    Banc b;
+    FenetreOuverte w(b, Dossier + QStringList{"Ete 2019.jpg", "ETE 2019.jpg"});
+    FrmPhoto& f = w.f;
+    b.dialogues.attendreSaisie("Inscrivez la chaîne de caractères souhaitée pour n'afficher que "
+                               "les fichiers qui la contiennent.",
+                               chaine);
+    if (casse >= 0)
+        b.dialogues.attendreMessage("Respecter la casse ?", Dialogues::Reponse(casse));
+    f.CboFileType->setCurrentIndex(7);
+    VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(b.dialogues.vues()[0].titre, QString("Sélection de fichiers"));
+    QCOMPARE(entrees(f), attendu);
+    QCOMPARE(f.LabelTrie->text(), etiquette);
+    QCOMPARE(
+        f.LblDirName->text(),
+        QStringLiteral("Répertoire ouvert : %1 fichier(s)").arg(casse < 0 ? 5 : attendu.size()));
+    // A folder change falls back to all pictures.
+    f.DefinirCheminDossier(b.racine());
+    QVERIFY(f.CboFileType->currentIndex() == 0 && !f.LabelTrie->isVisibleTo(&f));
+    VERIFIER_DIALOGUES(b.dialogues);
+}
+
+void TstFenetre::molette_data() {
+    QTest::addColumn<QString>("reponse");
+    QTest::addColumn<int>("pas");
+    QTest::addColumn<bool>("ecrit");
+    QTest::newRow("décimal arrondi") << "12.6" << 13 << true;
+    QTest::newRow("virgule française") << "7,4" << 7 << true;
+    QTest::newRow("lettres") << "douze" << 5 << false;
+    QTest::newRow("zéro") << "0" << 5 << false;
+    QTest::newRow("au-delà de 16 bits") << "40000" << 5 << false;
+    // A folder where the file must go: the write fails even for root.
+    QTest::newRow("fichier impossible à écrire") << "8" << 8 << false;
+}
+
+void TstFenetre::molette() {
+    QFETCH(QString, reponse);
+    QFETCH(int, pas);
+    QFETCH(bool, ecrit);
+    Banc b;
+    const QString options = b.programme() + "/Options.cfg";
+    EtatProgramme etat;
+    FrmPhoto f(b.plateforme, etat);
+    b.dialogues.attendreSaisie(Molette, reponse);
+    if (pas == 8) {
+        QDir().mkpath(options);
+        b.dialogues.attendreMessage("Impossible d'enregistrer le fichier \"" + options +
+                                    "\".\nLes réglages modifiés restent en vigueur jusqu'à la "
+                                    "fermeture du programme.");
+    }
+    f.mnuNLi_Click();
+    VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(b.dialogues.vues()[0].titre, QString("Action de la molette de la souris"));
+    QCOMPARE(int(etat.options.PasMolette), pas);
+    QCOMPARE(QFileInfo(options).isFile(), ecrit);
+    if (ecrit)
+        QCOMPARE(Banc::lire(options),
+                 QByteArray("\"\",0,0,0,0,0,0,0,0,0,0,\" _ \",116,117,0,65280,1,1,0,") +
+                     QByteArray::number(pas) + ",1,0\r\n");
+}
+
+void TstFenetre::repertoireOuverture() {
+    // An old "Av.ini" gives its setting to "Photo.ini" and goes.
+    Banc b;
+    Banc::creerFichier(b.programme() + "/Av.ini", "#FALSE#\r\n");
+    FenetreOuverte w(b, {"a.jpg"});
+    QVERIFY(!w.etat.photo.AfficherAvertissement && !QFile::exists(b.programme() + "/Av.ini"));
+    const QByteArray initial = Banc::lire(b.programme() + "/Photo.ini");
+    auto repondre = [&](const QString& choix, const QString& dossier = "-") {
+        b.dialogues.attendreSaisie(Ouverture, choix);
+        if (dossier != "-")
+            b.dialogues.attendreDossier(dossier);
+        if (!dossier.isEmpty() && dossier != "-")
+            b.dialogues.attendreMessage("Le répertoire par défaut sera : " + dossier);
+        w.f.mnuRep_Click();
+        return Banc::lire(b.programme() + "/Photo.ini");
+    };
+    QCOMPARE(repondre("2"), initial);
+    QCOMPARE(repondre("0", ""), initial);
+    QCOMPARE(repondre("0", b.racine()), photoIni(b.racine(), "#FALSE#,0"));
+    QCOMPARE(repondre("1"), photoIni(b.racine(), "#FALSE#,1"));
+    VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(b.dialogues.vues()[0].titre, QString("Répertoire à l'ouverture"));
+}
+
+void TstFenetre::positionEtDernierDossier() {
+    Banc b;
+    Banc::creerFichier(b.programme() + "/Pos.ini", "1200,450\r\n");
+    ParametresPhoto p;
+    p.RepertoireDemarrage = b.photos();
+    p.OuvrirDernier = 1;
+    Banc::creerFichier(b.programme() + "/Photo.ini", p.versLigne());
+    QDir().mkpath(b.racine() + "/autre");
+    EtatProgramme etat;
+    {
+        FrmPhoto f(b.plateforme, etat);
+        QCOMPARE(f.pos(), QPoint(80, 30));
+        QCOMPARE(f.width(), 1024);
+        f.Form_Activate();
+        // Opening on the last folder: each folder opened is written at once.
+        f.DefinirCheminDossier(b.racine() + "/autre");
+        QCOMPARE(Banc::lire(b.programme() + "/Photo.ini"),
+                 photoIni(b.racine() + "/autre", "#TRUE#,1"));
+        QCOMPARE(etat.DossiersOuverts.last(), b.racine() + "/autre");
+        f.move(100, 40);
+        f.close();
+    }
+    QCOMPARE(Banc::lire(b.programme() + "/Pos.ini"), QByteArray("1500,600\r\n"));
     VERIFIER_DIALOGUES(b.dialogues);
 }
 

@@ -14,7 +14,6 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QDirIterator>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -342,8 +341,6 @@ private:
 
     Dialogues::Reponse repondre(const DialoguesScriptes::Vue& v) {
         const QString& t = v.texte;
-        if (t.startsWith("Il y a probablement un conflit"))
-            m_conflit = true;
         if (t.startsWith("Ce fichier existe déjà") || t.startsWith("Validez") ||
             t.contains("Voulez-vous annuler le dernier renommage") ||
             t.startsWith("Envoyer à la corbeille"))
@@ -665,59 +662,43 @@ private:
         for (const QString& n : nomsSurDisque(b.photos()))
             disque.insert(n, Banc::lire(b.photos() + "/" + n));
         // Hidden files too: a copy cut short must leave no part of itself.
-        QList<QByteArray> partout;
+        QStringList partout, attendus;
         for (const QString& n : QDir(b.photos()).entryList(QDir::Files | QDir::Hidden))
             partout.append(Banc::lire(b.photos() + "/" + n));
-        QDirIterator it(qEnvironmentVariable("XDG_DATA_HOME") + "/Trash/files", QDir::Files);
-        while (it.hasNext()) {
-            const QByteArray c = Banc::lire(it.next());
-            if (c.startsWith(m_prefixe.toUtf8()))
+        for (const QString& n : QDir(corbeille()).entryList(QDir::Files))
+            if (const QByteArray c = Banc::lire(corbeille() + "/" + n);
+                c.startsWith(m_prefixe.toUtf8()))
                 partout.append(c);
-        }
-        std::sort(partout.begin(), partout.end());
-        QList<QByteArray> attendus = m_contenus;
-        std::sort(attendus.begin(), attendus.end());
-        if (partout != attendus) {
-            QStringList en, manque;
-            for (const QByteArray& c : partout)
-                if (!attendus.contains(c) || partout.count(c) > 1)
-                    en.append(QString::fromUtf8(c));
-            for (const QByteArray& c : attendus)
-                if (!partout.contains(c))
-                    manque.append(QString::fromUtf8(c));
-            return QStringLiteral(
-                       "contenus perdus : %1 ; en trop ou doublés : %2\nsur le disque : %3\n"
-                       "attendu : %4\nmessages : %5")
-                .arg(manque.join(' '), en.join(' '), QStringList(disque.keys()).join(" | "),
-                     QStringList(m.noms.keys()).join(" | "), b.dialogues.textes().join(" // "));
-        }
-        if (disque != m.noms) {
-            QStringList d, a;
-            for (auto i = disque.cbegin(); i != disque.cend(); ++i)
-                d.append(i.key() + "=" + i.value());
-            for (auto i = m.noms.cbegin(); i != m.noms.cend(); ++i)
-                a.append(i.key() + "=" + i.value());
-            return QStringLiteral("sur le disque : %1\nattendu : %2\nmessages : %3")
-                .arg(d.join(" | "), a.join(" | "), b.dialogues.textes().join(" // "));
-        }
-        // The list of picture types shows the marked names and the pictures.
-        QStringList visibles;
-        for (const QString& n : disque.keys()) {
-            const QString ext = n.mid(n.lastIndexOf('.') + 1).toLower();
-            if (n.endsWith(M) ||
-                QStringList{"bmp", "jpg", "jpeg", "gif", "wmf", "ico"}.contains(ext))
+        for (const QByteArray& c : m_contenus)
+            attendus.append(c);
+        partout.sort();
+        attendus.sort();
+        QStringList visibles, l = entrees();
+        for (const QString& n : disque.keys())
+            if (visible(n))
                 visibles.append(n);
-        }
-        QStringList l = entrees();
         l.sort();
-        if (l != visibles)
-            return QStringLiteral("la liste montre : %1").arg(l.join(" | "));
-        if (!b.dialogues.erreurs().isEmpty())
-            return b.dialogues.rapport();
-        if (!w->f.CmdInc->isVisible())
-            return QStringLiteral("la fenêtre est restée en mode d'incrémentation : %1 ; %2")
-                .arg(entrees().join(" | "), b.dialogues.textes().join(" // "));
-        return {};
+        QString faute;
+        if (partout != attendus)
+            faute = "contenus : " + partout.join(' ') + "\nattendus : " + attendus.join(' ');
+        else if (disque != m.noms)
+            faute = QStringLiteral("noms");
+        else if (l != visibles)
+            faute = "la liste montre : " + l.join(" | ");
+        else if (!b.dialogues.erreurs().isEmpty())
+            faute = b.dialogues.rapport();
+        else if (!w->f.CmdInc->isVisible())
+            faute = QStringLiteral("la fenêtre est restée en mode d'incrémentation");
+        auto decrire = [](const QMap<QString, QByteArray>& noms) {
+            QStringList d;
+            for (auto i = noms.cbegin(); i != noms.cend(); ++i)
+                d.append(i.key() + "=" + i.value());
+            return d.join(" | ");
+        };
+        if (faute.isEmpty())
+            return {};
+        return faute + "\nsur le disque : " + decrire(disque) + "\nattendu : " + decrire(m.noms) +
+               "\nmessages : " + b.dialogues.textes().join(" // ");
     }
 
     QString m_prefixe;
@@ -730,7 +711,6 @@ private:
     QList<int> m_choisis;
     QString m_article;
     Lot m_dernier;
-    bool m_conflit = false;
     int m_intrus = 0;
 };
 

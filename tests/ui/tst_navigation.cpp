@@ -1,7 +1,10 @@
+// The folders: the history and its buttons, a folder gone, a drive not ready, and the
+// deletion of the open folder.
 #include "banc.h"
 #include "etatprogramme.h"
 #include "frmphoto.h"
 #include "navigationdossiers.h"
+#include "outilsfenetre.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,25 +15,23 @@
 
 namespace {
 
+// The window on the first of four folders, which holds a photo.
 struct Fenetre {
     Banc b;
-    EtatProgramme etat;
-    std::unique_ptr<FrmPhoto> f;
-    QString A, B, C, D;
+    QString A = b.photos(), B = dossier("B"), C = dossier("C"), D = dossier("D");
+    FenetreOuverte w{b, {"a.jpg"}};
 
     QString dossier(const char* nom) {
-        const QString chemin = b.racine() + "/" + nom;
-        QDir().mkpath(chemin);
-        return chemin;
+        QDir().mkpath(b.racine() + "/" + nom);
+        return b.racine() + "/" + nom;
     }
-
-    Fenetre() : A(dossier("A")), B(dossier("B")), C(dossier("C")), D(dossier("D")) {
-        Banc::creerImage(A + "/a.jpg");
-        ParametresPhoto p;
-        p.RepertoireDemarrage = A;
-        Banc::creerFichier(b.programme() + "/Photo.ini", p.versLigne());
-        f = std::make_unique<FrmPhoto>(b.plateforme, etat);
-        f->Form_Activate();
+    // The history, its position and the two buttons: "photos B C @1 <>" ("<" back, ">" forward).
+    QString historique() {
+        QStringList noms;
+        for (const QString& d : w.etat.historique.Historique())
+            noms.append(QFileInfo(d).fileName());
+        return noms.join(' ') + QStringLiteral(" @%1 ").arg(w.etat.historique.PosHistorique()) +
+               (w.f.axBRetour->isEnabled() ? "<" : "") + (w.f.axBSuivant->isEnabled() ? ">" : "");
     }
 };
 
@@ -43,173 +44,128 @@ class TstNavigation : public QObject {
 private Q_SLOTS:
     void historique();
     void enregistrementSelectif();
-    void dossierDisparu();
-    void lecteurNonPret();
-    void memeDossier();
-    void suppressionALaCorbeille();
-    void suppressionRefusee();
-    void suppressionAbandonnee();
+    void dossierDisparuEtLecteurNonPret();
+    void suppression_data();
+    void suppression();
 };
 
 void TstNavigation::historique() {
-    Fenetre w;
-    FrmPhoto& f = *w.f;
-    f.DefinirCheminDossier(w.B);
-    f.DefinirCheminDossier(w.C);
-    QCOMPARE(w.etat.historique.Historique(), QStringList({w.A, w.B, w.C}));
-    QVERIFY(f.axBRetour->isEnabled());
-    QVERIFY(!f.axBSuivant->isEnabled());
-
-    f.axBRetour->click();
-    QCOMPARE(f.CheminDossier(), w.B);
-    f.axBRetour->click();
-    QCOMPARE(f.CheminDossier(), w.A);
-    QCOMPARE(w.etat.RepertoireOuvert, w.A + "/");
-    QVERIFY(!f.axBRetour->isEnabled());
-    QVERIFY(f.axBSuivant->isEnabled());
-    f.axBSuivant->click();
-    QCOMPARE(f.CheminDossier(), w.B);
-    QVERIFY(f.axBRetour->isEnabled());
-    QVERIFY(f.axBSuivant->isEnabled());
+    Fenetre n;
+    FrmPhoto& f = n.w.f;
+    // The same folder again changes nothing.
+    f.LstFF->setCurrentRow(-1);
+    QVERIFY(f.DefinirCheminDossier(n.A + "/"));
+    QCOMPARE(f.LstFF->currentRow(), -1);
+    f.DefinirCheminDossier(n.B);
+    f.DefinirCheminDossier(n.C);
+    QCOMPARE(n.historique(), QString("photos B C @2 <"));
+    QTest::mouseClick(f.axBRetour, Qt::LeftButton);
+    QCOMPARE(f.CheminDossier(), n.B);
+    QTest::mouseClick(f.axBRetour, Qt::LeftButton);
+    QCOMPARE(n.w.etat.RepertoireOuvert, n.A + "/");
+    QCOMPARE(n.historique(), QString("photos B C @0 >"));
+    QTest::mouseClick(f.axBSuivant, Qt::LeftButton);
+    QCOMPARE(f.CheminDossier(), n.B);
     // Going back and forth records nothing.
-    QCOMPARE(w.etat.historique.Historique(), QStringList({w.A, w.B, w.C}));
-    QCOMPARE(w.etat.DossiersOuverts, QStringList({w.A, w.B, w.C}));
-
-    f.DefinirCheminDossier(w.D);
-    QCOMPARE(w.etat.historique.Historique(), QStringList({w.A, w.B, w.C, w.D}));
-    QCOMPARE(w.etat.historique.PosHistorique(), 3);
-    QVERIFY(!f.axBSuivant->isEnabled());
+    QCOMPARE(n.historique(), QString("photos B C @1 <>"));
+    QCOMPARE(n.w.etat.DossiersOuverts, QStringList({n.A, n.B, n.C}));
+    f.DefinirCheminDossier(n.D);
+    QCOMPARE(n.historique(), QString("photos B C D @3 <"));
     // Opening a folder a second time keeps it twice in the folders opened.
-    f.DefinirCheminDossier(w.A);
-    QCOMPARE(w.etat.DossiersOuverts, QStringList({w.A, w.B, w.C, w.D, w.A}));
-    VERIFIER_DIALOGUES(w.b.dialogues);
+    f.DefinirCheminDossier(n.A);
+    QCOMPARE(n.w.etat.DossiersOuverts, QStringList({n.A, n.B, n.C, n.D, n.A}));
+    VERIFIER_DIALOGUES(n.b.dialogues);
 }
 
 void TstNavigation::enregistrementSelectif() {
-    Fenetre w;
-    FrmPhoto& f = *w.f;
-    w.b.dialogues.attendreMessage(Effacee);
-    f.ChKDos->click();
+    Fenetre n;
+    FrmPhoto& f = n.w.f;
+    n.b.dialogues.attendreMessage(Effacee);
+    QTest::mouseClick(f.ChKDos, Qt::LeftButton);
     QVERIFY(f.axBEnrDos->isVisibleTo(&f));
-    QCOMPARE(w.etat.historique.Historique(), QStringList({w.A}));
-    f.DefinirCheminDossier(w.B);
-    f.DefinirCheminDossier(w.C);
-    QCOMPARE(w.etat.historique.Historique(), QStringList({w.A}));
-    QVERIFY(!f.axBRetour->isEnabled());
-    f.axBEnrDos->click();
-    QCOMPARE(w.etat.historique.Historique(), QStringList({w.A, w.C}));
-    QVERIFY(f.axBRetour->isEnabled());
-    f.ChKDos->click();
+    f.DefinirCheminDossier(n.B);
+    f.DefinirCheminDossier(n.C);
+    QCOMPARE(n.historique(), QString("photos @0 "));
+    QTest::mouseClick(f.axBEnrDos, Qt::LeftButton);
+    QCOMPARE(n.historique(), QString("photos C @1 <"));
+    QTest::mouseClick(f.ChKDos, Qt::LeftButton);
     QVERIFY(!f.axBEnrDos->isVisibleTo(&f));
-    f.DefinirCheminDossier(w.D);
-    QCOMPARE(w.etat.historique.Historique(), QStringList({w.A, w.C, w.D}));
-
-    w.b.dialogues.attendreMessage(Effacee);
-    f.axBIni->click();
-    QCOMPARE(w.etat.historique.Historique(), QStringList({w.D}));
-    QVERIFY(!f.axBRetour->isEnabled());
-    QVERIFY(!f.axBSuivant->isEnabled());
-    VERIFIER_DIALOGUES(w.b.dialogues);
-    QCOMPARE(w.b.dialogues.vues().last().icone, Dialogues::Icone::Exclamation);
+    f.DefinirCheminDossier(n.D);
+    QCOMPARE(n.historique(), QString("photos C D @2 <"));
+    n.b.dialogues.attendreMessage(Effacee);
+    QTest::mouseClick(f.axBIni, Qt::LeftButton);
+    QCOMPARE(n.historique(), QString("D @0 "));
+    VERIFIER_DIALOGUES(n.b.dialogues);
+    QCOMPARE(n.b.dialogues.vues().last().icone, Dialogues::Icone::Exclamation);
 }
 
-void TstNavigation::dossierDisparu() {
-    Fenetre w;
-    FrmPhoto& f = *w.f;
-    f.DefinirCheminDossier(w.B);
-    QDir(w.A).removeRecursively();
-    w.b.dialogues.attendreMessage("Ce dossier n'existe plus :\n" + w.A);
-    f.axBRetour->click();
-    VERIFIER_DIALOGUES(w.b.dialogues);
-    QCOMPARE(f.CheminDossier(), w.B);
-    QVERIFY(w.etat.EnregistrerDossier);
-    // The window goes on working.
-    f.DefinirCheminDossier(w.C);
-    QCOMPARE(w.etat.RepertoireOuvert, w.C + "/");
-}
+void TstNavigation::dossierDisparuEtLecteurNonPret() {
+    Fenetre n;
+    FrmPhoto& f = n.w.f;
+    f.DefinirCheminDossier(n.B);
+    QDir(n.A).removeRecursively();
+    n.b.dialogues.attendreMessage("Ce dossier n'existe plus :\n" + n.A);
+    QTest::mouseClick(f.axBRetour, Qt::LeftButton);
+    VERIFIER_DIALOGUES(n.b.dialogues);
+    QCOMPARE(f.CheminDossier(), n.B);
+    QVERIFY(n.w.etat.EnregistrerDossier);
 
-void TstNavigation::lecteurNonPret() {
-    Fenetre w;
-    FrmPhoto& f = *w.f;
     const QString avant = f.DrvDrive->currentText();
-    w.b.dialogues.attendreMessage(" Lecteur non prêt !");
-    f.DrvDrive->addItem(w.b.racine() + "/lecteur-absent");
+    n.b.dialogues.attendreMessage(" Lecteur non prêt !");
+    f.DrvDrive->addItem(n.b.racine() + "/lecteur-absent");
     f.DrvDrive->setCurrentIndex(f.DrvDrive->count() - 1);
-    VERIFIER_DIALOGUES(w.b.dialogues);
-    QCOMPARE(w.b.dialogues.vues().last().titre, QString("Erreur"));
+    VERIFIER_DIALOGUES(n.b.dialogues);
+    QCOMPARE(n.b.dialogues.vues().last().titre, QString("Erreur"));
     QCOMPARE(f.DrvDrive->currentText(), avant);
-    QCOMPARE(f.CheminDossier(), w.A);
+    // The window goes on working.
+    f.DefinirCheminDossier(n.C);
+    QCOMPARE(n.w.etat.RepertoireOuvert, n.C + "/");
 }
 
-void TstNavigation::memeDossier() {
-    Fenetre w;
-    FrmPhoto& f = *w.f;
-    f.LstFF->setCurrentRow(-1);
-    QVERIFY(f.DefinirCheminDossier(w.A + "/"));
-    QCOMPARE(w.etat.DossiersOuverts, QStringList({w.A}));
-    QCOMPARE(f.LstFF->currentRow(), -1);
+void TstNavigation::suppression_data() {
+    // The open folder's deletion: its boxes and what stays of it.
+    QTest::addColumn<QStringList>("boites");
+    QTest::addColumn<bool>("supprime");
+    const QString sous = "Ce répertoire contient des sous-répertoire (qu'il faut effacer "
+                         "auparavant), ou des fichiers cachés.\nSuppression impossible !";
+    QTest::newRow("à la corbeille")
+        << QStringList{"oui:Supprimer %1",
+                       "Cette action va réinitialiser la liste des dossiers ouverts et lus.",
+                       "oui:Vraiment sûr ?", Effacee}
+        << true;
+    QTest::newRow("non d'abord") << QStringList{"non:"} << false;
+    QTest::newRow("non ensuite") << QStringList{"oui:", "", "non:"} << false;
+    // Refused before anything moves: the photos stay in the folder, not in the trash.
+    QTest::newRow("avec un sous-dossier") << QStringList{"oui:", "", "oui:", sous} << false;
 }
 
-void TstNavigation::suppressionALaCorbeille() {
-    Fenetre w;
-    FrmPhoto& f = *w.f;
-    const QString cible = w.b.racine() + "/À jeter";
+void TstNavigation::suppression() {
+    QFETCH(QStringList, boites);
+    QFETCH(bool, supprime);
+    Fenetre n;
+    FrmPhoto& f = n.w.f;
+    const QString cible = n.b.racine() + "/À jeter";
     Banc::creerFichier(cible + "/x.jpg", "photo x");
     Banc::creerFichier(cible + "/lecture seule.jpg", "photo y");
     QFile::setPermissions(cible + "/lecture seule.jpg", QFileDevice::ReadOwner);
+    if (QByteArray(QTest::currentDataTag()) == "avec un sous-dossier")
+        Banc::creerFichier(cible + "/sous/garde.jpg", "garde");
+    const QStringList avant = Banc::empreinte(cible), contenusAvant = contenus(cible);
     f.DefinirCheminDossier(cible);
-    w.b.dialogues.attendreMessage("Supprimer " + cible, Dialogues::Reponse::Oui);
-    w.b.dialogues.attendreMessage(
-        "Cette action va réinitialiser la liste des dossiers ouverts et lus.");
-    w.b.dialogues.attendreMessage("Vraiment sûr ?", Dialogues::Reponse::Oui);
-    w.b.dialogues.attendreMessage(Effacee);
+    n.b.dialogues.attendreMessages(boites.replaceInStrings("%1", cible));
     QTest::mouseClick(f.DirDirectory->viewport(), Qt::RightButton);
-    VERIFIER_DIALOGUES(w.b.dialogues);
-    QCOMPARE(w.b.dialogues.vues()[0].boutonDefaut, 1);
-    QVERIFY(!QFileInfo::exists(cible));
-    const QString corbeille = qEnvironmentVariable("XDG_DATA_HOME") + "/Trash/files/";
-    QCOMPARE(Banc::lire(corbeille + "x.jpg"), QByteArray("photo x"));
-    QCOMPARE(Banc::lire(corbeille + "lecture seule.jpg"), QByteArray("photo y"));
-    QCOMPARE(f.CheminDossier(), NavigationDossiers::LecteurDe(w.b.racine()));
-    QCOMPARE(w.etat.historique.Historique(), QStringList({f.CheminDossier()}));
-}
-
-void TstNavigation::suppressionRefusee() {
-    Fenetre w;
-    FrmPhoto& f = *w.f;
-    const QString cible = w.b.racine() + "/avec sous-dossier";
-    Banc::creerFichier(cible + "/x.jpg");
-    QDir().mkpath(cible + "/sous");
-    Banc::creerFichier(cible + "/sous/garde.jpg", "garde");
-    const QStringList avant = Banc::empreinte(cible);
-    f.DefinirCheminDossier(cible);
-    w.b.dialogues.attendreMessage("Supprimer " + cible, Dialogues::Reponse::Oui);
-    w.b.dialogues.attendreMessage({});
-    w.b.dialogues.attendreMessage("Vraiment sûr ?", Dialogues::Reponse::Oui);
-    w.b.dialogues.attendreMessage(
-        "Ce répertoire contient des sous-répertoire (qu'il faut effacer auparavant), ou des "
-        "fichiers cachés.\nSuppression impossible !");
-    QTest::mouseClick(f.DirDirectory->viewport(), Qt::RightButton);
-    VERIFIER_DIALOGUES(w.b.dialogues);
-    // Refused before anything moves: the photos are still in the folder, not in the trash.
-    QCOMPARE(Banc::empreinte(cible), avant);
-    QCOMPARE(Banc::lire(cible + "/sous/garde.jpg"), QByteArray("garde"));
-    QCOMPARE(f.CheminDossier(), cible);
-    QCOMPARE(f.LstFF->count(), 1);
-}
-
-void TstNavigation::suppressionAbandonnee() {
-    Fenetre w;
-    FrmPhoto& f = *w.f;
-    const QStringList avant = Banc::empreinte(w.A);
-    w.b.dialogues.attendreMessage("Supprimer " + w.A, Dialogues::Reponse::Non);
-    QTest::mouseClick(f.DirDirectory->viewport(), Qt::RightButton);
-    w.b.dialogues.attendreMessage("Supprimer " + w.A, Dialogues::Reponse::Oui);
-    w.b.dialogues.attendreMessage({});
-    w.b.dialogues.attendreMessage("Vraiment sûr ?", Dialogues::Reponse::Non);
-    QTest::mouseClick(f.DirDirectory->viewport(), Qt::RightButton);
-    VERIFIER_DIALOGUES(w.b.dialogues);
-    QCOMPARE(Banc::empreinte(w.A), avant);
+    VERIFIER_DIALOGUES(n.b.dialogues);
+    QCOMPARE(n.b.dialogues.vues()[0].boutonDefaut, 1);
+    QCOMPARE(QFileInfo::exists(cible), !supprime);
+    if (!supprime) {
+        QCOMPARE(Banc::empreinte(cible), avant);
+        QCOMPARE(f.CheminDossier(), cible);
+        return;
+    }
+    // Read-only files need no change of permissions to go.
+    QCOMPARE(perdus(contenusAvant, {corbeille()}), QStringList());
+    QCOMPARE(f.CheminDossier(), NavigationDossiers::LecteurDe(n.b.racine()));
+    QCOMPARE(n.w.etat.historique.Historique(), QStringList({f.CheminDossier()}));
 }
 
 VIMBRAL_TEST_MAIN(TstNavigation)

@@ -1,6 +1,5 @@
 // Faults a user met in the window: the wrong file renamed, entries read after the list was
 // refilled, names the system cannot give back, files that block, and what a user sees.
-#include "apercuphoto.h"
 #include "appliquerrenommages.h"
 #include "banc.h"
 #include "etatprogramme.h"
@@ -9,7 +8,6 @@
 #include "frmrenom.h"
 #include "incrementation.h"
 #include "listefichiers.h"
-#include "marques.h"
 #include "menusphoto.h"
 #include "outilsfenetre.h"
 #include "renommageclavier.h"
@@ -20,7 +18,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -38,16 +35,6 @@
 #include <unistd.h>
 
 namespace {
-
-QPoint centre(const FrmPhoto& f, int rang) {
-    return f.LstFF->visualItemRect(f.LstFF->item(rang)).center();
-}
-
-void taper(FrmPhoto& f, const QString& texte, Qt::Key touche = Qt::Key_Down) {
-    f.TxtFileName->selectAll();
-    QTest::keyClicks(f.TxtFileName, texte);
-    QTest::keyClick(f.TxtFileName, touche);
-}
 
 // Raw bytes on disk: the names the system holds, whatever their text.
 QList<QByteArray> brut(const QString& dossier) {
@@ -70,7 +57,6 @@ void creerBrut(const QString& dossier, const QByteArray& nom, const QByteArray& 
     ::close(fd);
 }
 
-const QString Existe = QStringLiteral("Ce fichier existe déjà !\n\nVoulez-vous le remplacer ?");
 const QString Illisible = QStringLiteral(
     "Le nom de ce fichier n'est pas lisible (il n'est pas écrit en UTF-8) :\n\n%1\n\nAucune "
     "opération n'est possible sur ce fichier : renommez-le d'abord avec le gestionnaire de "
@@ -102,8 +88,8 @@ void TstRobustesse::uneSeuleEntreeAffichee() {
         FenetreOuverte w(b, {"A.jpg", "B.jpg", "C.jpg"});
         FrmPhoto& f = w.f;
         QCOMPARE(f.TxtFileName->text(), QString("A.jpg"));
-        QTest::mouseClick(f.LstFF->viewport(), Qt::LeftButton, Qt::ControlModifier, centre(f, 1));
-        QTest::mouseClick(f.LstFF->viewport(), Qt::LeftButton, Qt::ControlModifier, centre(f, 1));
+        cliquer(f, 1, Qt::ControlModifier);
+        cliquer(f, 1, Qt::ControlModifier);
         QCOMPARE(selection(f), QStringList{"A.jpg"});
         QCOMPARE(f.TxtFileName->text(), QString("A.jpg"));
         QCOMPARE(f.LstFF->currentRow(), 0);
@@ -127,7 +113,7 @@ void TstRobustesse::listeRemplieDuranteLeClic() {
     FrmPhoto& f = w.f;
     QFile::remove(b.photos() + "/B.jpg");
     QMetaObject::invokeMethod(f.CmdRefresh, &QPushButton::click, Qt::QueuedConnection);
-    QTest::mouseClick(f.LstFF->viewport(), Qt::LeftButton, {}, centre(f, 1));
+    cliquer(f, 1);
     QCOMPARE(entrees(f), QStringList({"A.jpg", "C.jpg"}));
     QCOMPARE(selection(f), QStringList{"A.jpg"});
     QCOMPARE(f.TxtFileName->text(), QString("A.jpg"));
@@ -164,10 +150,7 @@ void TstRobustesse::nomsIllisibles() {
     QVERIFY(brut(b.photos()).contains("x\xff.jpg"));
 
     // The folder's deletion checks every name before the first file goes to the trash.
-    b.dialogues.attendreMessage("Supprimer " + b.photos(), Dialogues::Reponse::Oui);
-    b.dialogues.attendreMessage(
-        "Cette action va réinitialiser la liste des dossiers ouverts et lus.");
-    b.dialogues.attendreMessage("Vraiment sûr ?", Dialogues::Reponse::Oui);
+    b.dialogues.attendreMessages({"oui:", "", "oui:"});
     b.dialogues.attendreMessage("Ce répertoire contient des fichiers dont le nom n'est pas "
                                 "lisible (il n'est pas écrit en UTF-8).\nSuppression impossible !");
     QTest::mouseClick(f.DirDirectory->viewport(), Qt::RightButton);
@@ -206,14 +189,14 @@ void TstRobustesse::nomsRefusesAuClavier() {
                    QFile::encodeName(b.photos() + "/H.jpg").constData()) == 0);
     f.listeFichiers().CmdRefresh_Click();
     f.SelectionnerEntree(entrees(f).indexOf("h.jpg"));
-    b.dialogues.attendreMessage(Existe, Dialogues::Reponse::Non);
+    b.dialogues.attendreMessage({}, Dialogues::Reponse::Non);
     taper(f, "H.jpg");
     QCOMPARE(nomsSurDisque(b.photos()), QStringList({"H.jpg", "a.jpg", "h.jpg"}));
 
     // A volume with no trash: the file in the way stays, and the message says why.
     b.fichiers.refuserCorbeille = true;
     f.SelectionnerEntree(entrees(f).indexOf("h.jpg"));
-    b.dialogues.attendreMessage(Existe, Dialogues::Reponse::Oui);
+    b.dialogues.attendreMessage({}, Dialogues::Reponse::Oui);
     b.dialogues.attendreMessage("Ce fichier n'a pas pu être mis à la corbeille :\n" + b.photos() +
                                 "/a.jpg\nPas de corbeille sur ce volume\n\nIl n'a pas été "
                                 "remplacé.");
@@ -330,37 +313,19 @@ void TstRobustesse::dossierDeDemarrage_data() {
     QTest::addColumn<QString>("ouvert");
     QTest::addColumn<QString>("choisi");
     QTest::addColumn<QString>("message");
-    QTest::newRow("dossier de réglages") << "programme"
-                                         << ""
-                                         << "programme"
-                                         << ""
-                                         << "";
-    QTest::newRow("dossier disparu") << "disparu"
-                                     << ""
-                                     << "personnel"
-                                     << ""
-                                     << "Ce dossier n'existe plus :\n%1/disparu\n\nLe dossier "
-                                        "personnel est ouvert à sa place.";
-    QTest::newRow("dossier demandé") << "programme"
-                                     << "photos"
-                                     << "photos"
-                                     << "a.jpg"
-                                     << "";
-    QTest::newRow("photo demandée") << ""
-                                    << "photos/b.jpg"
-                                    << "photos"
-                                    << "b.jpg"
-                                    << "";
-    QTest::newRow("son demandé") << "programme"
-                                 << "photos/c.mp3"
-                                 << "photos"
-                                 << "c.mp3"
-                                 << "";
-    QTest::newRow("chemin disparu") << "programme"
-                                    << "photos/z.jpg"
-                                    << "programme"
-                                    << ""
-                                    << "Ce dossier ou ce fichier n'existe plus :\n%1/photos/z.jpg";
+    auto ligne = [](const char* nom, const char* depart, const char* demande, const char* ouvert,
+                    const char* choisi, const QString& message) {
+        QTest::newRow(nom) << QString(depart) << QString(demande) << QString(ouvert)
+                           << QString(choisi) << message;
+    };
+    ligne("dossier de réglages", "programme", "", "programme", "", "");
+    ligne("dossier disparu", "disparu", "", "personnel", "",
+          "Ce dossier n'existe plus :\n%1/disparu\n\nLe dossier personnel est ouvert à sa place.");
+    ligne("dossier demandé", "programme", "photos", "photos", "a.jpg", "");
+    ligne("photo demandée", "", "photos/b.jpg", "photos", "b.jpg", "");
+    ligne("son demandé", "programme", "photos/c.mp3", "photos", "c.mp3", "");
+    ligne("chemin disparu", "programme", "photos/z.jpg", "programme", "",
+          "Ce dossier ou ce fichier n'existe plus :\n%1/photos/z.jpg");
 }
 
 void TstRobustesse::dossierDeDemarrage() {
@@ -431,6 +396,12 @@ void TstRobustesse::cequeVoitLUtilisateur() {
     FrmRenom* rapport = f.incrementation().rapport();
     rapport->Charger(w.etat.RepertoireOuvert, entrees(f));
     QVERIFY((rapport->frameGeometry().center() - f.frameGeometry().center()).manhattanLength() < 8);
+    rapport->EtatFinal();
+    rapport->close();
+    // Near the screen's corner, the report stays whole on the screen, against its edges.
+    f.move(f.screen()->availableGeometry().bottomRight() - QPoint(100, 100));
+    rapport->Charger(w.etat.RepertoireOuvert, entrees(f));
+    QCOMPARE(rapport->frameGeometry().bottomRight(), f.screen()->availableGeometry().bottomRight());
     rapport->EtatFinal();
     rapport->close();
 

@@ -41,17 +41,6 @@ void souris(FrmPhoto& f, QEvent::Type type, int y, Qt::MouseButtons boutons,
     QApplication::sendEvent(f.PctSon, &e);
 }
 
-void cliquer(FrmPhoto& f, int rang) {
-    QTest::mouseClick(f.LstFF->viewport(), Qt::LeftButton, {},
-                      f.LstFF->visualItemRect(f.LstFF->item(rang)).center());
-}
-
-void renommer(FrmPhoto& f, const QString& nom) {
-    f.TxtFileName->selectAll();
-    QTest::keyClicks(f.TxtFileName, nom);
-    QTest::keyClick(f.TxtFileName, Qt::Key_Return);
-}
-
 // Silence, mono at 8 kHz: PCM (format 1) or floating point (3).
 QByteArray wav(int bits, int format, int echantillons) {
     auto le = [](quint32 v, int n) {
@@ -151,7 +140,7 @@ void TstSon::parcours() {
     // The file played is let go while it still has its name, then renamed.
     cliquer(f, 0);
     QTest::mouseClick(f.CmdJouer, Qt::LeftButton);
-    renommer(f, "z.mp3");
+    taper(f, "z.mp3", Qt::Key_Return);
     QVERIFY2(b.son.journal.contains("Liberer a.mp3"), qPrintable(b.son.journal.join(", ")));
     QCOMPARE(nomsSurDisque(b.photos()), QStringList({"b.wav", "c.mid", "d.jpg", "z.mp3"}));
     VERIFIER_DIALOGUES(b.dialogues);
@@ -202,7 +191,7 @@ void TstSon::lecteursReels() {
     QTest::mouseClick(f.CmdStop, Qt::LeftButton);
     QVERIFY(!ouvertParLeProgramme(chemin));
     QTest::mouseClick(f.CmdJouer, Qt::LeftButton);
-    renommer(f, "b" + nom.right(4));
+    taper(f, "b" + nom.right(4), Qt::Key_Return);
     QCOMPARE(nomsSurDisque(b.photos()), QStringList{"b" + nom.right(4)});
     VERIFIER_DIALOGUES(b.dialogues);
 }

@@ -75,25 +75,21 @@ void TstVues::numeroDepart_data() {
     QTest::addColumn<int>("premiere");
     QTest::addColumn<int>("affichees");
     QTest::addColumn<int>("etendue");
-    QTest::newRow("un seul fichier") << 1 << ""
-                                     << "" << 0 << 1 << 0;
-    QTest::newRow("145: pas de question") << 145 << ""
-                                          << "" << 0 << 145 << 10893;
-    QTest::newRow("146, à partir de 2") << 146 << "2"
-                                        << "" << 1 << 145 << 10893;
-    QTest::newRow("146, à partir de 146") << 146 << "146"
-                                          << "" << 145 << 1 << 0;
-    QTest::newRow("146, 147") << 146 << "147"
-                              << "Ce numéro est supérieur au nombre de fichiers dans le dossier !"
-                              << 0 << 0 << 0;
-    QTest::newRow("146, 0") << 146 << "0"
-                            << "La première photo est la numéro 1 !" << 0 << 145 << 10893;
-    QTest::newRow("146, abc") << 146 << "abc"
-                              << "Erreur de saisie !" << 0 << 0 << 0;
-    QTest::newRow("146, rien") << 146 << ""
-                               << "" << 0 << 0 << 0;
-    QTest::newRow("300, à partir de 100") << 300 << "100"
-                                          << "" << 99 << 145 << 10893;
+    auto ligne = [](const char* nom, int nombre, const char* reponse, const QString& message,
+                    int premiere, int affichees, int etendue) {
+        QTest::newRow(nom) << nombre << QString(reponse) << message << premiere << affichees
+                           << etendue;
+    };
+    ligne("un seul fichier", 1, "", "", 0, 1, 0);
+    ligne("145 : pas de question", 145, "", "", 0, 145, 10893);
+    ligne("146, à partir de 2", 146, "2", "", 1, 145, 10893);
+    ligne("146, à partir de 146", 146, "146", "", 145, 1, 0);
+    ligne("146, 147", 146, "147", "Ce numéro est supérieur au nombre de fichiers dans le dossier !",
+          0, 0, 0);
+    ligne("146, 0", 146, "0", "La première photo est la numéro 1 !", 0, 145, 10893);
+    ligne("146, abc", 146, "abc", "Erreur de saisie !", 0, 0, 0);
+    ligne("146, rien", 146, "", "", 0, 0, 0);
+    ligne("300, à partir de 100", 300, "100", "", 99, 145, 10893);
 }
 
 void TstVues::numeroDepart() {
