@@ -1,6 +1,7 @@
 #include "frmredim.h"
 
 #include "apercu.h"
+#include "controles.h"
 #include "placement.h"
 #include "redimension.h"
 
@@ -38,13 +39,6 @@ QLineEdit* boite(QWidget* parent, const QString& nom, const QString& accessible)
     b->setAccessibleName(accessible);
     b->setValidator(new QIntValidator(0, CoteMaximum, b));
     b->setMaximumWidth(90);
-    return b;
-}
-
-QPushButton* bouton(QWidget* parent, const QString& nom, const QString& legende) {
-    auto* b = new QPushButton(legende, parent);
-    b->setObjectName(nom);
-    b->setAutoDefault(false);
     return b;
 }
 
@@ -115,10 +109,10 @@ FrmRedim::FrmRedim(bool plusieurs, QWidget* parent) : QDialog(parent) {
         w->setSizePolicy(politique);
     }
 
-    CmdAction = bouton(this, QStringLiteral("CmdAction"), QStringLiteral("Redimensionner"));
-    CmdPlusieurs = bouton(this, QStringLiteral("CmdPlusieurs"),
-                          QStringLiteral("Redimensionner les photos sélectionnées"));
-    CmdAnn = bouton(this, QStringLiteral("CmdAnn"), QStringLiteral("Annuler"));
+    CmdAction = BoutonFenetre(this, QStringLiteral("CmdAction"), QStringLiteral("Redimensionner"));
+    CmdPlusieurs = BoutonFenetre(this, QStringLiteral("CmdPlusieurs"),
+                                 QStringLiteral("Redimensionner les photos sélectionnées"));
+    CmdAnn = BoutonFenetre(this, QStringLiteral("CmdAnn"), QStringLiteral("Annuler"));
     CmdAction->setVisible(!plusieurs);
     CmdPlusieurs->setVisible(plusieurs);
     // A batch's sizes are chosen in the next window.

@@ -1,5 +1,6 @@
 #include "frmdos.h"
 
+#include "controles.h"
 #include "listesdossiers.h"
 #include "outilsfichiers.h"
 #include "placement.h"
@@ -19,13 +20,6 @@ const QString Dos = QStringLiteral("Dos.ini");
 
 QString info(const QString& texte) {
     return QStringLiteral("INFO\n ________\n\n") + texte;
-}
-
-QPushButton* bouton(QWidget* parent, const QString& nom, const QString& legende) {
-    auto* b = new QPushButton(legende, parent);
-    b->setObjectName(nom);
-    b->setAutoDefault(false);
-    return b;
 }
 
 } // namespace
@@ -57,13 +51,13 @@ FrmDos::FrmDos(Plateforme& plateforme, bool modeFavoris, QWidget* parent)
     LstFavTmp->setObjectName(QStringLiteral("LstFavTmp"));
     LstFavTmp->hide();
 
-    CmdParcourir =
-        bouton(this, QStringLiteral("CmdParcourir"),
-               modeFavoris ? QStringLiteral("Ajouter ...") : QStringLiteral("Parcourir ..."));
-    CmdSupprimer = bouton(this, QStringLiteral("CmdSupprimer"), QStringLiteral("Supprimer"));
-    CmdOK = bouton(this, QStringLiteral("CmdOK"), QStringLiteral("Valider"));
-    CmdAnnule = bouton(this, QStringLiteral("CmdAnnule"), QStringLiteral("Annuler"));
-    Cmd = bouton(this, QStringLiteral("Cmd"), QString());
+    CmdParcourir = BoutonFenetre(this, QStringLiteral("CmdParcourir"),
+                                 modeFavoris ? QStringLiteral("Ajouter ...")
+                                             : QStringLiteral("Parcourir ..."));
+    CmdSupprimer = BoutonFenetre(this, QStringLiteral("CmdSupprimer"), QStringLiteral("Supprimer"));
+    CmdOK = BoutonFenetre(this, QStringLiteral("CmdOK"), QStringLiteral("Valider"));
+    CmdAnnule = BoutonFenetre(this, QStringLiteral("CmdAnnule"), QStringLiteral("Annuler"));
+    Cmd = BoutonFenetre(this, QStringLiteral("Cmd"), QString());
     Cmd->setAccessibleName(QStringLiteral("Aucune action"));
     Cmd->setGeometry(-100, -100, 1, 1);
     connect(CmdParcourir, &QPushButton::clicked, this, [this] { CmdParcourir_Click(); });
