@@ -174,7 +174,16 @@ FrmPhoto::FrmPhoto(Plateforme& plateforme, EtatProgramme& etat, QWidget* parent)
     });
 }
 
-FrmPhoto::~FrmPhoto() = default;
+FrmPhoto::~FrmPhoto() {
+    // The handlers that outlive this destructor as the window's children stop watching its
+    // controls first: a control's own destruction still sends events (its focus leaving), and
+    // they would reach a window that is no longer whole.
+    const QList<QWidget*> controles = findChildren<QWidget*>();
+    for (QObject* o : children())
+        if (!o->isWidgetType())
+            for (QWidget* w : controles)
+                w->removeEventFilter(o);
+}
 
 template <typename T> T* FrmPhoto::Placer(T* c, int x, int y, int largeur, int hauteur) {
     m_dessin.insert(c, QRect(x, y, largeur, hauteur));
