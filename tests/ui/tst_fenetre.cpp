@@ -45,16 +45,12 @@ class TstFenetre : public QObject {
 private Q_SLOTS:
     void disposition_data();
     void disposition();
-    void controlesNommes();
+    void fenetreNeuve();
     void menus();
     void optionsCochees();
-    void niveauDeDeplacement();
     void couleurEtAvertissement();
-    void aide();
-    void eclairage();
     void fermeture_data();
     void fermeture();
-    void premiereActivation();
     void typesDeFichiers();
     void filtreParChaine_data();
     void filtreParChaine();
@@ -96,11 +92,30 @@ void TstFenetre::disposition() {
     }
 }
 
-// Screen readers and desktop automation find every control by its name.
-void TstFenetre::controlesNommes() {
+// A window of a first start: its first activation, then what needs no folder.
+void TstFenetre::fenetreNeuve() {
     Banc b;
     EtatProgramme etat;
     FrmPhoto f(b.plateforme, etat);
+    QCOMPARE(f.CboFileType->count(), 9);
+    QVERIFY(QFileInfo(b.programme() + "/Photos sauvegardées").isDir());
+    b.dialogues.attendreMessage(
+        QStringLiteral("Le répertoire par défaut, à l'ouverture, est \n\n%1\n\nVous pourrez "
+                       "choisir un autre répertoire, ou choisir d'ouvrir le programme sur le "
+                       "dernier répertoire ouvert.")
+            .arg(DossierPersonnelTest()));
+    f.Form_Activate();
+    VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(Banc::lire(b.programme() + "/Photo.ini"), photoIni(DossierPersonnelTest()));
+    QCOMPARE(etat.RepertoireOuvert, DossierPersonnelTest() + "/");
+    QVERIFY(f.FenetreActivee());
+    // Later activations ask nothing; nothing else is written before the window closes.
+    f.Form_Activate();
+    VERIFIER_DIALOGUES(b.dialogues);
+    QVERIFY(!QFile::exists(b.programme() + "/Options.cfg"));
+    QVERIFY(!QFile::exists(b.programme() + "/Pos.ini"));
+
+    // Screen readers and desktop automation find every control by its name.
     const QStringList noms =
         QStringLiteral(
             "DrvDrive DirDirectory ChKDos axBRetour axBSuivant axBEnrDos axBIni axBF axBRep "
@@ -127,6 +142,67 @@ void TstFenetre::controlesNommes() {
                      texte("axBRetour", QAccessible::Name), f.axBSel1->toolTip(), f.windowTitle()}),
         QStringList({"Nom du Fichier", "Rang dans la liste", "Incrémenter / Renommer en groupe",
                      "Dossier précédent vu", " Désélectionner tous les fichiers ", "  VIMBRAL"}));
+
+    QAction* niveau = f.menus().article("mnuNiveau");
+    b.dialogues.attendreMessage(
+        "Vous devrez sélectionner les fichiers à déplacer, puis\nindiquer le numéro du rang de "
+        "déplacement.\n(la recherche du numéro de rang doit être faite avant l'opération de "
+        "déplacement)");
+    niveau->trigger();
+    QVERIFY(etat.options.NiveauParNumero == 1 && niveau->isChecked());
+    // Already chosen: no message, the file is written again all the same.
+    QFile::remove(b.programme() + "/Options.cfg");
+    niveau->trigger();
+    QVERIFY(niveau->isChecked() && QFile::exists(b.programme() + "/Options.cfg"));
+    b.dialogues.attendreMessage(
+        "Vous devrez marquer (bouton  [M]) les fichiers à déplacer, puis\ncliquer sur le fichier "
+        "correspondant au rang de déplacement,\navant de débuter l'opération de déplacement.");
+    f.menus().article("mnuPasNiveau")->trigger();
+    QVERIFY(etat.options.NiveauParNumero == 0 && !niveau->isChecked());
+    VERIFIER_DIALOGUES(b.dialogues);
+
+    const QStringList aide{
+        "Lorsque vous transférez les photos de votre APN dans un répertoire de votre "
+        "ordinateur,\nla première chose à faire est peut être d'incrémenter les fichiers pour "
+        "conserver l'ordre chronologique de vos prises de vue.\n\nVous pouvez donner un nom à "
+        "cette liste, ou renommer vos fichiers ultérieurement, en choisissant la bonne option "
+        "de sélection.\n\nSi vous décidez de réorganiser votre liste, refaites une nouvelle "
+        "incrémentation pour conserver votre nouveau choix.",
+        "Lorsque vous modifiez le nom d'un fichier, il suffit d'appuyer sur la touche "
+        "\"Entrée\", ou \"Bas \", ou \"Haut \"de votre clavier\npour enregistrer la "
+        "modification.\n\nLe fichier suivant est automatiquement sélectionné, ainsi que la "
+        "partie du texte à modifier (selon votre choix de sélection, dans les options) ... il "
+        "suffit juste d'écrire le nouveau nom choisi ; et ainsi de suite.",
+        "Si vous désirez sélectionner plusieurs fichiers dans votre liste, pour quelque "
+        "opération que ce soit (donner un même nom, copier, supprimer, déplacer ...), vous "
+        "pouvez les mémoriser en les marquant, par un click sur le bouton \"M\".\n\nUn click "
+        "sur le bouton \"Se\" permettra ensuite de sélectionner tous ces fichiers marqués.\n\n"
+        "Un click droit dans la liste des fichiers appelle un menu contextuel."};
+    b.dialogues.attendreMessages(aide);
+    QTest::mouseClick(f.axBAide, Qt::LeftButton);
+    b.dialogues.attendreMessages(aide);
+    QTest::keyClick(f.TxtFileName, Qt::Key_F1);
+    // The about window shows the version.
+    QString version;
+    b.dialogues.attendreFenetre("FrmAPROPOS", [&](QDialog& d) {
+        version = d.findChild<QLabel*>("LblVersion")->text();
+        QTest::mouseClick(d.findChild<QPushButton*>("CmdOK"), Qt::LeftButton);
+        return d.result();
+    });
+    QTest::mouseClick(f.axBAP, Qt::LeftButton);
+    VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(version, QString("[Version 1.2.3]"));
+
+    // A button lights up under the pointer, one at a time; the strip at the bottom puts it out.
+    QEvent entree(QEvent::Enter);
+    QApplication::sendEvent(f.CmdRefresh, &entree);
+    QVERIFY(f.CmdRefresh->property("eclaire").toBool());
+    QApplication::sendEvent(f.CmdOK, &entree);
+    QVERIFY(f.CmdOK->property("eclaire").toBool() && !f.CmdRefresh->property("eclaire").toBool());
+    QMouseEvent mouvement(QEvent::MouseMove, QPointF(600, 730), f.mapToGlobal(QPointF(600, 730)),
+                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&f, &mouvement);
+    QVERIFY(!f.CmdOK->property("eclaire").toBool());
 }
 
 void TstFenetre::menus() {
@@ -205,29 +281,6 @@ void TstFenetre::optionsCochees() {
     VERIFIER_DIALOGUES(b.dialogues);
 }
 
-void TstFenetre::niveauDeDeplacement() {
-    Banc b;
-    EtatProgramme etat;
-    FrmPhoto f(b.plateforme, etat);
-    QAction* niveau = f.menus().article("mnuNiveau");
-    b.dialogues.attendreMessage(
-        "Vous devrez sélectionner les fichiers à déplacer, puis\nindiquer le numéro du rang de "
-        "déplacement.\n(la recherche du numéro de rang doit être faite avant l'opération de "
-        "déplacement)");
-    niveau->trigger();
-    QVERIFY(etat.options.NiveauParNumero == 1 && niveau->isChecked());
-    // Already chosen: no message, the file is written again all the same.
-    QFile::remove(b.programme() + "/Options.cfg");
-    niveau->trigger();
-    QVERIFY(niveau->isChecked() && QFile::exists(b.programme() + "/Options.cfg"));
-    b.dialogues.attendreMessage(
-        "Vous devrez marquer (bouton  [M]) les fichiers à déplacer, puis\ncliquer sur le fichier "
-        "correspondant au rang de déplacement,\navant de débuter l'opération de déplacement.");
-    f.menus().article("mnuPasNiveau")->trigger();
-    QVERIFY(etat.options.NiveauParNumero == 0 && !niveau->isChecked());
-    VERIFIER_DIALOGUES(b.dialogues);
-}
-
 void TstFenetre::couleurEtAvertissement() {
     Banc b;
     FenetreOuverte w(b);
@@ -257,58 +310,6 @@ void TstFenetre::couleurEtAvertissement() {
     av->trigger();
     VERIFIER_DIALOGUES(b.dialogues);
     QVERIFY(!av->isChecked());
-}
-
-void TstFenetre::aide() {
-    Banc b;
-    EtatProgramme etat;
-    FrmPhoto f(b.plateforme, etat);
-    const QStringList aide{
-        "Lorsque vous transférez les photos de votre APN dans un répertoire de votre "
-        "ordinateur,\nla première chose à faire est peut être d'incrémenter les fichiers pour "
-        "conserver l'ordre chronologique de vos prises de vue.\n\nVous pouvez donner un nom à "
-        "cette liste, ou renommer vos fichiers ultérieurement, en choisissant la bonne option "
-        "de sélection.\n\nSi vous décidez de réorganiser votre liste, refaites une nouvelle "
-        "incrémentation pour conserver votre nouveau choix.",
-        "Lorsque vous modifiez le nom d'un fichier, il suffit d'appuyer sur la touche "
-        "\"Entrée\", ou \"Bas \", ou \"Haut \"de votre clavier\npour enregistrer la "
-        "modification.\n\nLe fichier suivant est automatiquement sélectionné, ainsi que la "
-        "partie du texte à modifier (selon votre choix de sélection, dans les options) ... il "
-        "suffit juste d'écrire le nouveau nom choisi ; et ainsi de suite.",
-        "Si vous désirez sélectionner plusieurs fichiers dans votre liste, pour quelque "
-        "opération que ce soit (donner un même nom, copier, supprimer, déplacer ...), vous "
-        "pouvez les mémoriser en les marquant, par un click sur le bouton \"M\".\n\nUn click "
-        "sur le bouton \"Se\" permettra ensuite de sélectionner tous ces fichiers marqués.\n\n"
-        "Un click droit dans la liste des fichiers appelle un menu contextuel."};
-    b.dialogues.attendreMessages(aide);
-    QTest::mouseClick(f.axBAide, Qt::LeftButton);
-    b.dialogues.attendreMessages(aide);
-    QTest::keyClick(f.TxtFileName, Qt::Key_F1);
-    // The about window shows the version.
-    QString version;
-    b.dialogues.attendreFenetre("FrmAPROPOS", [&](QDialog& d) {
-        version = d.findChild<QLabel*>("LblVersion")->text();
-        QTest::mouseClick(d.findChild<QPushButton*>("CmdOK"), Qt::LeftButton);
-        return d.result();
-    });
-    QTest::mouseClick(f.axBAP, Qt::LeftButton);
-    VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(version, QString("[Version 1.2.3]"));
-}
-
-void TstFenetre::eclairage() {
-    Banc b;
-    EtatProgramme etat;
-    FrmPhoto f(b.plateforme, etat);
-    QEvent entree(QEvent::Enter);
-    QApplication::sendEvent(f.CmdRefresh, &entree);
-    QVERIFY(f.CmdRefresh->property("eclaire").toBool());
-    QApplication::sendEvent(f.CmdOK, &entree);
-    QVERIFY(f.CmdOK->property("eclaire").toBool() && !f.CmdRefresh->property("eclaire").toBool());
-    QMouseEvent mouvement(QEvent::MouseMove, QPointF(600, 730), f.mapToGlobal(QPointF(600, 730)),
-                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&f, &mouvement);
-    QVERIFY(!f.CmdOK->property("eclaire").toBool());
 }
 
 void TstFenetre::fermeture_data() {
@@ -354,29 +355,6 @@ void TstFenetre::fermeture() {
     QCOMPARE(QFile::exists(b.programme() + "/Pos.ini"), ferme);
 }
 
-void TstFenetre::premiereActivation() {
-    Banc b;
-    EtatProgramme etat;
-    FrmPhoto f(b.plateforme, etat);
-    QCOMPARE(f.CboFileType->count(), 9);
-    QVERIFY(QFileInfo(b.programme() + "/Photos sauvegardées").isDir());
-    b.dialogues.attendreMessage(
-        QStringLiteral("Le répertoire par défaut, à l'ouverture, est \n\n%1\n\nVous pourrez "
-                       "choisir un autre répertoire, ou choisir d'ouvrir le programme sur le "
-                       "dernier répertoire ouvert.")
-            .arg(DossierPersonnelTest()));
-    f.Form_Activate();
-    VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(Banc::lire(b.programme() + "/Photo.ini"), photoIni(DossierPersonnelTest()));
-    QCOMPARE(etat.RepertoireOuvert, DossierPersonnelTest() + "/");
-    QVERIFY(f.FenetreActivee());
-    // Later activations ask nothing; nothing else is written before the window closes.
-    f.Form_Activate();
-    VERIFIER_DIALOGUES(b.dialogues);
-    QVERIFY(!QFile::exists(b.programme() + "/Options.cfg"));
-    QVERIFY(!QFile::exists(b.programme() + "/Pos.ini"));
-}
-
 void TstFenetre::typesDeFichiers() {
     Banc b;
     FenetreOuverte w(b, Dossier + QStringList{"chant.MP3"});
@@ -406,13 +384,11 @@ void TstFenetre::typesDeFichiers() {
     f.CboFileType->setCurrentIndex(6);
     QCOMPARE(entrees(f), QStringList({"a.jpg   [M]"}));
     QVERIFY(!f.CmdMin->isEnabled() && !f.axBDiapo->isEnabled());
-    // A folder with no sound at all: every command that needs a file is off.
+    // No file of the type: the refresh, off then, comes back with another type.
     QFile::rename(b.photos() + "/a.jpg   [M]", b.photos() + "/a.jpg");
     f.CboFileType->setCurrentIndex(8);
     f.CboFileType->setCurrentIndex(6);
     QCOMPARE(f.LblDirName->text(), QString("Répertoire ouvert : 0 fichier(s)"));
-    QVERIFY(!f.CmdInc->isEnabled() && !f.CmdRefresh->isEnabled());
-    QVERIFY(f.TxtFileName->text().isEmpty());
     f.CboFileType->setCurrentIndex(5);
     QCOMPARE(entrees(f), QStringList({"chant.MP3"}));
     QVERIFY(f.CmdRefresh->isEnabled());
