@@ -71,12 +71,9 @@ class TstReordonner : public QObject {
 private Q_SLOTS:
     void deplacementsPasAPas();
     void rangParClic();
-    void fenetreAnnuleeOuSansChoix();
     void rangParNumero_data();
     void rangParNumero();
-    void rangParClicRefuse();
     void deplacementSousClic();
-    void aide();
     void souris();
     void molette();
     void toucheSuppr();
@@ -122,10 +119,35 @@ void TstReordonner::deplacementsPasAPas() {
     VERIFIER_DIALOGUES(b.dialogues);
 }
 
+// The fast move to the rank of a clicked file, from its help to its refusals.
 void TstReordonner::rangParClic() {
     Banc b;
     FenetreOuverte w(b, Cinq);
     FrmPhoto& f = w.f;
+    b.dialogues.attendreMessages(
+        {"Il existe plusieurs façons (3) de déplacer un (ou des) fichier dans une liste "
+         "affichée, dans le but de la réorganiser.\n\n1- On peut, après l'avoir sélectionné, "
+         "déplacer un fichier vers le haut ou le bas, en agissant sur les boutons marqués d'une "
+         "flèche (en haut et à droite).",
+         "2- On peut sélectionner un ou plusieurs fichiers, les marquer à l'aide du bouton [M], "
+         "puis indiquer le numéro de rang du fichier où on désire les déplacer (2 possibilités "
+         "pour cela, à choisir dans les options).\n\nOn clique ensuite sur le bouton "
+         "[Déplacement rapide] (en haut et à droite, sous les flèches, et vous aurez alors "
+         "plusieurs choix de déplacements.",
+         "3 - Enfin, on peut sélectionner un ou plusieurs fichiers, et faire un click droit sur "
+         "la sélecion.\n\nAprès appel du menu dédié, on clique sur le fichier choisi au dessous "
+         "duquel iront se déplacer les fichiers sélectionnés.\n\nN'oubliez pas de faire une "
+         "nouvelle incrémentation après la réorganisation de vos fichiers !"});
+    f.menus().article("mnuDeplaceFichAide")->trigger();
+    VERIFIER_DIALOGUES(b.dialogues);
+
+    // No marked file, whatever is selected.
+    choisir(f, {"A.jpg", "B.jpg"});
+    b.dialogues.attendreMessage(
+        "Il faut \"marquer\" les fichiers à déplacer, avec le bouton dédié [M].");
+    QTest::mouseClick(f.CmdRapide, Qt::LeftButton);
+    QCOMPARE(entrees(f), Cinq);
+
     choisir(f, {"B.jpg", "D.jpg"});
     QTest::mouseClick(f.axBM, Qt::LeftButton);
     // The target is the file clicked last, here one of the moved files.
@@ -138,15 +160,10 @@ void TstReordonner::rangParClic() {
     QCOMPARE(nomsSurDisque(b.photos()), Cinq);
     QCOMPARE(f.TxtFileName->text(), QString("E.jpg"));
     VERIFIER_DIALOGUES(b.dialogues);
-}
 
-void TstReordonner::fenetreAnnuleeOuSansChoix() {
-    Banc b;
-    FenetreOuverte w(b, Cinq);
-    FrmPhoto& f = w.f;
     choisir(f, {"B.jpg", "C.jpg"});
     QTest::mouseClick(f.axBM, Qt::LeftButton);
-    const QStringList marques{"A.jpg", "B.jpg   [M]", "C.jpg   [M]", "D.jpg", "E.jpg"};
+    const QStringList marques{"A.jpg", "C.jpg   [M]", "D.jpg", "B.jpg   [M]", "E.jpg"};
     // OK with no option chosen, then Cancel; then Escape after an option was clicked.
     for (const bool echap : {false, true}) {
         cliquer(f, 4);
@@ -164,10 +181,19 @@ void TstReordonner::fenetreAnnuleeOuSansChoix() {
             b.dialogues.attendreMessage("Choisissez un mode de déplacement, ou annuler.");
         QTest::mouseClick(f.CmdRapide, Qt::LeftButton);
         QCOMPARE(entrees(f), marques);
-        QCOMPARE(selection(f), QStringList({"B.jpg   [M]", "C.jpg   [M]"}));
+        QCOMPARE(selection(f), QStringList({"C.jpg   [M]", "B.jpg   [M]"}));
         VERIFIER_DIALOGUES(b.dialogues);
     }
-    QCOMPARE(nomsSurDisque(b.photos()), marques);
+
+    // Marked files, but the list was refilled since the last click: no rank.
+    f.listeFichiers().Liste_Fichiers(w.etat.RepertoireOuvert);
+    QCOMPARE(f.LblRang->text(), QString());
+    b.dialogues.attendreMessage("Déplacement impossible !\nLe niveau du rang de déplacement "
+                                "n'est pas fixé (click sur le fichier concerné).");
+    QTest::mouseClick(f.CmdRapide, Qt::LeftButton);
+    QCOMPARE(entrees(f), QStringList({"B.jpg   [M]", "C.jpg   [M]", "A.jpg", "D.jpg", "E.jpg"}));
+    QCOMPARE(selection(f), QStringList({"B.jpg   [M]", "C.jpg   [M]"}));
+    VERIFIER_DIALOGUES(b.dialogues);
 }
 
 void TstReordonner::rangParNumero_data() {
@@ -208,29 +234,6 @@ void TstReordonner::rangParNumero() {
         QCOMPARE(b.dialogues.vues().first().titre, QString("Déplacement de fichier"));
     else if (reponse != "-")
         QCOMPARE(selection(f), QStringList({"B.jpg", "C.jpg"}));
-}
-
-void TstReordonner::rangParClicRefuse() {
-    Banc b;
-    FenetreOuverte w(b, Cinq);
-    FrmPhoto& f = w.f;
-    // No marked file, whatever is selected.
-    choisir(f, {"A.jpg", "B.jpg"});
-    b.dialogues.attendreMessage(
-        "Il faut \"marquer\" les fichiers à déplacer, avec le bouton dédié [M].");
-    QTest::mouseClick(f.CmdRapide, Qt::LeftButton);
-    QCOMPARE(entrees(f), Cinq);
-    // Marked files, but the list was refilled since the last click: no rank.
-    choisir(f, {"B.jpg"});
-    QTest::mouseClick(f.axBM, Qt::LeftButton);
-    f.listeFichiers().Liste_Fichiers(w.etat.RepertoireOuvert);
-    QCOMPARE(f.LblRang->text(), QString());
-    b.dialogues.attendreMessage("Déplacement impossible !\nLe niveau du rang de déplacement "
-                                "n'est pas fixé (click sur le fichier concerné).");
-    QTest::mouseClick(f.CmdRapide, Qt::LeftButton);
-    QCOMPARE(entrees(f), QStringList({"B.jpg   [M]", "A.jpg", "C.jpg", "D.jpg", "E.jpg"}));
-    QCOMPARE(selection(f), QStringList({"B.jpg   [M]"}));
-    VERIFIER_DIALOGUES(b.dialogues);
 }
 
 void TstReordonner::deplacementSousClic() {
@@ -280,27 +283,6 @@ void TstReordonner::deplacementSousClic() {
     f.deplacementRapide().TerminerDeplacementSousClic();
     QCOMPARE(entrees(f), QStringList({"C.jpg   [M]", "A.jpg", "B.jpg", "D.jpg", "E.jpg"}));
     QCOMPARE(w.etat.OperationEnAttente, 0);
-    VERIFIER_DIALOGUES(b.dialogues);
-}
-
-void TstReordonner::aide() {
-    Banc b;
-    FenetreOuverte w(b, Cinq);
-    b.dialogues.attendreMessages(
-        {"Il existe plusieurs façons (3) de déplacer un (ou des) fichier dans une liste "
-         "affichée, dans le but de la réorganiser.\n\n1- On peut, après l'avoir sélectionné, "
-         "déplacer un fichier vers le haut ou le bas, en agissant sur les boutons marqués d'une "
-         "flèche (en haut et à droite).",
-         "2- On peut sélectionner un ou plusieurs fichiers, les marquer à l'aide du bouton [M], "
-         "puis indiquer le numéro de rang du fichier où on désire les déplacer (2 possibilités "
-         "pour cela, à choisir dans les options).\n\nOn clique ensuite sur le bouton "
-         "[Déplacement rapide] (en haut et à droite, sous les flèches, et vous aurez alors "
-         "plusieurs choix de déplacements.",
-         "3 - Enfin, on peut sélectionner un ou plusieurs fichiers, et faire un click droit sur "
-         "la sélecion.\n\nAprès appel du menu dédié, on clique sur le fichier choisi au dessous "
-         "duquel iront se déplacer les fichiers sélectionnés.\n\nN'oubliez pas de faire une "
-         "nouvelle incrémentation après la réorganisation de vos fichiers !"});
-    w.f.menus().article("mnuDeplaceFichAide")->trigger();
     VERIFIER_DIALOGUES(b.dialogues);
 }
 
