@@ -48,7 +48,6 @@ private Q_SLOTS:
     void fenetreNeuve();
     void menus();
     void optionsCochees();
-    void couleurEtAvertissement();
     void fermeture_data();
     void fermeture();
     void typesDeFichiers();
@@ -237,6 +236,34 @@ void TstFenetre::menus() {
     b.dialogues.attendreMenu("mnuFavorisInv", "");
     QTest::mouseClick(f.axBF, Qt::LeftButton);
     VERIFIER_DIALOGUES(b.dialogues);
+
+    // The colour of the information: Cancel keeps it and writes nothing.
+    b.dialogues.attendreCouleur(std::nullopt);
+    m.article("mnuCouleur")->trigger();
+    QCOMPARE(w.etat.options.CouleurInfos, 65280);
+    QVERIFY(!QFile::exists(b.programme() + "/Options.cfg"));
+    b.dialogues.attendreCouleur(QColor(1, 2, 3));
+    m.article("mnuCouleur")->trigger();
+    QCOMPARE(w.etat.options.CouleurInfos, 1 + 2 * 256 + 3 * 65536);
+    QVERIFY(Banc::lire(b.programme() + "/Options.cfg").contains(",197121,"));
+
+    // The warning's item, written at once.
+    QAction* av = m.article("mnuAv");
+    QVERIFY(av->isChecked());
+    av->trigger();
+    QVERIFY(!w.etat.photo.AfficherAvertissement);
+    QVERIFY(Banc::lire(b.programme() + "/Photo.ini").contains(",#FALSE#,"));
+    // A later activation leaves it off.
+    f.Form_Activate();
+    QVERIFY(!av->isChecked());
+    // Ticked again: the warning window shows, and its own box can untick the item.
+    b.dialogues.attendreFenetre("FrmAvertissement", [](QDialog& d) {
+        QTest::mouseClick(d.findChild<QCheckBox*>("ChkAv"), Qt::LeftButton);
+        return 0;
+    });
+    av->trigger();
+    VERIFIER_DIALOGUES(b.dialogues);
+    QVERIFY(!av->isChecked());
 }
 
 void TstFenetre::optionsCochees() {
@@ -279,37 +306,6 @@ void TstFenetre::optionsCochees() {
     QCOMPARE(relire(), 22);
     QCOMPARE(relu.CasseIgnoree, quint8(0));
     VERIFIER_DIALOGUES(b.dialogues);
-}
-
-void TstFenetre::couleurEtAvertissement() {
-    Banc b;
-    FenetreOuverte w(b);
-    FrmPhoto& f = w.f;
-    b.dialogues.attendreCouleur(std::nullopt);
-    f.menus().article("mnuCouleur")->trigger();
-    QCOMPARE(w.etat.options.CouleurInfos, 65280);
-    QVERIFY(!QFile::exists(b.programme() + "/Options.cfg"));
-    b.dialogues.attendreCouleur(QColor(1, 2, 3));
-    f.menus().article("mnuCouleur")->trigger();
-    QCOMPARE(w.etat.options.CouleurInfos, 1 + 2 * 256 + 3 * 65536);
-    QVERIFY(Banc::lire(b.programme() + "/Options.cfg").contains(",197121,"));
-
-    QAction* av = f.menus().article("mnuAv");
-    QVERIFY(av->isChecked());
-    av->trigger();
-    QVERIFY(!w.etat.photo.AfficherAvertissement);
-    QVERIFY(Banc::lire(b.programme() + "/Photo.ini").contains(",#FALSE#,"));
-    // A later activation leaves it off.
-    f.Form_Activate();
-    QVERIFY(!av->isChecked());
-    // Ticked again: the warning window shows, and its own box can untick the item.
-    b.dialogues.attendreFenetre("FrmAvertissement", [](QDialog& d) {
-        QTest::mouseClick(d.findChild<QCheckBox*>("ChkAv"), Qt::LeftButton);
-        return 0;
-    });
-    av->trigger();
-    VERIFIER_DIALOGUES(b.dialogues);
-    QVERIFY(!av->isChecked());
 }
 
 void TstFenetre::fermeture_data() {

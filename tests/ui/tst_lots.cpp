@@ -111,10 +111,7 @@ private Q_SLOTS:
     void numeroter();
     void action_data();
     void action();
-    void fenetreDOptions();
-    void departsRefuses_data();
-    void departsRefuses();
-    void avertissement();
+    void fenetresDuMode();
     void rapportLaisseOuvertPuisNouvellePasse();
     void remplacement_data();
     void remplacement();
@@ -281,11 +278,28 @@ void TstLots::action() {
     QVERIFY(!rapport->isVisible() && w.etat.FinRapport);
 }
 
-void TstLots::fenetreDOptions() {
+// The warning unticked, then the options window: its labels, its refusals, Cancel; then the
+// start numbers it refuses, without the warning.
+void TstLots::fenetresDuMode() {
     Banc b;
-    FenetreOuverte w(b, {"a.jpg"});
+    FenetreOuverte w(b, {"a.jpg", "b.jpg"});
+    bool signale = true;
+    QObject::connect(&w.f.incrementation(), &Incrementation::afficherAvertissementModifie,
+                     [&](bool afficher) { signale = afficher; });
+    b.dialogues.attendreFenetre("FrmAvertissement", [](QDialog& d) {
+        auto& a = static_cast<FrmAvertissement&>(d);
+        a.ChkAv->click();
+        a.CmdOK->click();
+        return a.result();
+    });
+    b.dialogues.attendreFenetre("FrmChoixIncrémentation", [](QDialog&) { return 0; });
+    QTest::mouseClick(w.f.CmdInc, Qt::LeftButton);
+    VERIFIER_DIALOGUES(b.dialogues);
+    QVERIFY(!w.etat.photo.AfficherAvertissement && !signale);
+    QVERIFY(Banc::lire(b.programme() + "/Photo.ini").contains("#FALSE#"));
+
+    b.dialogues.effacer();
     w.etat.options.ChaineLiaison = QStringLiteral(" - ");
-    w.etat.photo.AfficherAvertissement = false;
     b.dialogues.attendreFenetre("FrmChoixIncrémentation", [&b](QDialog& d) {
         auto& c = static_cast<FrmChoixIncrementation&>(d);
         if (c.TxtL->text() != " - " || c.TxtChiffre->text() != "1" || !c.Opt1->isChecked() ||
@@ -322,27 +336,18 @@ void TstLots::fenetreDOptions() {
     QCOMPARE(w.f.incrementation().parametres().NumeroDepart, qint16(0));
     QVERIFY(modeNormal(w.f));
     QCOMPARE(w.f.LstFF->currentRow(), 0);
-}
 
-void TstLots::departsRefuses_data() {
-    QTest::addColumn<QString>("depart");
-    QTest::newRow("0") << "0";
-    QTest::newRow("32768") << "32768";
-}
-
-void TstLots::departsRefuses() {
-    QFETCH(QString, depart);
-    Banc b;
-    FenetreOuverte w(b, {"a.jpg", "b.jpg"});
-    w.etat.photo.AfficherAvertissement = false;
     b.dialogues.attendreFenetre("FrmChoixIncrémentation", [&](QDialog& d) {
         auto& c = static_cast<FrmChoixIncrementation&>(d);
-        c.TxtChiffre->setText(depart);
-        b.dialogues.attendreMessage(
-            "Valeur de départ incorrecte ou nulle !\nLa valeur minimale est '1', ou '0...01'");
-        c.CmdOK->click();
-        if (c.result() != 0 || c.TxtChiffre->text() != "1" || c.TxtChiffre->selectedText() != "1")
-            return 99;
+        for (const char* depart : {"0", "32768"}) {
+            c.TxtChiffre->setText(depart);
+            b.dialogues.attendreMessage("Valeur de départ incorrecte ou nulle !\nLa valeur "
+                                        "minimale est '1', ou '0...01'");
+            c.CmdOK->click();
+            if (c.result() != 0 || c.TxtChiffre->text() != "1" ||
+                c.TxtChiffre->selectedText() != "1")
+                return 99;
+        }
         // Accepted once corrected, the start text kept as typed.
         c.TxtChiffre->setText("0008");
         c.CmdOK->click();
@@ -354,28 +359,7 @@ void TstLots::departsRefuses() {
     QCOMPARE(p.NumeroDepart, qint16(8));
     QCOMPARE(p.ChiffreDepart, QString("0008"));
     QVERIFY(!modeNormal(w.f));
-}
-
-void TstLots::avertissement() {
-    Banc b;
-    FenetreOuverte w(b, {"a.jpg"});
-    bool signale = true;
-    QObject::connect(&w.f.incrementation(), &Incrementation::afficherAvertissementModifie,
-                     [&](bool afficher) { signale = afficher; });
-    b.dialogues.attendreFenetre("FrmAvertissement", [](QDialog& d) {
-        auto& a = static_cast<FrmAvertissement&>(d);
-        a.ChkAv->click();
-        a.CmdOK->click();
-        return a.result();
-    });
-    b.dialogues.attendreFenetre("FrmChoixIncrémentation", [](QDialog&) { return 0; });
-    QTest::mouseClick(w.f.CmdInc, Qt::LeftButton);
-    VERIFIER_DIALOGUES(b.dialogues);
-    QVERIFY(!w.etat.photo.AfficherAvertissement && !signale);
-    QVERIFY(Banc::lire(b.programme() + "/Photo.ini").contains("#FALSE#"));
-    // No warning the next time; the menu can still show it.
-    entrerMode(b, w.f);
-    VERIFIER_DIALOGUES(b.dialogues);
+    // The menu still shows the warning, its box ticked.
     bool coche = false;
     b.dialogues.attendreFenetre("FrmAvertissement", [&coche](QDialog& d) {
         coche = static_cast<FrmAvertissement&>(d).ChkAv->isChecked();
