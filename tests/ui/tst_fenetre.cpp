@@ -55,8 +55,7 @@ private Q_SLOTS:
     void filtreParChaine();
     void molette_data();
     void molette();
-    void repertoireOuverture();
-    void positionEtDernierDossier();
+    void reglagesDOuverture();
 };
 
 void TstFenetre::disposition_data() {
@@ -78,7 +77,6 @@ void TstFenetre::disposition() {
     FrmPhoto f(b.plateforme, etat);
     QCOMPARE(f.size(), fenetre);
     QCOMPARE(f.LstFF->geometry(), liste);
-    QCOMPARE(f.disposition().LargeurCible, fenetre.width() * 15);
     QCOMPARE(f.pos(), QPoint((ecran.width() - fenetre.width()) / 2,
                              (ecran.height() - fenetre.height()) / 2));
     // Everything stays inside the window, above the light strip at the bottom.
@@ -472,33 +470,12 @@ void TstFenetre::molette() {
                      QByteArray::number(pas) + ",1,0\r\n");
 }
 
-void TstFenetre::repertoireOuverture() {
-    // An old "Av.ini" gives its setting to "Photo.ini" and goes.
-    Banc b;
-    Banc::creerFichier(b.programme() + "/Av.ini", "#FALSE#\r\n");
-    FenetreOuverte w(b, {"a.jpg"});
-    QVERIFY(!w.etat.photo.AfficherAvertissement && !QFile::exists(b.programme() + "/Av.ini"));
-    const QByteArray initial = Banc::lire(b.programme() + "/Photo.ini");
-    auto repondre = [&](const QString& choix, const QString& dossier = "-") {
-        b.dialogues.attendreSaisie(Ouverture, choix);
-        if (dossier != "-")
-            b.dialogues.attendreDossier(dossier);
-        if (!dossier.isEmpty() && dossier != "-")
-            b.dialogues.attendreMessage("Le répertoire par défaut sera : " + dossier);
-        w.f.mnuRep_Click();
-        return Banc::lire(b.programme() + "/Photo.ini");
-    };
-    QCOMPARE(repondre("2"), initial);
-    QCOMPARE(repondre("0", ""), initial);
-    QCOMPARE(repondre("0", b.racine()), photoIni(b.racine(), "#FALSE#,0"));
-    QCOMPARE(repondre("1"), photoIni(b.racine(), "#FALSE#,1"));
-    VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(b.dialogues.vues()[0].titre, QString("Répertoire à l'ouverture"));
-}
-
-void TstFenetre::positionEtDernierDossier() {
+// The settings read at start and written on the way: an old "Av.ini", the position, the last
+// folder opened, the question about the start folder.
+void TstFenetre::reglagesDOuverture() {
     Banc b;
     Banc::creerFichier(b.programme() + "/Pos.ini", "1200,450\r\n");
+    Banc::creerFichier(b.programme() + "/Av.ini", "#FALSE#\r\n");
     ParametresPhoto p;
     p.RepertoireDemarrage = b.photos();
     p.OuvrirDernier = 1;
@@ -510,11 +487,28 @@ void TstFenetre::positionEtDernierDossier() {
         QCOMPARE(f.pos(), QPoint(80, 30));
         QCOMPARE(f.width(), 1024);
         f.Form_Activate();
+        // The old file gives its setting to "Photo.ini" and goes.
+        QVERIFY(!etat.photo.AfficherAvertissement && !QFile::exists(b.programme() + "/Av.ini"));
         // Opening on the last folder: each folder opened is written at once.
         f.DefinirCheminDossier(b.racine() + "/autre");
-        QCOMPARE(Banc::lire(b.programme() + "/Photo.ini"),
-                 photoIni(b.racine() + "/autre", "#TRUE#,1"));
+        const QByteArray initial = Banc::lire(b.programme() + "/Photo.ini");
+        QCOMPARE(initial, photoIni(b.racine() + "/autre", "#FALSE#,1"));
         QCOMPARE(etat.DossiersOuverts.last(), b.racine() + "/autre");
+        auto repondre = [&](const QString& choix, const QString& dossier = "-") {
+            b.dialogues.attendreSaisie(Ouverture, choix);
+            if (dossier != "-")
+                b.dialogues.attendreDossier(dossier);
+            if (!dossier.isEmpty() && dossier != "-")
+                b.dialogues.attendreMessage("Le répertoire par défaut sera : " + dossier);
+            f.mnuRep_Click();
+            return Banc::lire(b.programme() + "/Photo.ini");
+        };
+        QCOMPARE(repondre("2"), initial);
+        QCOMPARE(repondre("0", ""), initial);
+        QCOMPARE(repondre("0", b.racine()), photoIni(b.racine(), "#FALSE#,0"));
+        QCOMPARE(repondre("1"), photoIni(b.racine(), "#FALSE#,1"));
+        VERIFIER_DIALOGUES(b.dialogues);
+        QCOMPARE(b.dialogues.vues()[0].titre, QString("Répertoire à l'ouverture"));
         f.move(100, 40);
         f.close();
     }
