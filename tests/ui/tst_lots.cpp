@@ -456,8 +456,10 @@ void TstLots::remplacement() {
     VERIFIER_DIALOGUES(b.dialogues);
     QCOMPARE(nomsSurDisque(b.photos()), p.apres.isEmpty() ? avant : p.apres);
     QVERIFY(pendant.isEmpty() || pendant == avant);
-    if (!p.lignes.isEmpty())
+    if (!p.lignes.isEmpty()) {
         QCOMPARE(r.lignes, QList<QStringList>{p.lignes});
+        QCOMPARE(pendant, avant);
+    }
     if (p.pauses >= 0)
         QCOMPARE(b.horloge.pauses(), p.pauses);
     QVERIFY(!f.renommage().RemplacementEnCours && !w.etat.RemplacementLiaison);
