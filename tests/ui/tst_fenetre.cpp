@@ -140,6 +140,7 @@ void TstFenetre::fenetreNeuve() {
         QStringList({"Nom du Fichier", "Rang dans la liste", "Incrémenter / Renommer en groupe",
                      "Dossier précédent vu", " Désélectionner tous les fichiers ", "  VIMBRAL"}));
 
+    // The two ways of giving a fast move's rank, each explained when chosen.
     QAction* niveau = f.menus().article("mnuNiveau");
     b.dialogues.attendreMessage(
         "Vous devrez sélectionner les fichiers à déplacer, puis\nindiquer le numéro du rang de "
@@ -158,6 +159,7 @@ void TstFenetre::fenetreNeuve() {
     QVERIFY(etat.options.NiveauParNumero == 0 && !niveau->isChecked());
     VERIFIER_DIALOGUES(b.dialogues);
 
+    // The help button and F1 show the same boxes.
     const QStringList aide{
         "Lorsque vous transférez les photos de votre APN dans un répertoire de votre "
         "ordinateur,\nla première chose à faire est peut être d'incrémenter les fichiers pour "

@@ -85,6 +85,8 @@ void TstRobustesse::uneSeuleEntreeAffichee() {
     FrmPhoto& f = w.f;
     cliquer(f, 1, Qt::ControlModifier);
     cliquer(f, 1, Qt::ControlModifier);
+    QCOMPARE(selection(f), QStringList{"A.jpg"});
+    QCOMPARE(f.TxtFileName->text(), QString("A.jpg"));
     QCOMPARE(f.LstFF->currentRow(), 0);
     taper(f, "Z.jpg");
     QCOMPARE(nomsSurDisque(b.photos()), QStringList({"B.jpg", "C.jpg", "Z.jpg"}));
