@@ -162,6 +162,7 @@ void TstLots::numeroter() {
     QCOMPARE(rapport->LV->headerItem()->text(0) + rapport->LV->headerItem()->text(1),
              QString("Ancien NomNouveau Nom"));
     QCOMPARE(r.lignes.size(), 1);
+    QCOMPARE(r.lignes[0].size(), 12);
     QCOMPARE(r.lignes[0][1], QString(".../  IMG_10.JPG | .../  02 _ Vacances.jpg"));
     QCOMPARE(r.lignes[0].filter(" | ").size(), 12);
     QCOMPARE(rapport->palette().color(QPalette::Window), QColor(98, 80, 23));

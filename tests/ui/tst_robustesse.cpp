@@ -80,31 +80,40 @@ private Q_SLOTS:
 
 void TstRobustesse::uneSeuleEntreeAffichee() {
     // A selected, then B Ctrl-clicked twice: the box, the picture and the commit all follow A.
-    Banc b;
-    FenetreOuverte w(b, {"A.jpg", "B.jpg", "C.jpg"});
-    FrmPhoto& f = w.f;
-    cliquer(f, 1, Qt::ControlModifier);
-    cliquer(f, 1, Qt::ControlModifier);
-    QCOMPARE(selection(f), QStringList{"A.jpg"});
-    QCOMPARE(f.TxtFileName->text(), QString("A.jpg"));
-    QCOMPARE(f.LstFF->currentRow(), 0);
-    taper(f, "Z.jpg");
-    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"B.jpg", "C.jpg", "Z.jpg"}));
-    QCOMPARE(Banc::lire(b.photos() + "/Z.jpg"), QByteArray("A.jpg"));
-    QCOMPARE(f.TxtFileName->text(), QString("B.jpg"));
+    for (const bool modifie : {false, true}) {
+        Banc b;
+        FenetreOuverte w(b, {"A.jpg", "B.jpg", "C.jpg"});
+        FrmPhoto& f = w.f;
+        cliquer(f, 1, Qt::ControlModifier);
+        cliquer(f, 1, Qt::ControlModifier);
+        QCOMPARE(selection(f), QStringList{"A.jpg"});
+        QCOMPARE(f.TxtFileName->text(), QString("A.jpg"));
+        QCOMPARE(f.LstFF->currentRow(), 0);
+        if (modifie)
+            taper(f, "Z.jpg");
+        else
+            QTest::keyClick(f.TxtFileName, Qt::Key_Down);
+        QCOMPARE(nomsSurDisque(b.photos()), modifie ? QStringList({"B.jpg", "C.jpg", "Z.jpg"})
+                                                    : QStringList({"A.jpg", "B.jpg", "C.jpg"}));
+        QCOMPARE(Banc::lire(b.photos() + (modifie ? "/Z.jpg" : "/A.jpg")), QByteArray("A.jpg"));
+        QCOMPARE(f.TxtFileName->text(), QString("B.jpg"));
+        VERIFIER_DIALOGUES(b.dialogues);
+        if (!modifie)
+            continue;
 
-    // A refresh queued while the click lets events through refills the list under it: the
-    // box then shows the entry selected by the refresh, never a name that left the list.
-    QFile::remove(b.photos() + "/B.jpg");
-    QMetaObject::invokeMethod(f.CmdRefresh, &QPushButton::click, Qt::QueuedConnection);
-    cliquer(f, 1);
-    QCOMPARE(entrees(f), QStringList({"C.jpg", "Z.jpg"}));
-    QCOMPARE(selection(f), QStringList{"C.jpg"});
-    QCOMPARE(f.TxtFileName->text(), QString("C.jpg"));
-    QCOMPARE(f.LblRang->text(), QString("1"));
-    taper(f, "Y.jpg");
-    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"Y.jpg", "Z.jpg"}));
-    VERIFIER_DIALOGUES(b.dialogues);
+        // A refresh queued while the click lets events through refills the list under it: the
+        // box then shows the entry selected by the refresh, never a name that left the list.
+        QFile::remove(b.photos() + "/B.jpg");
+        QMetaObject::invokeMethod(f.CmdRefresh, &QPushButton::click, Qt::QueuedConnection);
+        cliquer(f, 1);
+        QCOMPARE(entrees(f), QStringList({"C.jpg", "Z.jpg"}));
+        QCOMPARE(selection(f), QStringList{"C.jpg"});
+        QCOMPARE(f.TxtFileName->text(), QString("C.jpg"));
+        QCOMPARE(f.LblRang->text(), QString("1"));
+        taper(f, "Y.jpg");
+        QCOMPARE(nomsSurDisque(b.photos()), QStringList({"Y.jpg", "Z.jpg"}));
+        VERIFIER_DIALOGUES(b.dialogues);
+    }
 }
 
 void TstRobustesse::nomsIllisibles() {
