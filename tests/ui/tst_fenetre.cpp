@@ -204,6 +204,7 @@ void TstFenetre::fenetreNeuve() {
     QVERIFY(!f.CmdOK->property("eclaire").toBool());
 }
 
+// The menus, how the buttons open them, and items that write a setting at once.
 void TstFenetre::menus() {
     Banc b;
     FenetreOuverte w(b, {"a.jpg"});

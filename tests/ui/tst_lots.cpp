@@ -75,8 +75,8 @@ QStringList saisies(const QStringList& reponses) {
 }
 
 // One press of the action button: the folder, the options, the entries chosen ("*" for all),
-// the boxes in turn; then the folder's names and the last report's rows, left open when the
-// pass stopped half-way.
+// the boxes in turn; then the folder's names and the last report's rows. A pass stopped
+// half-way leaves its report open (laisser).
 struct Passe {
     QStringList fichiers{"a.jpg", "b.jpg"};
     Reglages reglages;
