@@ -45,23 +45,17 @@ class TstFenetre : public QObject {
 private Q_SLOTS:
     void disposition_data();
     void disposition();
-    void controlesNommes();
+    void fenetreNeuve();
     void menus();
     void optionsCochees();
-    void niveauDeDeplacement();
-    void couleurEtAvertissement();
-    void aide();
-    void eclairage();
     void fermeture_data();
     void fermeture();
-    void premiereActivation();
     void typesDeFichiers();
     void filtreParChaine_data();
     void filtreParChaine();
     void molette_data();
     void molette();
-    void repertoireOuverture();
-    void positionEtDernierDossier();
+    void reglagesDOuverture();
 };
 
 void TstFenetre::disposition_data() {
@@ -83,7 +77,6 @@ void TstFenetre::disposition() {
     FrmPhoto f(b.plateforme, etat);
     QCOMPARE(f.size(), fenetre);
     QCOMPARE(f.LstFF->geometry(), liste);
-    QCOMPARE(f.disposition().LargeurCible, fenetre.width() * 15);
     QCOMPARE(f.pos(), QPoint((ecran.width() - fenetre.width()) / 2,
                              (ecran.height() - fenetre.height()) / 2));
     // Everything stays inside the window, above the light strip at the bottom.
@@ -96,11 +89,30 @@ void TstFenetre::disposition() {
     }
 }
 
-// Screen readers and desktop automation find every control by its name.
-void TstFenetre::controlesNommes() {
+// A window of a first start: its first activation, then what needs no folder.
+void TstFenetre::fenetreNeuve() {
     Banc b;
     EtatProgramme etat;
     FrmPhoto f(b.plateforme, etat);
+    QCOMPARE(f.CboFileType->count(), 9);
+    QVERIFY(QFileInfo(b.programme() + "/Photos sauvegardées").isDir());
+    b.dialogues.attendreMessage(
+        QStringLiteral("Le répertoire par défaut, à l'ouverture, est \n\n%1\n\nVous pourrez "
+                       "choisir un autre répertoire, ou choisir d'ouvrir le programme sur le "
+                       "dernier répertoire ouvert.")
+            .arg(DossierPersonnelTest()));
+    f.Form_Activate();
+    VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(Banc::lire(b.programme() + "/Photo.ini"), photoIni(DossierPersonnelTest()));
+    QCOMPARE(etat.RepertoireOuvert, DossierPersonnelTest() + "/");
+    QVERIFY(f.FenetreActivee());
+    // Later activations ask nothing; nothing else is written before the window closes.
+    f.Form_Activate();
+    VERIFIER_DIALOGUES(b.dialogues);
+    QVERIFY(!QFile::exists(b.programme() + "/Options.cfg"));
+    QVERIFY(!QFile::exists(b.programme() + "/Pos.ini"));
+
+    // Screen readers and desktop automation find every control by its name.
     const QStringList noms =
         QStringLiteral(
             "DrvDrive DirDirectory ChKDos axBRetour axBSuivant axBEnrDos axBIni axBF axBRep "
@@ -127,8 +139,72 @@ void TstFenetre::controlesNommes() {
                      texte("axBRetour", QAccessible::Name), f.axBSel1->toolTip(), f.windowTitle()}),
         QStringList({"Nom du Fichier", "Rang dans la liste", "Incrémenter / Renommer en groupe",
                      "Dossier précédent vu", " Désélectionner tous les fichiers ", "  VIMBRAL"}));
+
+    // The two ways of giving a fast move's rank, each explained when chosen.
+    QAction* niveau = f.menus().article("mnuNiveau");
+    b.dialogues.attendreMessage(
+        "Vous devrez sélectionner les fichiers à déplacer, puis\nindiquer le numéro du rang de "
+        "déplacement.\n(la recherche du numéro de rang doit être faite avant l'opération de "
+        "déplacement)");
+    niveau->trigger();
+    QVERIFY(etat.options.NiveauParNumero == 1 && niveau->isChecked());
+    // Already chosen: no message, the file is written again all the same.
+    QFile::remove(b.programme() + "/Options.cfg");
+    niveau->trigger();
+    QVERIFY(niveau->isChecked() && QFile::exists(b.programme() + "/Options.cfg"));
+    b.dialogues.attendreMessage(
+        "Vous devrez marquer (bouton  [M]) les fichiers à déplacer, puis\ncliquer sur le fichier "
+        "correspondant au rang de déplacement,\navant de débuter l'opération de déplacement.");
+    f.menus().article("mnuPasNiveau")->trigger();
+    QVERIFY(etat.options.NiveauParNumero == 0 && !niveau->isChecked());
+    VERIFIER_DIALOGUES(b.dialogues);
+
+    // The help button and F1 show the same boxes.
+    const QStringList aide{
+        "Lorsque vous transférez les photos de votre APN dans un répertoire de votre "
+        "ordinateur,\nla première chose à faire est peut être d'incrémenter les fichiers pour "
+        "conserver l'ordre chronologique de vos prises de vue.\n\nVous pouvez donner un nom à "
+        "cette liste, ou renommer vos fichiers ultérieurement, en choisissant la bonne option "
+        "de sélection.\n\nSi vous décidez de réorganiser votre liste, refaites une nouvelle "
+        "incrémentation pour conserver votre nouveau choix.",
+        "Lorsque vous modifiez le nom d'un fichier, il suffit d'appuyer sur la touche "
+        "\"Entrée\", ou \"Bas \", ou \"Haut \"de votre clavier\npour enregistrer la "
+        "modification.\n\nLe fichier suivant est automatiquement sélectionné, ainsi que la "
+        "partie du texte à modifier (selon votre choix de sélection, dans les options) ... il "
+        "suffit juste d'écrire le nouveau nom choisi ; et ainsi de suite.",
+        "Si vous désirez sélectionner plusieurs fichiers dans votre liste, pour quelque "
+        "opération que ce soit (donner un même nom, copier, supprimer, déplacer ...), vous "
+        "pouvez les mémoriser en les marquant, par un click sur le bouton \"M\".\n\nUn click "
+        "sur le bouton \"Se\" permettra ensuite de sélectionner tous ces fichiers marqués.\n\n"
+        "Un click droit dans la liste des fichiers appelle un menu contextuel."};
+    b.dialogues.attendreMessages(aide);
+    QTest::mouseClick(f.axBAide, Qt::LeftButton);
+    b.dialogues.attendreMessages(aide);
+    QTest::keyClick(f.TxtFileName, Qt::Key_F1);
+    // The about window shows the version.
+    QString version;
+    b.dialogues.attendreFenetre("FrmAPROPOS", [&](QDialog& d) {
+        version = d.findChild<QLabel*>("LblVersion")->text();
+        QTest::mouseClick(d.findChild<QPushButton*>("CmdOK"), Qt::LeftButton);
+        return d.result();
+    });
+    QTest::mouseClick(f.axBAP, Qt::LeftButton);
+    VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(version, QString("[Version 1.2.3]"));
+
+    // A button lights up under the pointer, one at a time; the strip at the bottom puts it out.
+    QEvent entree(QEvent::Enter);
+    QApplication::sendEvent(f.CmdRefresh, &entree);
+    QVERIFY(f.CmdRefresh->property("eclaire").toBool());
+    QApplication::sendEvent(f.CmdOK, &entree);
+    QVERIFY(f.CmdOK->property("eclaire").toBool() && !f.CmdRefresh->property("eclaire").toBool());
+    QMouseEvent mouvement(QEvent::MouseMove, QPointF(600, 730), f.mapToGlobal(QPointF(600, 730)),
+                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&f, &mouvement);
+    QVERIFY(!f.CmdOK->property("eclaire").toBool());
 }
 
+// The menus, how the buttons open them, and items that write a setting at once.
 void TstFenetre::menus() {
     Banc b;
     FenetreOuverte w(b, {"a.jpg"});
@@ -161,6 +237,34 @@ void TstFenetre::menus() {
     b.dialogues.attendreMenu("mnuFavorisInv", "");
     QTest::mouseClick(f.axBF, Qt::LeftButton);
     VERIFIER_DIALOGUES(b.dialogues);
+
+    // The colour of the information: Cancel keeps it and writes nothing.
+    b.dialogues.attendreCouleur(std::nullopt);
+    m.article("mnuCouleur")->trigger();
+    QCOMPARE(w.etat.options.CouleurInfos, 65280);
+    QVERIFY(!QFile::exists(b.programme() + "/Options.cfg"));
+    b.dialogues.attendreCouleur(QColor(1, 2, 3));
+    m.article("mnuCouleur")->trigger();
+    QCOMPARE(w.etat.options.CouleurInfos, 1 + 2 * 256 + 3 * 65536);
+    QVERIFY(Banc::lire(b.programme() + "/Options.cfg").contains(",197121,"));
+
+    // The warning's item, written at once.
+    QAction* av = m.article("mnuAv");
+    QVERIFY(av->isChecked());
+    av->trigger();
+    QVERIFY(!w.etat.photo.AfficherAvertissement);
+    QVERIFY(Banc::lire(b.programme() + "/Photo.ini").contains(",#FALSE#,"));
+    // A later activation leaves it off.
+    f.Form_Activate();
+    QVERIFY(!av->isChecked());
+    // Ticked again: the warning window shows, and its own box can untick the item.
+    b.dialogues.attendreFenetre("FrmAvertissement", [](QDialog& d) {
+        QTest::mouseClick(d.findChild<QCheckBox*>("ChkAv"), Qt::LeftButton);
+        return 0;
+    });
+    av->trigger();
+    VERIFIER_DIALOGUES(b.dialogues);
+    QVERIFY(!av->isChecked());
 }
 
 void TstFenetre::optionsCochees() {
@@ -203,112 +307,6 @@ void TstFenetre::optionsCochees() {
     QCOMPARE(relire(), 22);
     QCOMPARE(relu.CasseIgnoree, quint8(0));
     VERIFIER_DIALOGUES(b.dialogues);
-}
-
-void TstFenetre::niveauDeDeplacement() {
-    Banc b;
-    EtatProgramme etat;
-    FrmPhoto f(b.plateforme, etat);
-    QAction* niveau = f.menus().article("mnuNiveau");
-    b.dialogues.attendreMessage(
-        "Vous devrez sélectionner les fichiers à déplacer, puis\nindiquer le numéro du rang de "
-        "déplacement.\n(la recherche du numéro de rang doit être faite avant l'opération de "
-        "déplacement)");
-    niveau->trigger();
-    QVERIFY(etat.options.NiveauParNumero == 1 && niveau->isChecked());
-    // Already chosen: no message, the file is written again all the same.
-    QFile::remove(b.programme() + "/Options.cfg");
-    niveau->trigger();
-    QVERIFY(niveau->isChecked() && QFile::exists(b.programme() + "/Options.cfg"));
-    b.dialogues.attendreMessage(
-        "Vous devrez marquer (bouton  [M]) les fichiers à déplacer, puis\ncliquer sur le fichier "
-        "correspondant au rang de déplacement,\navant de débuter l'opération de déplacement.");
-    f.menus().article("mnuPasNiveau")->trigger();
-    QVERIFY(etat.options.NiveauParNumero == 0 && !niveau->isChecked());
-    VERIFIER_DIALOGUES(b.dialogues);
-}
-
-void TstFenetre::couleurEtAvertissement() {
-    Banc b;
-    FenetreOuverte w(b);
-    FrmPhoto& f = w.f;
-    b.dialogues.attendreCouleur(std::nullopt);
-    f.menus().article("mnuCouleur")->trigger();
-    QCOMPARE(w.etat.options.CouleurInfos, 65280);
-    QVERIFY(!QFile::exists(b.programme() + "/Options.cfg"));
-    b.dialogues.attendreCouleur(QColor(1, 2, 3));
-    f.menus().article("mnuCouleur")->trigger();
-    QCOMPARE(w.etat.options.CouleurInfos, 1 + 2 * 256 + 3 * 65536);
-    QVERIFY(Banc::lire(b.programme() + "/Options.cfg").contains(",197121,"));
-
-    QAction* av = f.menus().article("mnuAv");
-    QVERIFY(av->isChecked());
-    av->trigger();
-    QVERIFY(!w.etat.photo.AfficherAvertissement);
-    QVERIFY(Banc::lire(b.programme() + "/Photo.ini").contains(",#FALSE#,"));
-    // A later activation leaves it off.
-    f.Form_Activate();
-    QVERIFY(!av->isChecked());
-    // Ticked again: the warning window shows, and its own box can untick the item.
-    b.dialogues.attendreFenetre("FrmAvertissement", [](QDialog& d) {
-        QTest::mouseClick(d.findChild<QCheckBox*>("ChkAv"), Qt::LeftButton);
-        return 0;
-    });
-    av->trigger();
-    VERIFIER_DIALOGUES(b.dialogues);
-    QVERIFY(!av->isChecked());
-}
-
-void TstFenetre::aide() {
-    Banc b;
-    EtatProgramme etat;
-    FrmPhoto f(b.plateforme, etat);
-    const QStringList aide{
-        "Lorsque vous transférez les photos de votre APN dans un répertoire de votre "
-        "ordinateur,\nla première chose à faire est peut être d'incrémenter les fichiers pour "
-        "conserver l'ordre chronologique de vos prises de vue.\n\nVous pouvez donner un nom à "
-        "cette liste, ou renommer vos fichiers ultérieurement, en choisissant la bonne option "
-        "de sélection.\n\nSi vous décidez de réorganiser votre liste, refaites une nouvelle "
-        "incrémentation pour conserver votre nouveau choix.",
-        "Lorsque vous modifiez le nom d'un fichier, il suffit d'appuyer sur la touche "
-        "\"Entrée\", ou \"Bas \", ou \"Haut \"de votre clavier\npour enregistrer la "
-        "modification.\n\nLe fichier suivant est automatiquement sélectionné, ainsi que la "
-        "partie du texte à modifier (selon votre choix de sélection, dans les options) ... il "
-        "suffit juste d'écrire le nouveau nom choisi ; et ainsi de suite.",
-        "Si vous désirez sélectionner plusieurs fichiers dans votre liste, pour quelque "
-        "opération que ce soit (donner un même nom, copier, supprimer, déplacer ...), vous "
-        "pouvez les mémoriser en les marquant, par un click sur le bouton \"M\".\n\nUn click "
-        "sur le bouton \"Se\" permettra ensuite de sélectionner tous ces fichiers marqués.\n\n"
-        "Un click droit dans la liste des fichiers appelle un menu contextuel."};
-    b.dialogues.attendreMessages(aide);
-    QTest::mouseClick(f.axBAide, Qt::LeftButton);
-    b.dialogues.attendreMessages(aide);
-    QTest::keyClick(f.TxtFileName, Qt::Key_F1);
-    // The about window shows the version.
-    QString version;
-    b.dialogues.attendreFenetre("FrmAPROPOS", [&](QDialog& d) {
-        version = d.findChild<QLabel*>("LblVersion")->text();
-        QTest::mouseClick(d.findChild<QPushButton*>("CmdOK"), Qt::LeftButton);
-        return d.result();
-    });
-    QTest::mouseClick(f.axBAP, Qt::LeftButton);
-    VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(version, QString("[Version 1.2.3]"));
-}
-
-void TstFenetre::eclairage() {
-    Banc b;
-    EtatProgramme etat;
-    FrmPhoto f(b.plateforme, etat);
-    QEvent entree(QEvent::Enter);
-    QApplication::sendEvent(f.CmdRefresh, &entree);
-    QVERIFY(f.CmdRefresh->property("eclaire").toBool());
-    QApplication::sendEvent(f.CmdOK, &entree);
-    QVERIFY(f.CmdOK->property("eclaire").toBool() && !f.CmdRefresh->property("eclaire").toBool());
-    QMouseEvent mouvement(QEvent::MouseMove, QPointF(600, 730), f.mapToGlobal(QPointF(600, 730)),
-                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&f, &mouvement);
-    QVERIFY(!f.CmdOK->property("eclaire").toBool());
 }
 
 void TstFenetre::fermeture_data() {
@@ -354,29 +352,6 @@ void TstFenetre::fermeture() {
     QCOMPARE(QFile::exists(b.programme() + "/Pos.ini"), ferme);
 }
 
-void TstFenetre::premiereActivation() {
-    Banc b;
-    EtatProgramme etat;
-    FrmPhoto f(b.plateforme, etat);
-    QCOMPARE(f.CboFileType->count(), 9);
-    QVERIFY(QFileInfo(b.programme() + "/Photos sauvegardées").isDir());
-    b.dialogues.attendreMessage(
-        QStringLiteral("Le répertoire par défaut, à l'ouverture, est \n\n%1\n\nVous pourrez "
-                       "choisir un autre répertoire, ou choisir d'ouvrir le programme sur le "
-                       "dernier répertoire ouvert.")
-            .arg(DossierPersonnelTest()));
-    f.Form_Activate();
-    VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(Banc::lire(b.programme() + "/Photo.ini"), photoIni(DossierPersonnelTest()));
-    QCOMPARE(etat.RepertoireOuvert, DossierPersonnelTest() + "/");
-    QVERIFY(f.FenetreActivee());
-    // Later activations ask nothing; nothing else is written before the window closes.
-    f.Form_Activate();
-    VERIFIER_DIALOGUES(b.dialogues);
-    QVERIFY(!QFile::exists(b.programme() + "/Options.cfg"));
-    QVERIFY(!QFile::exists(b.programme() + "/Pos.ini"));
-}
-
 void TstFenetre::typesDeFichiers() {
     Banc b;
     FenetreOuverte w(b, Dossier + QStringList{"chant.MP3"});
@@ -406,13 +381,11 @@ void TstFenetre::typesDeFichiers() {
     f.CboFileType->setCurrentIndex(6);
     QCOMPARE(entrees(f), QStringList({"a.jpg   [M]"}));
     QVERIFY(!f.CmdMin->isEnabled() && !f.axBDiapo->isEnabled());
-    // A folder with no sound at all: every command that needs a file is off.
+    // No file of the type: the refresh, off then, comes back with another type.
     QFile::rename(b.photos() + "/a.jpg   [M]", b.photos() + "/a.jpg");
     f.CboFileType->setCurrentIndex(8);
     f.CboFileType->setCurrentIndex(6);
     QCOMPARE(f.LblDirName->text(), QString("Répertoire ouvert : 0 fichier(s)"));
-    QVERIFY(!f.CmdInc->isEnabled() && !f.CmdRefresh->isEnabled());
-    QVERIFY(f.TxtFileName->text().isEmpty());
     f.CboFileType->setCurrentIndex(5);
     QCOMPARE(entrees(f), QStringList({"chant.MP3"}));
     QVERIFY(f.CmdRefresh->isEnabled());
@@ -500,33 +473,12 @@ void TstFenetre::molette() {
                      QByteArray::number(pas) + ",1,0\r\n");
 }
 
-void TstFenetre::repertoireOuverture() {
-    // An old "Av.ini" gives its setting to "Photo.ini" and goes.
-    Banc b;
-    Banc::creerFichier(b.programme() + "/Av.ini", "#FALSE#\r\n");
-    FenetreOuverte w(b, {"a.jpg"});
-    QVERIFY(!w.etat.photo.AfficherAvertissement && !QFile::exists(b.programme() + "/Av.ini"));
-    const QByteArray initial = Banc::lire(b.programme() + "/Photo.ini");
-    auto repondre = [&](const QString& choix, const QString& dossier = "-") {
-        b.dialogues.attendreSaisie(Ouverture, choix);
-        if (dossier != "-")
-            b.dialogues.attendreDossier(dossier);
-        if (!dossier.isEmpty() && dossier != "-")
-            b.dialogues.attendreMessage("Le répertoire par défaut sera : " + dossier);
-        w.f.mnuRep_Click();
-        return Banc::lire(b.programme() + "/Photo.ini");
-    };
-    QCOMPARE(repondre("2"), initial);
-    QCOMPARE(repondre("0", ""), initial);
-    QCOMPARE(repondre("0", b.racine()), photoIni(b.racine(), "#FALSE#,0"));
-    QCOMPARE(repondre("1"), photoIni(b.racine(), "#FALSE#,1"));
-    VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(b.dialogues.vues()[0].titre, QString("Répertoire à l'ouverture"));
-}
-
-void TstFenetre::positionEtDernierDossier() {
+// The settings read at start and written on the way: an old "Av.ini", the position, the last
+// folder opened, the question about the start folder.
+void TstFenetre::reglagesDOuverture() {
     Banc b;
     Banc::creerFichier(b.programme() + "/Pos.ini", "1200,450\r\n");
+    Banc::creerFichier(b.programme() + "/Av.ini", "#FALSE#\r\n");
     ParametresPhoto p;
     p.RepertoireDemarrage = b.photos();
     p.OuvrirDernier = 1;
@@ -538,11 +490,28 @@ void TstFenetre::positionEtDernierDossier() {
         QCOMPARE(f.pos(), QPoint(80, 30));
         QCOMPARE(f.width(), 1024);
         f.Form_Activate();
+        // The old file gives its setting to "Photo.ini" and goes.
+        QVERIFY(!etat.photo.AfficherAvertissement && !QFile::exists(b.programme() + "/Av.ini"));
         // Opening on the last folder: each folder opened is written at once.
         f.DefinirCheminDossier(b.racine() + "/autre");
-        QCOMPARE(Banc::lire(b.programme() + "/Photo.ini"),
-                 photoIni(b.racine() + "/autre", "#TRUE#,1"));
+        const QByteArray initial = Banc::lire(b.programme() + "/Photo.ini");
+        QCOMPARE(initial, photoIni(b.racine() + "/autre", "#FALSE#,1"));
         QCOMPARE(etat.DossiersOuverts.last(), b.racine() + "/autre");
+        auto repondre = [&](const QString& choix, const QString& dossier = "-") {
+            b.dialogues.attendreSaisie(Ouverture, choix);
+            if (dossier != "-")
+                b.dialogues.attendreDossier(dossier);
+            if (!dossier.isEmpty() && dossier != "-")
+                b.dialogues.attendreMessage("Le répertoire par défaut sera : " + dossier);
+            f.mnuRep_Click();
+            return Banc::lire(b.programme() + "/Photo.ini");
+        };
+        QCOMPARE(repondre("2"), initial);
+        QCOMPARE(repondre("0", ""), initial);
+        QCOMPARE(repondre("0", b.racine()), photoIni(b.racine(), "#FALSE#,0"));
+        QCOMPARE(repondre("1"), photoIni(b.racine(), "#FALSE#,1"));
+        VERIFIER_DIALOGUES(b.dialogues);
+        QCOMPARE(b.dialogues.vues()[0].titre, QString("Répertoire à l'ouverture"));
         f.move(100, 40);
         f.close();
     }

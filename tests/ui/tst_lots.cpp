@@ -20,6 +20,9 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 
+// The table rows name only the fields they set.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
 namespace {
 
 using Reglages = std::function<void(FrmChoixIncrementation&)>;
@@ -64,16 +67,6 @@ bool modeNormal(const FrmPhoto& f) {
     return !f.CmdInc->isHidden() && f.CmdA->isHidden() && f.CmdD->isHidden();
 }
 
-// The replacement's two clicks on the entries given, with the boxes between them.
-void remplacer(Banc& b, FrmPhoto& f, const QList<int>& rangs, const QStringList& boites) {
-    b.dialogues.attendreMessage(Selectionnez);
-    QTest::keyClick(f.LstFF, Qt::Key_F12);
-    for (int i : rangs)
-        f.LstFF->item(i)->setSelected(true);
-    b.dialogues.attendreMessages(QStringList{"oui:" + Poursuivre} + boites);
-    f.menus().article("mnuremplace")->trigger();
-}
-
 QStringList saisies(const QStringList& reponses) {
     QStringList s;
     for (const QString& r : reponses)
@@ -81,27 +74,47 @@ QStringList saisies(const QStringList& reponses) {
     return s;
 }
 
+// One press of the action button: the folder, the options, the entries chosen ("*" for all),
+// the boxes in turn; then the folder's names and the last report's rows. A pass stopped
+// half-way leaves its report open (laisser).
+struct Passe {
+    QStringList fichiers{"a.jpg", "b.jpg"};
+    Reglages reglages;
+    QString liaison = QStringLiteral(" _ ");
+    QStringList choisis{"*"};
+    QStringList boites;
+    QStringList apres; // empty: the folder unchanged
+    QStringList lignes;
+    bool laisser = false;
+    int pauses = -1;
+};
+
+// The replacement from its first click (F12, or the keyboard renaming's check of the link
+// string) to "Poursuivre ?" answered Yes with these boxes after it, or No when there are none.
+struct CasRemplacement {
+    QStringList fichiers{"a.jpg", "b.jpg   [M]"};
+    bool liaison = true;
+    QStringList boites;
+    QStringList apres;
+    QStringList lignes;
+    int pauses = -1;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Passe)
+Q_DECLARE_METATYPE(CasRemplacement)
 
 class TstLots : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void numeroter();
-    void retraitDuNumero();
-    void renommerUneListeIncrementee();
-    void fenetreDOptions();
-    void departsRefuses_data();
-    void departsRefuses();
-    void avertissement();
-    void refus_data();
-    void refus();
-    void rapportLaisseOuvertPuisNouvellePasse();
-    void remplacerUneFois();
-    void abandonsDuRemplacement_data();
-    void abandonsDuRemplacement();
+    void action_data();
+    void action();
+    void fenetresDuMode();
+    void remplacement_data();
+    void remplacement();
     void remplacementSansSelection();
-    void chaineDeLiaison_data();
-    void chaineDeLiaison();
     void numeroADroite_data();
     void numeroADroite();
 };
@@ -156,36 +169,14 @@ void TstLots::numeroter() {
     QCOMPARE(rapport->CmdTer->text(), QString("Opération terminée"));
     QCOMPARE(r.focus, f.CmdRefresh);
     QVERIFY(modeNormal(f) && !w.etat.FinRapport);
-    QCOMPARE(entrees(f), nomsSurDisque(b.photos()));
 }
 
-void TstLots::retraitDuNumero() {
-    // The second pass's report lists the names the first one gave; the mark is dropped.
-    Banc b;
-    FenetreOuverte w(b, {"01 _ a.jpg", "02 _ b.jpg", "c.JPG   [M]"});
-    Rapports r(w.f);
-    entrerMode(b, w.f, [](FrmChoixIncrementation& c) {
+void TstLots::action_data() {
+    QTest::addColumn<Passe>("p");
+    const auto sansTitre = [](FrmChoixIncrementation& c) {
         c.ChkTitre->click();
         c.ChkSel->click();
-    });
-    b.dialogues.attendreMessages(
-        {"oui:Cette liste a peut être déjà été incrémentée.\nVoulez-vous supprimer le numéro de "
-         "la première incrémentation ?",
-         compte(3)});
-    QTest::mouseClick(w.f.CmdD, Qt::LeftButton);
-    VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(r.lignes.value(1), QStringList({".../  1 _ c.jpg | .../  1 _ c.jpg",
-                                             ".../  2 _ 01 _ a.jpg | .../  2 _ a.jpg",
-                                             ".../  3 _ 02 _ b.jpg | .../  3 _ b.jpg"}));
-    QCOMPARE(b.horloge.pauses(), 6 * 150);
-}
-
-void TstLots::renommerUneListeIncrementee() {
-    Banc b;
-    FenetreOuverte w(b, {"03 _ old.jpg", "04 _ old.JPG   [M]", "x.jpg"});
-    FrmPhoto& f = w.f;
-    Rapports r(f);
-    const QStringList avant = Banc::empreinte(b.photos());
+    };
     // Renaming needs a title: the box stays ticked and the numbering options are off.
     const auto renommer = [](FrmChoixIncrementation& c) {
         c.ChkTitre->click();
@@ -198,33 +189,125 @@ void TstLots::renommerUneListeIncrementee() {
         "TRES IMPORTANT : si cette liste n'est pas déjà entièrement incrémentée \nveuillez "
         "annuler l'opération, sous peine de résultats fantaisistes.\n\nLa liste est-elle déjà "
         "complètement incrémentée :");
+    const QStringList incrementes{"03 _ old.jpg", "04 _ old.JPG   [M]", "x.jpg"};
+    // The second pass's report lists the names the first one gave; the mark is dropped.
+    QTest::newRow("retrait du numéro") << Passe{
+        .fichiers = {"01 _ a.jpg", "02 _ b.jpg", "c.JPG   [M]"},
+        .reglages = sansTitre,
+        .boites = {"oui:Cette liste a peut être déjà été incrémentée.\nVoulez-vous "
+                   "supprimer le numéro de la première incrémentation ?",
+                   compte(3)},
+        .apres = {"1 _ c.jpg", "2 _ a.jpg", "3 _ b.jpg"},
+        .lignes = {".../  1 _ c.jpg | .../  1 _ c.jpg", ".../  2 _ 01 _ a.jpg | .../  2 _ a.jpg",
+                   ".../  3 _ 02 _ b.jpg | .../  3 _ b.jpg"},
+        .pauses = 6 * 150};
     // A name that is not numbered: the warning, then No changes nothing.
-    entrerMode(b, f, renommer);
-    f.LstFF->selectAll();
-    b.dialogues.attendreMessages({"saisie:Mer|",
-                                  "\nCette liste n'est, à priori, pas entièrement incrémentée !",
-                                  "non:" + important});
-    QTest::mouseClick(f.CmdD, Qt::LeftButton);
-    VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(Banc::empreinte(b.photos()), avant);
-    QVERIFY(modeNormal(f));
-
-    entrerMode(b, f, renommer);
-    choisir(f, {"03 _ old.jpg", "04 _ old.JPG   [M]"});
-    b.dialogues.attendreMessages({"saisie:Mer|", "oui:"});
-    QTest::mouseClick(f.CmdD, Qt::LeftButton);
-    VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"03 _ Mer.jpg", "04 _ Mer.jpg", "x.jpg"}));
-    QCOMPARE(r.lignes, (QList<QStringList>{{".../  04 _ old.JPG   [M] | .../  04 _ Mer.jpg",
-                                            ".../  03 _ old.jpg | .../  03 _ Mer.jpg"}}));
-    QVERIFY(modeNormal(f));
+    QTest::newRow("renommer une liste pas incrémentée") << Passe{
+        .fichiers = incrementes,
+        .reglages = renommer,
+        .boites = {"saisie:Mer|", "\nCette liste n'est, à priori, pas entièrement incrémentée !",
+                   "non:" + important}};
+    QTest::newRow("renommer une liste incrémentée")
+        << Passe{.fichiers = incrementes,
+                 .reglages = renommer,
+                 .choisis = {"03 _ old.jpg", "04 _ old.JPG   [M]"},
+                 .boites = {"saisie:Mer|", "oui:"},
+                 .apres = {"03 _ Mer.jpg", "04 _ Mer.jpg", "x.jpg"},
+                 .lignes = {".../  04 _ old.JPG   [M] | .../  04 _ Mer.jpg",
+                            ".../  03 _ old.jpg | .../  03 _ Mer.jpg"}};
+    // What the action refuses: the title's answer, the link string, the start number.
+    QTest::newRow("rien de choisi")
+        << Passe{.choisis = {},
+                 .boites = {"Vous devez au préalable sélectionner les fichiers à incrémenter et "
+                            "renommer !"}};
+    QTest::newRow("caractère") << Passe{
+        .boites = {"saisie:Mer*|", "Le titre comporte un caractère interdit !"}};
+    QTest::newRow("liaison dans le titre")
+        << Passe{.boites = {"saisie:Mer _ Plage|", "Le titre comporte la chaine de liaison !"}};
+    QTest::newRow("vide ou annulé")
+        << Passe{.boites = {"saisie:|", "Aucun titre n'a été donné à la liste !"}};
+    // A link string with ":" or "/" would make every new name refused, or a path.
+    QTest::newRow("liaison avec deux-points")
+        << Passe{.liaison = ":", .boites = {"saisie:T|", Conflit}};
+    QTest::newRow("liaison avec barre oblique")
+        << Passe{.liaison = "/", .boites = {"saisie:T|", Conflit}};
+    // The report stays open with the rows done, its button there to close it.
+    QTest::newRow("numéro au-delà de 32767")
+        << Passe{.reglages = [](FrmChoixIncrementation& c) { c.TxtChiffre->setText("32767"); },
+                 .boites = {"saisie:T|", Conflit},
+                 .apres = {"32767 _ T.jpg", "b.jpg"},
+                 .lignes = {".../  a.jpg | .../  32767 _ T.jpg", ".../  b.jpg ! "},
+                 .laisser = true};
 }
 
-void TstLots::fenetreDOptions() {
+void TstLots::action() {
+    QFETCH(Passe, p);
     Banc b;
-    FenetreOuverte w(b, {"a.jpg"});
+    FenetreOuverte w(b, p.fichiers);
+    FrmPhoto& f = w.f;
+    Rapports r(f);
+    r.laisser = p.laisser;
+    w.etat.options.ChaineLiaison = p.liaison;
+    entrerMode(b, f, p.reglages);
+    if (p.choisis == QStringList{"*"})
+        f.LstFF->selectAll();
+    else if (!p.choisis.isEmpty())
+        choisir(f, p.choisis);
+    const QStringList avant = nomsSurDisque(b.photos());
+    b.dialogues.attendreMessages(p.boites);
+    QTest::mouseClick(f.CmdD, Qt::LeftButton);
+    VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(nomsSurDisque(b.photos()), p.apres.isEmpty() ? avant : p.apres);
+    QCOMPARE(r.lignes.value(r.lignes.size() - 1), p.lignes);
+    if (p.pauses >= 0)
+        QCOMPARE(b.horloge.pauses(), p.pauses);
+    if (p.choisis.isEmpty()) {
+        // Still waiting for a choice, a click below the entries ignored; Cancel leaves.
+        QVERIFY(!f.CmdD->isHidden() && w.etat.IgnorerClicVide);
+        QTest::mouseClick(f.CmdA, Qt::LeftButton);
+        QVERIFY(!w.etat.IgnorerClicVide);
+        QCOMPARE(f.LstFF->currentRow(), 0);
+    }
+    QVERIFY(modeNormal(f));
+    FrmRenom* rapport = f.incrementation().rapport();
+    QCOMPARE(rapport->isVisible(), p.laisser);
+    if (!p.laisser)
+        return;
+    QVERIFY(rapport->EnEtatFinal() && rapport->CmdTer->isVisible());
+    QTest::mouseClick(rapport->CmdTer, Qt::LeftButton);
+    QVERIFY(!rapport->isVisible() && w.etat.FinRapport);
+    // The press left over from the failed pass does not end the next pass's wait.
+    r.laisser = false;
+    entrerMode(b, f);
+    choisir(f, {"b.jpg"});
+    b.dialogues.attendreMessages({"saisie:U|", compte(1)});
+    QTest::mouseClick(f.CmdD, Qt::LeftButton);
+    VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(r.lignes.size(), 2);
+}
+
+// The warning unticked, then the options window: its labels, its refusals, Cancel; then the
+// start numbers it refuses, without the warning.
+void TstLots::fenetresDuMode() {
+    Banc b;
+    FenetreOuverte w(b, {"a.jpg", "b.jpg"});
+    bool signale = true;
+    QObject::connect(&w.f.incrementation(), &Incrementation::afficherAvertissementModifie,
+                     [&](bool afficher) { signale = afficher; });
+    b.dialogues.attendreFenetre("FrmAvertissement", [](QDialog& d) {
+        auto& a = static_cast<FrmAvertissement&>(d);
+        a.ChkAv->click();
+        a.CmdOK->click();
+        return a.result();
+    });
+    b.dialogues.attendreFenetre("FrmChoixIncrémentation", [](QDialog&) { return 0; });
+    QTest::mouseClick(w.f.CmdInc, Qt::LeftButton);
+    VERIFIER_DIALOGUES(b.dialogues);
+    QVERIFY(!w.etat.photo.AfficherAvertissement && !signale);
+    QVERIFY(Banc::lire(b.programme() + "/Photo.ini").contains("#FALSE#"));
+
+    b.dialogues.effacer();
     w.etat.options.ChaineLiaison = QStringLiteral(" - ");
-    w.etat.photo.AfficherAvertissement = false;
     b.dialogues.attendreFenetre("FrmChoixIncrémentation", [&b](QDialog& d) {
         auto& c = static_cast<FrmChoixIncrementation&>(d);
         if (c.TxtL->text() != " - " || c.TxtChiffre->text() != "1" || !c.Opt1->isChecked() ||
@@ -261,27 +344,18 @@ void TstLots::fenetreDOptions() {
     QCOMPARE(w.f.incrementation().parametres().NumeroDepart, qint16(0));
     QVERIFY(modeNormal(w.f));
     QCOMPARE(w.f.LstFF->currentRow(), 0);
-}
 
-void TstLots::departsRefuses_data() {
-    QTest::addColumn<QString>("depart");
-    QTest::newRow("0") << "0";
-    QTest::newRow("32768") << "32768";
-}
-
-void TstLots::departsRefuses() {
-    QFETCH(QString, depart);
-    Banc b;
-    FenetreOuverte w(b, {"a.jpg", "b.jpg"});
-    w.etat.photo.AfficherAvertissement = false;
     b.dialogues.attendreFenetre("FrmChoixIncrémentation", [&](QDialog& d) {
         auto& c = static_cast<FrmChoixIncrementation&>(d);
-        c.TxtChiffre->setText(depart);
-        b.dialogues.attendreMessage(
-            "Valeur de départ incorrecte ou nulle !\nLa valeur minimale est '1', ou '0...01'");
-        c.CmdOK->click();
-        if (c.result() != 0 || c.TxtChiffre->text() != "1" || c.TxtChiffre->selectedText() != "1")
-            return 99;
+        for (const char* depart : {"0", "32768"}) {
+            c.TxtChiffre->setText(depart);
+            b.dialogues.attendreMessage("Valeur de départ incorrecte ou nulle !\nLa valeur "
+                                        "minimale est '1', ou '0...01'");
+            c.CmdOK->click();
+            if (c.result() != 0 || c.TxtChiffre->text() != "1" ||
+                c.TxtChiffre->selectedText() != "1")
+                return 99;
+        }
         // Accepted once corrected, the start text kept as typed.
         c.TxtChiffre->setText("0008");
         c.CmdOK->click();
@@ -293,28 +367,7 @@ void TstLots::departsRefuses() {
     QCOMPARE(p.NumeroDepart, qint16(8));
     QCOMPARE(p.ChiffreDepart, QString("0008"));
     QVERIFY(!modeNormal(w.f));
-}
-
-void TstLots::avertissement() {
-    Banc b;
-    FenetreOuverte w(b, {"a.jpg"});
-    bool signale = true;
-    QObject::connect(&w.f.incrementation(), &Incrementation::afficherAvertissementModifie,
-                     [&](bool afficher) { signale = afficher; });
-    b.dialogues.attendreFenetre("FrmAvertissement", [](QDialog& d) {
-        auto& a = static_cast<FrmAvertissement&>(d);
-        a.ChkAv->click();
-        a.CmdOK->click();
-        return a.result();
-    });
-    b.dialogues.attendreFenetre("FrmChoixIncrémentation", [](QDialog&) { return 0; });
-    QTest::mouseClick(w.f.CmdInc, Qt::LeftButton);
-    VERIFIER_DIALOGUES(b.dialogues);
-    QVERIFY(!w.etat.photo.AfficherAvertissement && !signale);
-    QVERIFY(Banc::lire(b.programme() + "/Photo.ini").contains("#FALSE#"));
-    // No warning the next time; the menu can still show it.
-    entrerMode(b, w.f);
-    VERIFIER_DIALOGUES(b.dialogues);
+    // The menu still shows the warning, its box ticked.
     bool coche = false;
     b.dialogues.attendreFenetre("FrmAvertissement", [&coche](QDialog& d) {
         coche = static_cast<FrmAvertissement&>(d).ChkAv->isChecked();
@@ -325,157 +378,93 @@ void TstLots::avertissement() {
     QVERIFY(coche);
 }
 
-void TstLots::refus_data() {
-    // What the action refuses: the title's answer, the link string, the start number. The
-    // report shows what was done before the refusal, or stays closed.
-    QTest::addColumn<QString>("titre");
-    QTest::addColumn<QString>("liaison");
-    QTest::addColumn<QString>("depart");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QStringList>("apres");
-    QTest::addColumn<int>("lignesFaites"); // -1: no report
-    auto ligne = [](const char* nom, const char* titre, const char* liaison, const char* depart,
-                    const QString& message, const QStringList& apres, int faites) {
-        QTest::newRow(nom) << QString::fromUtf8(titre) << QString(liaison) << QString(depart)
-                           << message << apres << faites;
-    };
-    const QStringList ab{"a.jpg", "b.jpg"};
-    ligne("rien de choisi", "", " _ ", "1",
-          "Vous devez au préalable sélectionner les fichiers à incrémenter et renommer !", ab, -1);
-    ligne("caractère", "Mer*", " _ ", "1", "Le titre comporte un caractère interdit !", ab, -1);
-    ligne("liaison dans le titre", "Mer _ Plage", " _ ", "1",
-          "Le titre comporte la chaine de liaison !", ab, -1);
-    ligne("vide ou annulé", "", " _ ", "1", "Aucun titre n'a été donné à la liste !", ab, -1);
-    // A link string with ":" or "/" would make every new name refused, or a path.
-    ligne("liaison avec deux-points", "T", ":", "1", Conflit, ab, -1);
-    ligne("liaison avec barre oblique", "T", "/", "1", Conflit, ab, -1);
-    ligne("numéro au-delà de 32767", "T", " _ ", "32767", Conflit, {"32767 _ T.jpg", "b.jpg"}, 1);
-}
-
-void TstLots::refus() {
-    QFETCH(QString, titre);
-    QFETCH(QString, liaison);
-    QFETCH(QString, depart);
-    QFETCH(QString, message);
-    QFETCH(QStringList, apres);
-    QFETCH(int, lignesFaites);
-    Banc b;
-    FenetreOuverte w(b, {"a.jpg", "b.jpg"});
-    FrmPhoto& f = w.f;
-    Rapports r(f);
-    r.laisser = true;
-    w.etat.options.ChaineLiaison = liaison;
-    entrerMode(b, f, [depart](FrmChoixIncrementation& c) { c.TxtChiffre->setText(depart); });
-    const bool choisis = QByteArray(QTest::currentDataTag()) != "rien de choisi";
-    if (choisis) {
-        f.LstFF->selectAll();
-        b.dialogues.attendreSaisie(InviteTitre, titre);
-    }
-    b.dialogues.attendreMessage(message);
-    QTest::mouseClick(f.CmdD, Qt::LeftButton);
-    VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(nomsSurDisque(b.photos()), apres);
-    QCOMPARE(entrees(f), apres);
-    FrmRenom* rapport = f.incrementation().rapport();
-    QCOMPARE(rapport->isVisible(), lignesFaites >= 0);
-    if (!choisis) {
-        // Still waiting for a choice, a click below the entries ignored; Cancel leaves.
-        QVERIFY(!f.CmdD->isHidden() && w.etat.IgnorerClicVide);
-        QTest::mouseClick(f.CmdA, Qt::LeftButton);
-        QVERIFY(!w.etat.IgnorerClicVide);
-        QCOMPARE(f.LstFF->currentRow(), 0);
-    }
-    QVERIFY(modeNormal(f));
-    if (lignesFaites < 0)
-        return;
-    // The report stays open with the rows done, its button there to close it.
-    QVERIFY(rapport->EnEtatFinal() && rapport->CmdTer->isVisible());
-    QCOMPARE(r.lignes.value(0).filter(" | .../  ").size(), lignesFaites);
-    QTest::mouseClick(rapport->CmdTer, Qt::LeftButton);
-    QVERIFY(!rapport->isVisible() && w.etat.FinRapport);
-}
-
-void TstLots::rapportLaisseOuvertPuisNouvellePasse() {
-    Banc b;
-    FenetreOuverte w(b, {"1 _ T.jpg", "a.jpg"});
-    FrmPhoto& f = w.f;
-    Rapports r(f);
-    r.laisser = true;
-    entrerMode(b, f);
-    choisir(f, {"a.jpg"});
-    b.dialogues.attendreMessages({"saisie:T|", Conflit});
-    QTest::mouseClick(f.CmdD, Qt::LeftButton);
-    QTest::mouseClick(f.incrementation().rapport()->CmdTer, Qt::LeftButton);
-    QVERIFY(w.etat.FinRapport);
-    // The press left over from the failed pass does not end the next pass's wait.
-    r.laisser = false;
-    entrerMode(b, f);
-    choisir(f, {"a.jpg"});
-    b.dialogues.attendreMessages({"saisie:U|", compte(1)});
-    QTest::mouseClick(f.CmdD, Qt::LeftButton);
-    VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(r.lignes.size(), 2);
-    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"1 _ T.jpg", "1 _ U.jpg"}));
-}
-
-void TstLots::remplacerUneFois() {
+void TstLots::remplacement_data() {
+    QTest::addColumn<CasRemplacement>("p");
     // One occurrence from the first character; the report is a preview: nothing is renamed
     // before "Validez ?".
-    Banc b;
-    FenetreOuverte w(b, {"IMG_1.jpg   [M]", "IMG_IMG.jpg"});
-    Rapports r(w.f);
-    QStringList noms;
-    QObject::connect(w.f.incrementation().rapport(), &FrmRenom::etatFinalAtteint,
-                     [&] { noms = nomsSurDisque(b.photos()); });
-    remplacer(b, w.f, {0, 1},
-              {"saisie:IMG|Sous-chaine de caractères recherchée\nen vue de remplacement :",
-               "saisie:Plage|Sous-chaine de caractères de remplacement :",
-               "saisie:1|Rang du 1er caractère du nom de fichier, où commencera la recherche de "
-               "la sous-chaine\nà remplacer :\n\nLa valeur est obligatoirement >= à \"1\" sous "
-               "peine d'interruption de l'opération en cours.\n\nLa valeur par défaut est \"1\" "
-               ",ce qui veut dire que la recherche commencera au premier caractère, donc portera "
-               "sur tout le nom.",
-               "saisie:1|Nombre de sous-chaines à remplacer à partir du premier caractère "
-               "choisi :\n\nLa valeur par défaut est \"-1\" ,ce qui veut dire que toutes les "
-               "sous-chaines seront remplacées ; sinon, inscrivez le nombre.",
-               "oui:Validez ?"});
-    VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(r.lignes, (QList<QStringList>{{".../  IMG_1.jpg   [M] | .../  Plage_1.jpg",
-                                            ".../  IMG_IMG.jpg | .../  Plage_IMG.jpg"}}));
-    QCOMPARE(noms, QStringList({"IMG_1.jpg   [M]", "IMG_IMG.jpg"}));
-    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"Plage_1.jpg", "Plage_IMG.jpg"}));
-    QCOMPARE(b.horloge.pauses(), 2 * 150 + 50);
-    QVERIFY(!w.f.renommage().RemplacementEnCours);
+    QTest::newRow("une fois") << CasRemplacement{
+        .fichiers = {"IMG_1.jpg   [M]", "IMG_IMG.jpg"},
+        .liaison = false,
+        .boites = {"saisie:IMG|Sous-chaine de caractères recherchée\nen vue de "
+                   "remplacement :",
+                   "saisie:Plage|Sous-chaine de caractères de remplacement :",
+                   "saisie:1|Rang du 1er caractère du nom de fichier, où commencera la "
+                   "recherche de la sous-chaine\nà remplacer :\n\nLa valeur est "
+                   "obligatoirement >= à \"1\" sous peine d'interruption de l'opération "
+                   "en cours.\n\nLa valeur par défaut est \"1\" ,ce qui veut dire que la "
+                   "recherche commencera au premier caractère, donc portera sur tout le "
+                   "nom.",
+                   "saisie:1|Nombre de sous-chaines à remplacer à partir du premier "
+                   "caractère choisi :\n\nLa valeur par défaut est \"-1\" ,ce qui veut "
+                   "dire que toutes les sous-chaines seront remplacées ; sinon, inscrivez "
+                   "le nombre.",
+                   "oui:Validez ?"},
+        .apres = {"Plage_1.jpg", "Plage_IMG.jpg"},
+        .lignes = {".../  IMG_1.jpg   [M] | .../  Plage_1.jpg",
+                   ".../  IMG_IMG.jpg | .../  Plage_IMG.jpg"},
+        .pauses = 2 * 150 + 50};
+    // The link string corrected, or not: the keyboard renaming's check says so.
+    const QStringList liaison{"01-a.jpg", "02-b.jpg"};
+    QTest::newRow("liaison corrigée") << CasRemplacement{
+        .fichiers = liaison,
+        .boites = saisies({"-", " _ ", "1", "-1"}) + QStringList{"oui:Validez ?"},
+        .apres = {"01 _ a.jpg", "02 _ b.jpg"}};
+    QTest::newRow("liaison mal corrigée") << CasRemplacement{
+        .fichiers = liaison,
+        .boites = saisies({"-", "+", "1", "-1"}) + QStringList{"oui:Validez ?",
+                                                               "La chaine de liaison n'a pas été "
+                                                               "correctement corrigée."},
+        .apres = {"01+a.jpg", "02+b.jpg"}};
+    // The ways out before anything is renamed.
+    const auto abandon = [&](const char* nom, const QStringList& boites) {
+        QTest::newRow(nom) << CasRemplacement{.fichiers = liaison, .boites = boites};
+    };
+    abandon("Poursuivre : Non", {});
+    abandon("chaine recherchée vide", saisies({""}) + QStringList{"non:" + Vide});
+    abandon("remplacement vide", saisies({"a", ""}) + QStringList{"non:" + Vide});
+    abandon("caractère interdit",
+            saisies({"a", "x*"}) + QStringList{"Ce caractères de remplacement est un caractère "
+                                               "interdit !\nOpération annulée."});
+    abandon("début 0", saisies({"a", "b", "0"}));
+    abandon("début abc", saisies({"a", "b", "abc"}));
+    abandon("nombre vide", saisies({"a", "b", "1", ""}));
 }
 
-void TstLots::abandonsDuRemplacement_data() {
-    QTest::addColumn<QStringList>("boites");
-    QTest::newRow("Poursuivre : Non") << QStringList{};
-    QTest::newRow("chaine recherchée vide") << saisies({""}) + QStringList{"non:" + Vide};
-    QTest::newRow("remplacement vide") << saisies({"a", ""}) + QStringList{"non:" + Vide};
-    QTest::newRow("caractère interdit")
-        << saisies({"a", "x*"}) + QStringList{"Ce caractères de remplacement est un caractère "
-                                              "interdit !\nOpération annulée."};
-    QTest::newRow("début 0") << saisies({"a", "b", "0"});
-    QTest::newRow("début abc") << saisies({"a", "b", "abc"});
-    QTest::newRow("nombre vide") << saisies({"a", "b", "1", ""});
-}
-
-void TstLots::abandonsDuRemplacement() {
-    QFETCH(QStringList, boites);
+void TstLots::remplacement() {
+    QFETCH(CasRemplacement, p);
     Banc b;
-    FenetreOuverte w(b, {"a.jpg", "b.jpg   [M]"});
-    const QStringList avant = Banc::empreinte(b.photos());
-    w.etat.RemplacementLiaison = true;
-    b.dialogues.attendreMessage(Selectionnez);
-    w.f.menus().article("mnuremplace")->trigger();
-    w.f.LstFF->selectAll();
-    b.dialogues.attendreMessages(QStringList{(boites.isEmpty() ? "non:" : "oui:") + Poursuivre} +
-                                 boites);
-    w.f.menus().article("mnuremplace")->trigger();
+    FenetreOuverte w(b, p.fichiers);
+    FrmPhoto& f = w.f;
+    Rapports r(f);
+    const QStringList avant = nomsSurDisque(b.photos());
+    QStringList pendant;
+    QObject::connect(f.incrementation().rapport(), &FrmRenom::etatFinalAtteint,
+                     [&] { pendant = nomsSurDisque(b.photos()); });
+    if (p.liaison) {
+        // The keyboard renaming's check finds another link string; No starts the replacement.
+        b.dialogues.attendreMessages({"", "non:", Selectionnez});
+        f.renommage().mnuSecOpt_Click();
+        VERIFIER_DIALOGUES(b.dialogues);
+        QVERIFY(w.etat.RemplacementLiaison);
+    } else {
+        b.dialogues.attendreMessage(Selectionnez);
+        QTest::keyClick(f.LstFF, Qt::Key_F12);
+    }
+    f.LstFF->selectAll();
+    b.dialogues.attendreMessages(QStringList{(p.boites.isEmpty() ? "non:" : "oui:") + Poursuivre} +
+                                 p.boites);
+    f.menus().article("mnuremplace")->trigger();
     VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(Banc::empreinte(b.photos()), avant);
-    QVERIFY(!w.f.renommage().RemplacementEnCours && !w.etat.RemplacementLiaison);
+    QCOMPARE(nomsSurDisque(b.photos()), p.apres.isEmpty() ? avant : p.apres);
+    QVERIFY(pendant.isEmpty() || pendant == avant);
+    if (!p.lignes.isEmpty()) {
+        QCOMPARE(r.lignes, QList<QStringList>{p.lignes});
+        QCOMPARE(pendant, avant);
+    }
+    if (p.pauses >= 0)
+        QCOMPARE(b.horloge.pauses(), p.pauses);
+    QVERIFY(!f.renommage().RemplacementEnCours && !w.etat.RemplacementLiaison);
+    QVERIFY(!w.etat.VerifierLiaison);
 }
 
 void TstLots::remplacementSansSelection() {
@@ -498,35 +487,6 @@ void TstLots::remplacementSansSelection() {
     VERIFIER_DIALOGUES(b.dialogues);
     QVERIFY(!f.renommage().RemplacementEnCours);
     QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg", "b.jpg"}));
-}
-
-void TstLots::chaineDeLiaison_data() {
-    QTest::addColumn<QString>("remplacement");
-    QTest::addColumn<QStringList>("apres");
-    QTest::newRow("corrigée") << " _ " << QStringList{"01 _ a.jpg", "02 _ b.jpg"};
-    QTest::newRow("mal corrigée") << "+" << QStringList{"01+a.jpg", "02+b.jpg"};
-}
-
-void TstLots::chaineDeLiaison() {
-    QFETCH(QString, remplacement);
-    QFETCH(QStringList, apres);
-    Banc b;
-    FenetreOuverte w(b, {"01-a.jpg", "02-b.jpg"});
-    // The keyboard renaming's check finds another link string; No starts the replacement.
-    b.dialogues.attendreMessages({"", "non:", Selectionnez});
-    w.f.renommage().mnuSecOpt_Click();
-    VERIFIER_DIALOGUES(b.dialogues);
-    QVERIFY(w.etat.RemplacementLiaison);
-    w.f.LstFF->selectAll();
-    QStringList boites = QStringList{"oui:" + Poursuivre} +
-                         saisies({"-", remplacement, "1", "-1"}) + QStringList{"oui:Validez ?"};
-    if (remplacement == "+")
-        boites.append("La chaine de liaison n'a pas été correctement corrigée.");
-    b.dialogues.attendreMessages(boites);
-    w.f.menus().article("mnuremplace")->trigger();
-    VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(nomsSurDisque(b.photos()), apres);
-    QVERIFY(!w.etat.RemplacementLiaison && !w.etat.VerifierLiaison);
 }
 
 void TstLots::numeroADroite_data() {

@@ -71,18 +71,10 @@ class TstReordonner : public QObject {
 private Q_SLOTS:
     void deplacementsPasAPas();
     void rangParClic();
-    void fenetreAnnuleeOuSansChoix();
-    void rangParNumero_data();
     void rangParNumero();
-    void rangParClicRefuse();
     void deplacementSousClic();
-    void aide();
     void souris();
-    void molette();
-    void toucheSuppr();
     void tri();
-    void triStableEtFichiersIlisibles();
-    void triDUneSeuleEntree();
     void baseInutilisable_data();
     void baseInutilisable();
     void triConcurrent();
@@ -122,10 +114,35 @@ void TstReordonner::deplacementsPasAPas() {
     VERIFIER_DIALOGUES(b.dialogues);
 }
 
+// The fast move to the rank of a clicked file, from its help to its refusals.
 void TstReordonner::rangParClic() {
     Banc b;
     FenetreOuverte w(b, Cinq);
     FrmPhoto& f = w.f;
+    b.dialogues.attendreMessages(
+        {"Il existe plusieurs façons (3) de déplacer un (ou des) fichier dans une liste "
+         "affichée, dans le but de la réorganiser.\n\n1- On peut, après l'avoir sélectionné, "
+         "déplacer un fichier vers le haut ou le bas, en agissant sur les boutons marqués d'une "
+         "flèche (en haut et à droite).",
+         "2- On peut sélectionner un ou plusieurs fichiers, les marquer à l'aide du bouton [M], "
+         "puis indiquer le numéro de rang du fichier où on désire les déplacer (2 possibilités "
+         "pour cela, à choisir dans les options).\n\nOn clique ensuite sur le bouton "
+         "[Déplacement rapide] (en haut et à droite, sous les flèches, et vous aurez alors "
+         "plusieurs choix de déplacements.",
+         "3 - Enfin, on peut sélectionner un ou plusieurs fichiers, et faire un click droit sur "
+         "la sélecion.\n\nAprès appel du menu dédié, on clique sur le fichier choisi au dessous "
+         "duquel iront se déplacer les fichiers sélectionnés.\n\nN'oubliez pas de faire une "
+         "nouvelle incrémentation après la réorganisation de vos fichiers !"});
+    f.menus().article("mnuDeplaceFichAide")->trigger();
+    VERIFIER_DIALOGUES(b.dialogues);
+
+    // No marked file, whatever is selected.
+    choisir(f, {"A.jpg", "B.jpg"});
+    b.dialogues.attendreMessage(
+        "Il faut \"marquer\" les fichiers à déplacer, avec le bouton dédié [M].");
+    QTest::mouseClick(f.CmdRapide, Qt::LeftButton);
+    QCOMPARE(entrees(f), Cinq);
+
     choisir(f, {"B.jpg", "D.jpg"});
     QTest::mouseClick(f.axBM, Qt::LeftButton);
     // The target is the file clicked last, here one of the moved files.
@@ -138,15 +155,10 @@ void TstReordonner::rangParClic() {
     QCOMPARE(nomsSurDisque(b.photos()), Cinq);
     QCOMPARE(f.TxtFileName->text(), QString("E.jpg"));
     VERIFIER_DIALOGUES(b.dialogues);
-}
 
-void TstReordonner::fenetreAnnuleeOuSansChoix() {
-    Banc b;
-    FenetreOuverte w(b, Cinq);
-    FrmPhoto& f = w.f;
     choisir(f, {"B.jpg", "C.jpg"});
     QTest::mouseClick(f.axBM, Qt::LeftButton);
-    const QStringList marques{"A.jpg", "B.jpg   [M]", "C.jpg   [M]", "D.jpg", "E.jpg"};
+    const QStringList marques{"A.jpg", "C.jpg   [M]", "D.jpg", "B.jpg   [M]", "E.jpg"};
     // OK with no option chosen, then Cancel; then Escape after an option was clicked.
     for (const bool echap : {false, true}) {
         cliquer(f, 4);
@@ -164,73 +176,48 @@ void TstReordonner::fenetreAnnuleeOuSansChoix() {
             b.dialogues.attendreMessage("Choisissez un mode de déplacement, ou annuler.");
         QTest::mouseClick(f.CmdRapide, Qt::LeftButton);
         QCOMPARE(entrees(f), marques);
-        QCOMPARE(selection(f), QStringList({"B.jpg   [M]", "C.jpg   [M]"}));
+        QCOMPARE(selection(f), QStringList({"C.jpg   [M]", "B.jpg   [M]"}));
         VERIFIER_DIALOGUES(b.dialogues);
     }
-    QCOMPARE(nomsSurDisque(b.photos()), marques);
-}
 
-void TstReordonner::rangParNumero_data() {
-    QTest::addColumn<QString>("reponse");
-    QTest::addColumn<QStringList>("apres");
-    const QString refus = QStringLiteral("Déplacement impossible !\nLe niveau du rang de "
-                                         "déplacement n'est pas fixé, ou incorrect.");
-    QTest::newRow("5, le dernier") << "5" << QStringList{"A", "D", "E", "C", "B"};
-    for (const char* r : {"0", "6", "trois", ""})
-        QTest::newRow(qPrintable(QStringLiteral("refusé : «%1»").arg(r)))
-            << QString(r) << QStringList{refus};
-    QTest::newRow("rien de choisi") << "-" << QStringList{"Aucun fichier n'est sélectionné !"};
-}
-
-void TstReordonner::rangParNumero() {
-    QFETCH(QString, reponse);
-    QFETCH(QStringList, apres);
-    Banc b;
-    FenetreOuverte w(b, Cinq);
-    FrmPhoto& f = w.f;
-    w.etat.options.NiveauParNumero = 1;
-    cliquer(f, 1);
-    cliquer(f, 2, Qt::ControlModifier);
-    if (reponse == "-")
-        f.LstFF->clearSelection();
-    else
-        b.dialogues.attendreSaisie(Invite, reponse);
-    if (apres.size() == 1)
-        b.dialogues.attendreMessage(apres[0]);
-    else
-        b.dialogues.attendreFenetre("FrmDeplace", choisirOrdre(3, "5"));
-    QTest::mouseClick(f.CmdRapide, Qt::LeftButton);
-    VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(entrees(f).join(' ').remove(".jpg"),
-             (apres.size() == 1 ? Cinq : apres).join(' ').remove(".jpg"));
-    QCOMPARE(nomsSurDisque(b.photos()), Cinq);
-    if (reponse == "5")
-        QCOMPARE(b.dialogues.vues().first().titre, QString("Déplacement de fichier"));
-    else if (reponse != "-")
-        QCOMPARE(selection(f), QStringList({"B.jpg", "C.jpg"}));
-}
-
-void TstReordonner::rangParClicRefuse() {
-    Banc b;
-    FenetreOuverte w(b, Cinq);
-    FrmPhoto& f = w.f;
-    // No marked file, whatever is selected.
-    choisir(f, {"A.jpg", "B.jpg"});
-    b.dialogues.attendreMessage(
-        "Il faut \"marquer\" les fichiers à déplacer, avec le bouton dédié [M].");
-    QTest::mouseClick(f.CmdRapide, Qt::LeftButton);
-    QCOMPARE(entrees(f), Cinq);
     // Marked files, but the list was refilled since the last click: no rank.
-    choisir(f, {"B.jpg"});
-    QTest::mouseClick(f.axBM, Qt::LeftButton);
     f.listeFichiers().Liste_Fichiers(w.etat.RepertoireOuvert);
     QCOMPARE(f.LblRang->text(), QString());
     b.dialogues.attendreMessage("Déplacement impossible !\nLe niveau du rang de déplacement "
                                 "n'est pas fixé (click sur le fichier concerné).");
     QTest::mouseClick(f.CmdRapide, Qt::LeftButton);
-    QCOMPARE(entrees(f), QStringList({"B.jpg   [M]", "A.jpg", "C.jpg", "D.jpg", "E.jpg"}));
-    QCOMPARE(selection(f), QStringList({"B.jpg   [M]"}));
+    QCOMPARE(entrees(f), QStringList({"B.jpg   [M]", "C.jpg   [M]", "A.jpg", "D.jpg", "E.jpg"}));
+    QCOMPARE(selection(f), QStringList({"B.jpg   [M]", "C.jpg   [M]"}));
     VERIFIER_DIALOGUES(b.dialogues);
+}
+
+// The fast move to a rank typed in: refused without a selection or with a wrong rank, then
+// done.
+void TstReordonner::rangParNumero() {
+    Banc b;
+    FenetreOuverte w(b, Cinq);
+    FrmPhoto& f = w.f;
+    w.etat.options.NiveauParNumero = 1;
+    f.LstFF->clearSelection();
+    b.dialogues.attendreMessage("Aucun fichier n'est sélectionné !");
+    QTest::mouseClick(f.CmdRapide, Qt::LeftButton);
+    cliquer(f, 1);
+    cliquer(f, 2, Qt::ControlModifier);
+    for (const char* r : {"0", "6", "trois", ""}) {
+        b.dialogues.attendreSaisie(Invite, r);
+        b.dialogues.attendreMessage("Déplacement impossible !\nLe niveau du rang de "
+                                    "déplacement n'est pas fixé, ou incorrect.");
+        QTest::mouseClick(f.CmdRapide, Qt::LeftButton);
+        QCOMPARE(entrees(f), Cinq);
+        QCOMPARE(selection(f), QStringList({"B.jpg", "C.jpg"}));
+    }
+    b.dialogues.attendreSaisie(Invite, "5");
+    b.dialogues.attendreFenetre("FrmDeplace", choisirOrdre(3, "5"));
+    QTest::mouseClick(f.CmdRapide, Qt::LeftButton);
+    VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(entrees(f).join(' ').remove(".jpg"), QString("A D E C B"));
+    QCOMPARE(nomsSurDisque(b.photos()), Cinq);
+    QCOMPARE(b.dialogues.vues().at(1).titre, QString("Déplacement de fichier"));
 }
 
 void TstReordonner::deplacementSousClic() {
@@ -283,30 +270,9 @@ void TstReordonner::deplacementSousClic() {
     VERIFIER_DIALOGUES(b.dialogues);
 }
 
-void TstReordonner::aide() {
-    Banc b;
-    FenetreOuverte w(b, Cinq);
-    b.dialogues.attendreMessages(
-        {"Il existe plusieurs façons (3) de déplacer un (ou des) fichier dans une liste "
-         "affichée, dans le but de la réorganiser.\n\n1- On peut, après l'avoir sélectionné, "
-         "déplacer un fichier vers le haut ou le bas, en agissant sur les boutons marqués d'une "
-         "flèche (en haut et à droite).",
-         "2- On peut sélectionner un ou plusieurs fichiers, les marquer à l'aide du bouton [M], "
-         "puis indiquer le numéro de rang du fichier où on désire les déplacer (2 possibilités "
-         "pour cela, à choisir dans les options).\n\nOn clique ensuite sur le bouton "
-         "[Déplacement rapide] (en haut et à droite, sous les flèches, et vous aurez alors "
-         "plusieurs choix de déplacements.",
-         "3 - Enfin, on peut sélectionner un ou plusieurs fichiers, et faire un click droit sur "
-         "la sélecion.\n\nAprès appel du menu dédié, on clique sur le fichier choisi au dessous "
-         "duquel iront se déplacer les fichiers sélectionnés.\n\nN'oubliez pas de faire une "
-         "nouvelle incrémentation après la réorganisation de vos fichiers !"});
-    w.f.menus().article("mnuDeplaceFichAide")->trigger();
-    VERIFIER_DIALOGUES(b.dialogues);
-}
-
 void TstReordonner::souris() {
     Banc b;
-    FenetreOuverte w(b, Cinq);
+    FenetreOuverte w(b, {"A.jpg", "B.jpg", "C.jpg", "D.jpg", "E.jpg", "F.jpg", "G.jpg"});
     FrmPhoto& f = w.f;
     // One entry shown by the program, none clicked yet: a right click opens nothing.
     w.etat.ApercuPret = false;
@@ -329,16 +295,11 @@ void TstReordonner::souris() {
     QCOMPARE(selection(f), QStringList({"A.jpg", "B.jpg"}));
     QVERIFY(!w.etat.IgnorerClicVide && w.etat.ApercuPret);
     QTest::mouseClick(f.LstFF->viewport(), Qt::LeftButton, {}, dessous);
-    QVERIFY(selection(f).isEmpty() && w.etat.PasDePhoto);
-    QCOMPARE(f.TxtFileName->text() + f.LblRang->text(), QString());
+    QVERIFY(selection(f).isEmpty());
     QCOMPARE(w.etat.IndexSouris, 65536);
     VERIFIER_DIALOGUES(b.dialogues);
-}
 
-void TstReordonner::molette() {
-    Banc b;
-    FenetreOuverte w(b, {"A.jpg", "B.jpg", "C.jpg", "D.jpg", "E.jpg", "F.jpg", "G.jpg"});
-    FrmPhoto& f = w.f;
+    // The wheel moves the selection by its step.
     w.etat.options.PasMolette = 2;
     auto tourner = [&](int angle, const char* ordre) {
         const QPoint p = centre(f, 0);
@@ -359,18 +320,16 @@ void TstReordonner::molette() {
     tourner(-120, "CDABEFG");
     QCOMPARE(nomsSurDisque(b.photos()).size(), 7);
     VERIFIER_DIALOGUES(b.dialogues);
-}
 
-void TstReordonner::toucheSuppr() {
-    // The key deletes only from a list of more than one entry.
-    Banc b;
-    FenetreOuverte w(b, {"A.jpg"});
+    // The Delete key deletes only from a list of more than one entry.
     int suppressions = 0;
-    w.f.deplacementRapide().SupprimerFichiers = [&] { ++suppressions; };
-    QTest::keyClick(w.f.LstFF, Qt::Key_Delete);
-    Banc::creerFichier(b.photos() + "/B.jpg");
-    QTest::mouseClick(w.f.CmdRefresh, Qt::LeftButton);
-    QTest::keyClick(w.f.LstFF, Qt::Key_Delete);
+    f.deplacementRapide().SupprimerFichiers = [&] { ++suppressions; };
+    QTest::keyClick(f.LstFF, Qt::Key_Delete);
+    QCOMPARE(suppressions, 1);
+    for (const QString& nom : nomsSurDisque(b.photos()).mid(1))
+        QFile::remove(b.photos() + "/" + nom);
+    QTest::mouseClick(f.CmdRefresh, Qt::LeftButton);
+    QTest::keyClick(f.LstFF, Qt::Key_Delete);
     QCOMPARE(suppressions, 1);
 }
 
@@ -380,53 +339,40 @@ void TstReordonner::tri() {
     JpegExif::creer(b.photos() + "/A.jpg", "2017:01:01 09:00:00", "2020:05:01 12:00:00");
     JpegExif::creer(b.photos() + "/B.jpg", {});
     JpegExif::creer(b.photos() + "/C.jpg", "2024:01:01 09:00:00", "2018:08:15 07:30:00");
-    JpegExif::creer(b.photos() + "/D.jpg", {});
+    JpegExif::creer(b.photos() + "/x.jpg", "2019:07:20 09:00:00", "2019:07:12 08:00:00");
+    JpegExif::creer(b.photos() + "/y.jpg", "2019:07:13 09:00:00", "2019:07:12 08:00:00");
+    JpegExif::creer(b.photos() + "/z.jpg", "2019:07:14 10:20:30", "2019:07:11 23:59:59");
+    Banc::creerFichier(b.photos() + "/vide.jpg", {});
+    Banc::creerFichier(b.photos() + "/son.mp3.jpg", "ID3\x03 TDRC 2019:07:11 23:00:00");
     FenetreOuverte w(b);
     FrmPhoto& f = w.f;
-    cliquer(f, 3);
     // The table holds one sort only: a second sort does not bring back the first's rows.
     for (int fois = 0; fois < 2; ++fois) {
+        Banc::creerFichier(b.photos() + "/parti.jpg", "\xFF\xD8");
         QTest::mouseClick(f.CmdRefresh, Qt::LeftButton);
+        QFile::remove(b.photos() + "/parti.jpg");
+        // y goes above x by hand; the sort keeps that order between equal dates.
+        cliquer(f, int(entrees(f).indexOf("y.jpg")));
+        QTest::mouseClick(f.ImgUp, Qt::LeftButton);
         f.triChronologique().mnuTri_Click();
-        QCOMPARE(entrees(f), QStringList({"C.jpg", "A.jpg", "B.jpg", "D.jpg"}));
+        QCOMPARE(entrees(f), QStringList({"C.jpg", "son.mp3.jpg", "z.jpg", "y.jpg", "x.jpg",
+                                          "A.jpg", "B.jpg", "parti.jpg", "vide.jpg"}));
     }
     QCOMPARE(selection(f), QStringList({"C.jpg"}));
     QVERIFY(f.LstFF->currentRow() == 0 && w.etat.IndexCourant == 0);
     QVERIFY(f.cursor().shape() != Qt::WaitCursor);
     QVERIFY(QFileInfo(w.etat.DossierDonnees + "/Date.mdb").isFile());
-    VERIFIER_DIALOGUES(b.dialogues);
-}
 
-void TstReordonner::triStableEtFichiersIlisibles() {
-    Banc b;
-    JpegExif::creer(b.photos() + "/x.jpg", "2019:07:20 09:00:00", "2019:07:12 08:00:00");
-    JpegExif::creer(b.photos() + "/y.jpg", "2019:07:13 09:00:00", "2019:07:12 08:00:00");
-    JpegExif::creer(b.photos() + "/z.jpg", "2019:07:14 10:20:30", "2019:07:11 23:59:59");
-    Banc::creerFichier(b.photos() + "/vide.jpg", {});
-    Banc::creerFichier(b.photos() + "/parti.jpg", "\xFF\xD8");
-    Banc::creerFichier(b.photos() + "/son.mp3.jpg", "ID3\x03 TDRC 2019:07:11 23:00:00");
-    FenetreOuverte w(b);
-    FrmPhoto& f = w.f;
-    QFile::remove(b.photos() + "/parti.jpg");
-    // y goes above x by hand; the sort keeps that order between equal dates.
-    cliquer(f, 4);
-    QTest::mouseClick(f.ImgUp, Qt::LeftButton);
-    f.triChronologique().mnuTri_Click();
-    QCOMPARE(entrees(f),
-             QStringList({"son.mp3.jpg", "z.jpg", "y.jpg", "x.jpg", "parti.jpg", "vide.jpg"}));
-    QCOMPARE(selection(f), QStringList({"son.mp3.jpg"}));
-}
-
-void TstReordonner::triDUneSeuleEntree() {
-    Banc b;
-    JpegExif::creer(b.photos() + "/seule.jpg", {});
-    FenetreOuverte w(b);
-    FrmPhoto& f = w.f;
+    // One entry, none selected: the sort selects it.
+    for (const QString& nom : nomsSurDisque(b.photos()))
+        if (nom != "B.jpg")
+            QFile::remove(b.photos() + "/" + nom);
+    QTest::mouseClick(f.CmdRefresh, Qt::LeftButton);
     f.LstFF->clearSelection();
     f.triChronologique().mnuTri_Click();
-    QCOMPARE(selection(f), QStringList({"seule.jpg"}));
+    QCOMPARE(selection(f), QStringList({"B.jpg"}));
     // An empty list is left alone: the store is not even created.
-    QFile::remove(b.photos() + "/seule.jpg");
+    QFile::remove(b.photos() + "/B.jpg");
     QFile::remove(w.etat.DossierDonnees + "/Date.mdb");
     QTest::mouseClick(f.CmdRefresh, Qt::LeftButton);
     f.triChronologique().mnuTri_Click();
