@@ -60,7 +60,6 @@ private Q_SLOTS:
     void numeroDepart_data();
     void numeroDepart();
     void clicsEtSuppression();
-    void dossierPendantLeChargement();
     void agrandissementEtLoupe();
     void diaporama_data();
     void diaporama();
@@ -176,24 +175,6 @@ void TstVues::clicsEtSuppression() {
     QTest::keyClick(&f.apercu().Zoom(), Qt::Key_Up);
     QCOMPARE(selection(f), QStringList{"clic6.jpg"});
     QVERIFY(eclairee(f, 5) && !eclairee(f, 6));
-}
-
-void TstVues::dossierPendantLeChargement() {
-    Banc b;
-    FenetreOuverte w(b, numerotes(20));
-    FrmPhoto& f = w.f;
-    const QString ouvert = w.etat.RepertoireOuvert;
-    QTimer::singleShot(0, f.DirDirectory, [&f] {
-        QTest::mouseClick(f.DirDirectory->viewport(), Qt::LeftButton);
-        QTest::keyClick(f.TxtFileName, Qt::Key_Down);
-    });
-    b.dialogues.attendreMessage(
-        "N'ouvrez pas de nouveau dossier pendant le chargement des images.");
-    QTest::mouseClick(f.CmdMin, Qt::LeftButton);
-    VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(f.apercu().miniatures().NbMiniatures, 20);
-    QCOMPARE(w.etat.RepertoireOuvert, ouvert);
-    QCOMPARE(selection(f), QStringList{"f001.jpg"});
 }
 
 void TstVues::agrandissementEtLoupe() {
@@ -322,7 +303,19 @@ void TstVues::diaporamaJusquAuBout() {
     }
     FenetreOuverte w(b, numerotes(8));
     FrmPhoto& f = w.f;
+    // While the thumbnails load, a click in the folders is refused and a key does nothing.
+    const QString ouvert = w.etat.RepertoireOuvert;
+    QTimer::singleShot(0, f.DirDirectory, [&f] {
+        QTest::mouseClick(f.DirDirectory->viewport(), Qt::LeftButton);
+        QTest::keyClick(f.TxtFileName, Qt::Key_Down);
+    });
+    b.dialogues.attendreMessage(
+        "N'ouvrez pas de nouveau dossier pendant le chargement des images.");
     QTest::mouseClick(f.CmdMin, Qt::LeftButton);
+    VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(f.apercu().miniatures().NbMiniatures, 8);
+    QCOMPARE(w.etat.RepertoireOuvert, ouvert);
+    QCOMPARE(selection(f), QStringList{"f001.jpg"});
     f.SelectionnerEntree(5);
     b.dialogues.attendreSaisie(Temps, "2");
     QTest::mouseClick(f.axBDiapo, Qt::LeftButton);
