@@ -37,11 +37,9 @@ private Q_SLOTS:
     void renommerEtDescendre();
     void refus_data();
     void refus();
-    void reglePersonnalisee();
-    void regleListeIncrementee();
+    void reglesDeSelection();
     void pressePapiers();
     void touchesDeMarquage();
-    void marqueRefusee();
     void selections();
 };
 
@@ -155,9 +153,10 @@ void TstRenommage::refus() {
     QCOMPARE(w.f.TxtFileName->text(), QString("IMG_0001.jpg"));
 }
 
-void TstRenommage::reglePersonnalisee() {
+void TstRenommage::reglesDeSelection() {
     Banc b;
-    FenetreOuverte w(b, {"Plage.jpg"});
+    FenetreOuverte w(b, {"012 _ Plage.jpg", "Plage.jpg", "Vue.jpg"});
+    cliquer(w.f, 1);
     QAction* choix = w.f.menus().article("mnuChoix");
     QAction* optimal = w.f.menus().article("mnuOptimal");
     const QString invite = QStringLiteral(
@@ -179,11 +178,9 @@ void TstRenommage::reglePersonnalisee() {
     QVERIFY(optimal->isChecked());
     QCOMPARE(w.f.TxtFileName->selectedText(), QString("Plage"));
     VERIFIER_DIALOGUES(b.dialogues);
-}
 
-void TstRenommage::regleListeIncrementee() {
-    Banc b;
-    FenetreOuverte w(b, {"012 _ Plage.jpg", "Vue.jpg"});
+    b.dialogues.effacer();
+    cliquer(w.f, 0);
     w.f.menus().article("mnuSecOpt")->trigger();
     QCOMPARE(w.f.TxtFileName->selectedText(), QString("Plage"));
     // A name without the link string: the two messages once, then no more.
@@ -194,9 +191,9 @@ void TstRenommage::regleListeIncrementee() {
          "s'offrent à vous :\n\n1- choisir la sélection personnalisée,\n\n2- ou bien changer, "
          "dans le nom des fichiers, la chaine de liaison par celle en vigueur.",
          "annuler:"});
-    cliquer(w.f, 1);
+    cliquer(w.f, 2);
     cliquer(w.f, 0);
-    cliquer(w.f, 1);
+    cliquer(w.f, 2);
     VERIFIER_DIALOGUES(b.dialogues);
     QCOMPARE(b.dialogues.vues().size(), 2);
 }
@@ -220,7 +217,8 @@ void TstRenommage::pressePapiers() {
 
 void TstRenommage::touchesDeMarquage() {
     Banc b;
-    FenetreOuverte w(b, {"a.jpg", "b.jpg"});
+    const QString longNom = QString(251, QLatin1Char('n')) + ".jpg";
+    FenetreOuverte w(b, {"a.jpg", "b.jpg", longNom});
     FrmPhoto& f = w.f;
     MenusPhoto& m = f.menus();
     // A key already used by the other command is refused and nothing is written.
@@ -249,21 +247,15 @@ void TstRenommage::touchesDeMarquage() {
     cliquer(f, 0);
     QTest::keyClick(f.TxtFileName, Qt::Key_F11);
     QTest::keyClick(f.TxtFileName, Qt::Key_Down);
-    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg   [M]", "b.jpg"}));
-    VERIFIER_DIALOGUES(b.dialogues);
-}
+    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg   [M]", "b.jpg", longNom}));
 
-void TstRenommage::marqueRefusee() {
     // A name too long for its mark ends the pass: the list says what the disk holds, and the
     // file not marked stays selected.
-    Banc b;
-    const QString longNom = QString(251, QLatin1Char('n')) + ".jpg";
-    FenetreOuverte w(b, {"a.jpg", longNom});
-    w.f.LstFF->selectAll();
-    QTest::mouseClick(w.f.axBM, Qt::LeftButton);
-    QCOMPARE(entrees(w.f), QStringList({"a.jpg   [M]", longNom}));
-    QCOMPARE(selection(w.f), QStringList{longNom});
-    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg   [M]", longNom}));
+    f.LstFF->selectAll();
+    QTest::mouseClick(f.axBM, Qt::LeftButton);
+    QCOMPARE(entrees(f), QStringList({"a.jpg   [M]", "b.jpg   [M]", longNom}));
+    QCOMPARE(selection(f), QStringList{longNom});
+    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg   [M]", "b.jpg   [M]", longNom}));
     VERIFIER_DIALOGUES(b.dialogues);
 }
 
