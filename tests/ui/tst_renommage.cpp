@@ -68,7 +68,7 @@ void TstRenommage::apercuEtDoubleClic() {
     QCOMPARE(f.TxtFileName->text(), QString("grande.jpg"));
     QCOMPARE(f.TxtFileName->selectedText(), QString("grande"));
 
-    // All files: a.jpg, b.JPG, bruit, chant, grande, notes, vide. A sound is not "not a
+    // All files: a date, b.JPG, bruit, chant, grande, notes, vide. A sound is not "not a
     // picture".
     f.CboFileType->setCurrentIndex(8);
     for (const int i : {2, 3, 5, 6}) {
