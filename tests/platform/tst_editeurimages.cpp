@@ -43,7 +43,6 @@ class TstEditeurImages : public QObject {
 private Q_SLOTS:
     void orientations_data();
     void orientations();
-    void sansPerte();
     void metadonnees();
     void entreesDifficiles_data();
     void entreesDifficiles();
@@ -84,22 +83,6 @@ void TstEditeurImages::orientations() {
     // The same in memory, for the preview and the pictures that cannot be turned losslessly.
     QCOMPARE(PhotosTest::coins(EditeurImages::TournerGauche(EditeurImages::Decoder(*source), 1)),
              tournee);
-}
-
-void TstEditeurImages::sansPerte() {
-    Banc b;
-    const QString chemin = PhotosTest::creer(b.photos() + "/p.jpg", 64, 48);
-    const QImage avant = PhotosTest::brute(chemin);
-    // A turn, then three: the coded picture comes back, pixel for pixel.
-    auto source = EditeurImages::Ouvrir(chemin);
-    const QString une = ecrire(b.photos() + "/1.jpg", *EditeurImages::PivoterSansPerte(*source, 1));
-    source = EditeurImages::Ouvrir(une);
-    const QString quatre =
-        ecrire(b.photos() + "/4.jpg", *EditeurImages::PivoterSansPerte(*source, 3));
-    QCOMPARE(PhotosTest::brute(quatre), avant);
-    // Blocks cut by the right edge: no lossless turn, the caller encodes the picture again.
-    const auto coupee = EditeurImages::Ouvrir(PhotosTest::creer(b.photos() + "/c.jpg", 66, 50));
-    QVERIFY(!EditeurImages::PivoterSansPerte(*coupee, 1));
 }
 
 void TstEditeurImages::metadonnees() {

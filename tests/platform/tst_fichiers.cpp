@@ -9,21 +9,32 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+namespace {
+
+// A file size limit fails writes as a full disk does; the old limit comes back with it.
+struct TailleLimitee {
+    explicit TailleLimitee(rlim_t octets) {
+        ::getrlimit(RLIMIT_FSIZE, &avant);
+        ::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limite = avant;
+        limite.rlim_cur = octets;
+        ::setrlimit(RLIMIT_FSIZE, &limite);
+    }
+    ~TailleLimitee() { ::setrlimit(RLIMIT_FSIZE, &avant); }
+    struct rlimit avant {};
+};
+
+} // namespace
+
 class TstFichiers : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void liste();
-    void dossierIlisible();
     void renommerSansRemplacer();
-    void renommerLaCasse();
-    void nomsIllisibles();
     void etapesRefusees_data();
     void etapesRefusees();
-    void corbeille();
-    void lectureSeule();
+    void corbeilleEtLectureSeule();
     void ecritureAtomique();
-    void disquePlein();
-    void creerChemin();
 };
 
 void TstFichiers::liste() {
@@ -44,18 +55,34 @@ void TstFichiers::liste() {
     QCOMPARE(b.fichiers.Lister(d, "*.jpg"),
              QStringList({"-rf.jpg", "a \"cité\".jpg", "b.JPG", "lien.jpg", "Été 2019.jpg"}));
     QCOMPARE(b.fichiers.Lister(d, "*.*   [M]"), QStringList({"a.jpg   [M]"}));
-}
 
-void TstFichiers::dossierIlisible() {
-    Banc b;
-    QCOMPARE(b.fichiers.Lister(b.photos() + "/absent"), QStringList());
+    // A name that is not UTF-8, and the valid text it would decode to.
+    const QString n = b.racine() + "/noms";
+    const QByteArray dossier = QFile::encodeName(n);
+    QDir().mkpath(n);
+    for (const QByteArray& nom : {QByteArray("x\xff.jpg"), QByteArray("x\xef\xbf\xbd.jpg")}) {
+        const int fd = ::open((dossier + '/' + nom).constData(), O_CREAT | O_WRONLY, 0644);
+        QVERIFY(fd >= 0);
+        ::close(fd);
+    }
+    const QString lisible = QStringLiteral("x\uFFFD.jpg");
+    const QString illisible = lisible + QStringLiteral(" / nom illisible");
+    QCOMPARE(b.fichiers.Lister(n, "*.jpg"), QStringList({lisible, illisible}));
+    QVERIFY(!b.fichiers.Renommer(n + "/" + illisible, n + "/y.jpg").ok);
+    QVERIFY(!b.fichiers.MettreCorbeille(n + "/" + illisible).ok);
+    QVERIFY(b.fichiers.Renommer(n + "/" + lisible, n + "/y.jpg").ok);
+    QCOMPARE(b.fichiers.Lister(n), QStringList({illisible, "y.jpg"}));
+    // The temporary folder cannot remove what has no text name.
+    ::unlink((dossier + "/x\xff.jpg").constData());
+
+    QCOMPARE(b.fichiers.Lister(d + "/absent"), QStringList());
     if (::geteuid() == 0)
         QSKIP("root reads every folder");
-    const QString d = b.photos() + "/fermé";
-    Banc::creerFichier(d + "/a.jpg");
-    QFile::setPermissions(d, QFileDevice::WriteOwner);
-    QCOMPARE(b.fichiers.Lister(d), QStringList());
-    QFile::setPermissions(d,
+    const QString ferme = d + "/fermé";
+    Banc::creerFichier(ferme + "/a.jpg");
+    QFile::setPermissions(ferme, QFileDevice::WriteOwner);
+    QCOMPARE(b.fichiers.Lister(ferme), QStringList());
+    QFile::setPermissions(ferme,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
@@ -68,24 +95,21 @@ void TstFichiers::renommerSansRemplacer() {
     QVERIFY(!refus.message.isEmpty());
     QCOMPARE(Banc::lire(a), QByteArray("A"));
     QCOMPARE(Banc::lire(c), QByteArray("C"));
-
     QVERIFY(b.fichiers.Renommer(a, b.photos() + "/nouveau nom.jpg").ok);
     QVERIFY(!QFile::exists(a));
     QCOMPARE(Banc::lire(b.photos() + "/nouveau nom.jpg"), QByteArray("A"));
     QVERIFY(!b.fichiers.Renommer(b.photos() + "/absent.jpg", a).ok);
-}
 
-void TstFichiers::renommerLaCasse() {
-    Banc b;
     // Here two names that differ by case are two files: neither is given up for the other.
-    const QString petit = Banc::creerFichier(b.photos() + "/photo.jpg", "1");
-    const QString grand = Banc::creerFichier(b.photos() + "/Photo.jpg", "2");
+    const QString casse = b.racine() + "/casse";
+    const QString petit = Banc::creerFichier(casse + "/photo.jpg", "1");
+    const QString grand = Banc::creerFichier(casse + "/Photo.jpg", "2");
     QVERIFY(!b.fichiers.Renommer(petit, grand).ok);
     QCOMPARE(Banc::lire(petit), QByteArray("1"));
     QCOMPARE(Banc::lire(grand), QByteArray("2"));
     QFile::remove(grand);
     QVERIFY(b.fichiers.Renommer(petit, grand).ok);
-    QCOMPARE(b.fichiers.Lister(b.photos()), QStringList({"Photo.jpg"}));
+    QCOMPARE(b.fichiers.Lister(casse), QStringList({"Photo.jpg"}));
 
     // Two hard links of one file are two names the user sees: neither replaces the other.
     const QString h = b.photos() + "/h.jpg";
@@ -96,26 +120,6 @@ void TstFichiers::renommerLaCasse() {
     QVERIFY(b.fichiers.MemeEntree(h, h));
     QVERIFY(!b.fichiers.Renommer(h, H).ok);
     QVERIFY(QFile::exists(h) && QFile::exists(H));
-}
-
-void TstFichiers::nomsIllisibles() {
-    Banc b;
-    // The first name is not UTF-8; the second is the valid text the first would decode to.
-    const QByteArray dossier = QFile::encodeName(b.photos());
-    for (const QByteArray& nom : {QByteArray("x\xff.jpg"), QByteArray("x\xef\xbf\xbd.jpg")}) {
-        const int fd = ::open((dossier + '/' + nom).constData(), O_CREAT | O_WRONLY, 0644);
-        QVERIFY(fd >= 0);
-        ::close(fd);
-    }
-    const QString lisible = QStringLiteral("x\uFFFD.jpg");
-    const QString illisible = lisible + QStringLiteral(" / nom illisible");
-    QCOMPARE(b.fichiers.Lister(b.photos(), "*.jpg"), QStringList({lisible, illisible}));
-    QVERIFY(!b.fichiers.Renommer(b.photos() + "/" + illisible, b.photos() + "/y.jpg").ok);
-    QVERIFY(!b.fichiers.MettreCorbeille(b.photos() + "/" + illisible).ok);
-    QVERIFY(b.fichiers.Renommer(b.photos() + "/" + lisible, b.photos() + "/y.jpg").ok);
-    QCOMPARE(b.fichiers.Lister(b.photos()), QStringList({illisible, "y.jpg"}));
-    // The temporary folder cannot remove what has no text name.
-    ::unlink((dossier + "/x\xff.jpg").constData());
 }
 
 void TstFichiers::etapesRefusees_data() {
@@ -166,17 +170,12 @@ void TstFichiers::etapesRefusees() {
         b.fichiers.avantCopie = [&](const QString&) {
             Banc::creerFichier(dest + "/a.jpg", "autre");
         };
-    struct rlimit avant {};
-    ::getrlimit(RLIMIT_FSIZE, &avant);
-    if (etape == "disque plein") {
-        ::signal(SIGXFSZ, SIG_IGN);
-        struct rlimit limite = avant;
-        limite.rlim_cur = 4;
-        ::setrlimit(RLIMIT_FSIZE, &limite);
-    }
+    std::optional<TailleLimitee> plein;
+    if (etape == "disque plein")
+        plein.emplace(4);
     const Resultat r =
         deplacer ? b.fichiers.Deplacer(a, dest + "/a.jpg") : b.fichiers.Copier(a, dest + "/a.jpg");
-    ::setrlimit(RLIMIT_FSIZE, &avant);
+    plein.reset();
     const QStringList restes = QDir(dest).entryList(QDir::Files | QDir::Hidden);
     const bool cible = etape.isEmpty() || etape == "existant" || etape == "intrus";
     QCOMPARE(restes, cible ? QStringList({"a.jpg"}) : QStringList());
@@ -194,7 +193,7 @@ void TstFichiers::etapesRefusees() {
         QCOMPARE(Banc::lire(dest + "/a.jpg"), QByteArray("autre"));
 }
 
-void TstFichiers::corbeille() {
+void TstFichiers::corbeilleEtLectureSeule() {
     Banc b;
     const QString a = Banc::creerFichier(b.photos() + "/à jeter.jpg", "contenu");
     QVERIFY(b.fichiers.MettreCorbeille(a).ok);
@@ -205,16 +204,13 @@ void TstFichiers::corbeille() {
     QVERIFY(jete.startsWith(DossierPersonnelTest()));
     QCOMPARE(Banc::lire(jete), QByteArray("contenu"));
     QVERIFY(!b.fichiers.MettreCorbeille(b.photos() + "/absent.jpg").ok);
-}
 
-void TstFichiers::lectureSeule() {
-    Banc b;
-    const QString a = Banc::creerFichier(b.photos() + "/a.jpg");
-    QVERIFY(!b.fichiers.LectureSeule(a));
-    QFile::setPermissions(a, QFileDevice::ReadOwner);
-    QVERIFY(b.fichiers.LectureSeule(a));
-    QVERIFY(b.fichiers.RetirerLectureSeule(a).ok);
-    QVERIFY(!b.fichiers.LectureSeule(a));
+    const QString l = Banc::creerFichier(b.photos() + "/l.jpg");
+    QVERIFY(!b.fichiers.LectureSeule(l));
+    QFile::setPermissions(l, QFileDevice::ReadOwner);
+    QVERIFY(b.fichiers.LectureSeule(l));
+    QVERIFY(b.fichiers.RetirerLectureSeule(l).ok);
+    QVERIFY(!b.fichiers.LectureSeule(l));
 }
 
 void TstFichiers::ecritureAtomique() {
@@ -226,28 +222,14 @@ void TstFichiers::ecritureAtomique() {
     QCOMPARE(b.fichiers.Lire(f, 2), std::optional<QByteArray>("de"));
     QCOMPARE(b.fichiers.Lire(b.programme() + "/absent"), std::nullopt);
     QVERIFY(!b.fichiers.EcrireAtomique(b.programme() + "/absent/x.cfg", "x").ok);
-}
-
-void TstFichiers::disquePlein() {
-    Banc b;
-    const QString f = b.programme() + "/Options.cfg";
-    QVERIFY(b.fichiers.EcrireAtomique(f, "ancien\r\n").ok);
-    // A file size limit fails writes as a full disk does.
-    struct rlimit avant {};
-    ::getrlimit(RLIMIT_FSIZE, &avant);
-    ::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit limite = avant;
-    limite.rlim_cur = 16;
-    ::setrlimit(RLIMIT_FSIZE, &limite);
+    // A full disk leaves the old file whole, and no temporary file.
+    std::optional<TailleLimitee> plein(std::in_place, 16);
     const Resultat r = b.fichiers.EcrireAtomique(f, QByteArray(4096, 'n'));
-    ::setrlimit(RLIMIT_FSIZE, &avant);
+    plein.reset();
     QVERIFY(!r.ok);
-    QCOMPARE(Banc::lire(f), QByteArray("ancien\r\n"));
+    QCOMPARE(Banc::lire(f), QByteArray("deux\r\n"));
     QCOMPARE(QDir(b.programme()).entryList(QDir::Files), QStringList({"Options.cfg"}));
-}
 
-void TstFichiers::creerChemin() {
-    Banc b;
     const QString chemin = b.racine() + "/a/b/c";
     QVERIFY(b.fichiers.CreerChemin(chemin).ok);
     QVERIFY(QFileInfo(chemin).isDir());

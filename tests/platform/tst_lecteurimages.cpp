@@ -30,23 +30,10 @@ QByteArray jpeg(int largeur, int hauteur, QColor couleur) {
 }
 
 // Two frames of one pixel, looping.
-const QByteArray GifAnime = QByteArray::fromHex("474946383961"
-                                                "01000100"
-                                                "800000"
-                                                "000000ffffff"
-                                                "21ff0b4e45545343415045322e30"
-                                                "0301000000"
-                                                "21f90400"
-                                                "0a000000"
-                                                "2c0000000001000100"
-                                                "00"
-                                                "0202440100"
-                                                "21f90400"
-                                                "0a000000"
-                                                "2c0000000001000100"
-                                                "00"
-                                                "0202440100"
-                                                "3b");
+const QByteArray GifAnime =
+    QByteArray::fromBase64("R0lGODlhAQABAIAAAAAAAP///yH/"
+                           "C05FVFNDQVBFMi4wAwEAAAAh+QQACgAAACwAAAAAAQABAAACAkQBACH5BAAKAAAALAAA"
+                           "AAABAAEAAAICRAEAOw==");
 
 DemandeImage demande(const QString& chemin, QSize voulue, bool exif = false) {
     DemandeImage d;

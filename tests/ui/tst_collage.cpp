@@ -59,7 +59,6 @@ void TstCollage::coller_data() {
     ligne("marqué une fois", am, "copier M", rien, "", "", am, am);
     ligne("la deuxième a déjà sa copie", abc, "copier M", {"B.jpg", "Copie de B.jpg   [M]"}, "",
           "Ce fichier a déjà une copie !", abc, {"A.jpg   [M]", "B.jpg", "Copie de B.jpg   [M]"});
-    ligne("copier ici", a, "copier ici M", rien, "", "", {"A.jpg", "Copie de A.jpg   [M]"}, rien);
     ligne("couper entre volumes", {"A.jpg", "a\nb.jpg"}, "couper", rien, "autre volume", "", rien,
           {"A.jpg", "a\nb.jpg"});
     ligne("dossier en lecture seule", a, "copier", rien, "temporaire",

@@ -23,10 +23,9 @@
 class TstDossiers : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void favorisEtDossiersDeCopie();
+    void favorisCopiesEtEditeurs();
     void dossiers_data();
     void dossiers();
-    void editeurs();
 };
 
 namespace {
@@ -51,9 +50,10 @@ const QString Invite = "Voulez-vous donner un nom particulier à ce répertoire 
 
 } // namespace
 
-void TstDossiers::favorisEtDossiersDeCopie() {
+void TstDossiers::favorisCopiesEtEditeurs() {
     Banc b;
-    FenetreOuverte w(b, {"a.jpg"});
+    const QString photo = "-rf \"p\" $(x).jpg", chemin = b.photos() + "/" + photo;
+    FenetreOuverte w(b, {photo, "b.jpg"});
     FrmPhoto& f = w.f;
     MenusPhoto& m = f.menus();
     const QString p = b.photos(), autre = b.racine() + "/autre", coupe = b.racine() + "/a\nb";
@@ -157,6 +157,71 @@ void TstDossiers::favorisEtDossiersDeCopie() {
     QCOMPARE(f.gestionFichiers().favoris().ChoisirDossierCopie(), QString());
     QCOMPARE(Banc::lire(dos), (x + "\r\n" + x + "sous/\r\n").toUtf8());
     VERIFIER_DIALOGUES(b.dialogues);
+
+    // The user's editors: chosen, started, removed.
+    b.dialogues.effacer();
+    const QString outils = b.racine() + "/outils/";
+    const QString retouche = Banc::creerFichier(outils + "Retouche.AppImage");
+    const QString bizarre = Banc::creerFichier(outils + "-x \"a\" $(rm -rf).sh");
+    const QString editer = b.programme() + "/Editer.ini";
+    QVERIFY(!m.article("mnuSupp")->isEnabled());
+    for (const auto& [programme, nom] :
+         {std::pair{retouche, "Retouche"}, {bizarre, "Outil & $(x)"}, {QString(), ""}}) {
+        b.dialogues.attendreProgramme(programme);
+        if (!programme.isEmpty())
+            b.dialogues.attendreSaisie("Donnez un nom au programme choisi :", nom);
+        m.article("mnuChoisir")->trigger();
+    }
+    QCOMPARE(b.dialogues.vues().first().texte + b.dialogues.vues().first().titre,
+             QString("Choisir un programme à éditer/usr/bin"));
+    QCOMPARE(Banc::lire(editer),
+             ("Retouche\r\n" + retouche + "\r\nOutil & $(x)\r\n" + bizarre + "\r\n").toUtf8());
+    QCOMPARE(m.article("mnuProg(2)")->text(), QString("Outil && $(x)"));
+
+    // Started with the file as their one argument, never through a shell; a program gone
+    // from the disk starts nothing.
+    choisir(f, {photo});
+    m.article("mnuProg(2)")->trigger();
+    m.article("mnuProg(0)")->trigger();
+    m.article("mnuEdDef")->trigger();
+    QFile::remove(retouche);
+    b.dialogues.attendreMessages({"Ce programme n'existe plus :\n" + retouche +
+                                      "\n\nRetirez-le de la liste avec « Supprimer un programme ».",
+                                  "Ce menu ne peut s'appliquer qu'à un seul fichier !"});
+    m.article("mnuProg(1)")->trigger();
+    choisir(f, {photo, "b.jpg"});
+    m.article("mnuEdDef")->trigger();
+    QCOMPARE(b.shell.lances, QList<QStringList>({{bizarre, chemin}}));
+    QCOMPARE(b.shell.ouverts, QStringList({chemin, chemin}));
+    // The enlarged view's menu lists the same programs after its own entry 0.
+    QMenu zoom;
+    f.apercu().Zoom().RemplirEditeurs(zoom, chemin);
+    QCOMPARE(zoom.actions().size(), 2);
+    QCOMPARE(zoom.actions().at(1)->objectName(), QString("mnuOuvrir(2)"));
+    zoom.actions().at(1)->trigger();
+    QCOMPARE(b.shell.lances.last(), QStringList({bizarre, chemin}));
+
+    // Removal: entry 0 stays; a No asks about another; the last removal turns the item off.
+    b.dialogues.attendreMessages({"Cliquez sur le programme à supprimer."});
+    b.dialogues.attendreMenu("mnuEdit", "mnuProg(0)");
+    b.dialogues.attendreMessages({"oui:Supprimer Editeur du fichier par défaut ?",
+                                  "Ce premier programme ne peut être effacé !"});
+    m.article("mnuSupp")->trigger();
+    b.dialogues.attendreMessages(
+        {"non:Supprimer Retouche ?", "oui:Supprimer un autre programme ?"});
+    b.dialogues.attendreMenu("mnuEdit", "mnuProg(1)");
+    b.dialogues.attendreMessages({"oui:Supprimer Retouche ?",
+                                  "Pour supprimer un autre programme, cliquez à nouveau sur le "
+                                  "menu 'Supprimer'."});
+    m.article("mnuProg(1)")->trigger();
+    QCOMPARE(Banc::lire(editer), ("Outil & $(x)\r\n" + bizarre + "\r\n").toUtf8());
+    b.dialogues.attendreMessages({"Cliquez sur le programme à supprimer."});
+    b.dialogues.attendreMenu("mnuEdit", "mnuProg(1)");
+    b.dialogues.attendreMessages({"oui:Supprimer Outil & $(x) ?"});
+    m.article("mnuSupp")->trigger();
+    QCOMPARE(Banc::lire(editer), QByteArray());
+    QVERIFY(!m.article("mnuSupp")->isEnabled() && !m.article("mnuProg(1)"));
+    VERIFIER_DIALOGUES(b.dialogues);
 }
 
 void TstDossiers::dossiers_data() {
@@ -252,76 +317,6 @@ void TstDossiers::dossiers() {
     b.dialogues.attendreMessage(" Ce répertoire ne peut être renommé !");
     QVERIFY(f.DefinirCheminDossier(b.racine()));
     QTest::mouseClick(f.axBRep, Qt::LeftButton);
-    VERIFIER_DIALOGUES(b.dialogues);
-}
-
-void TstDossiers::editeurs() {
-    Banc b;
-    const QString outils = b.racine() + "/outils/";
-    const QString retouche = Banc::creerFichier(outils + "Retouche.AppImage");
-    const QString bizarre = Banc::creerFichier(outils + "-x \"a\" $(rm -rf).sh");
-    const QString photo = "-rf \"p\" $(x).jpg", chemin = b.photos() + "/" + photo;
-    const QString editer = b.programme() + "/Editer.ini";
-    FenetreOuverte w(b, {photo, "b.jpg"});
-    FrmPhoto& f = w.f;
-    MenusPhoto& m = f.menus();
-    QVERIFY(!m.article("mnuSupp")->isEnabled());
-    for (const auto& [programme, nom] :
-         {std::pair{retouche, "Retouche"}, {bizarre, "Outil & $(x)"}, {QString(), ""}}) {
-        b.dialogues.attendreProgramme(programme);
-        if (!programme.isEmpty())
-            b.dialogues.attendreSaisie("Donnez un nom au programme choisi :", nom);
-        m.article("mnuChoisir")->trigger();
-    }
-    QCOMPARE(b.dialogues.vues().first().texte + b.dialogues.vues().first().titre,
-             QString("Choisir un programme à éditer/usr/bin"));
-    QCOMPARE(Banc::lire(editer),
-             ("Retouche\r\n" + retouche + "\r\nOutil & $(x)\r\n" + bizarre + "\r\n").toUtf8());
-    QCOMPARE(m.article("mnuProg(2)")->text(), QString("Outil && $(x)"));
-
-    // Started with the file as their one argument, never through a shell; a program gone
-    // from the disk starts nothing.
-    choisir(f, {photo});
-    m.article("mnuProg(2)")->trigger();
-    m.article("mnuProg(0)")->trigger();
-    m.article("mnuEdDef")->trigger();
-    QFile::remove(retouche);
-    b.dialogues.attendreMessages({"Ce programme n'existe plus :\n" + retouche +
-                                      "\n\nRetirez-le de la liste avec « Supprimer un programme ».",
-                                  "Ce menu ne peut s'appliquer qu'à un seul fichier !"});
-    m.article("mnuProg(1)")->trigger();
-    choisir(f, {photo, "b.jpg"});
-    m.article("mnuEdDef")->trigger();
-    QCOMPARE(b.shell.lances, QList<QStringList>({{bizarre, chemin}}));
-    QCOMPARE(b.shell.ouverts, QStringList({chemin, chemin}));
-    // The enlarged view's menu lists the same programs after its own entry 0.
-    QMenu zoom;
-    f.apercu().Zoom().RemplirEditeurs(zoom, chemin);
-    QCOMPARE(zoom.actions().size(), 2);
-    QCOMPARE(zoom.actions().at(1)->objectName(), QString("mnuOuvrir(2)"));
-    zoom.actions().at(1)->trigger();
-    QCOMPARE(b.shell.lances.last(), QStringList({bizarre, chemin}));
-
-    // Removal: entry 0 stays; a No asks about another; the last removal turns the item off.
-    b.dialogues.attendreMessages({"Cliquez sur le programme à supprimer."});
-    b.dialogues.attendreMenu("mnuEdit", "mnuProg(0)");
-    b.dialogues.attendreMessages({"oui:Supprimer Editeur du fichier par défaut ?",
-                                  "Ce premier programme ne peut être effacé !"});
-    m.article("mnuSupp")->trigger();
-    b.dialogues.attendreMessages(
-        {"non:Supprimer Retouche ?", "oui:Supprimer un autre programme ?"});
-    b.dialogues.attendreMenu("mnuEdit", "mnuProg(1)");
-    b.dialogues.attendreMessages({"oui:Supprimer Retouche ?",
-                                  "Pour supprimer un autre programme, cliquez à nouveau sur le "
-                                  "menu 'Supprimer'."});
-    m.article("mnuProg(1)")->trigger();
-    QCOMPARE(Banc::lire(editer), ("Outil & $(x)\r\n" + bizarre + "\r\n").toUtf8());
-    b.dialogues.attendreMessages({"Cliquez sur le programme à supprimer."});
-    b.dialogues.attendreMenu("mnuEdit", "mnuProg(1)");
-    b.dialogues.attendreMessages({"oui:Supprimer Outil & $(x) ?"});
-    m.article("mnuSupp")->trigger();
-    QCOMPARE(Banc::lire(editer), QByteArray());
-    QVERIFY(!m.article("mnuSupp")->isEnabled() && !m.article("mnuProg(1)"));
     VERIFIER_DIALOGUES(b.dialogues);
 }
 

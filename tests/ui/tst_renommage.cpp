@@ -33,33 +33,30 @@ const QStringList Trois{"IMG_0001.jpg", "IMG_0002.jpg", "IMG_0003.jpg"};
 class TstRenommage : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void apercuDUnePhoto();
-    void apercuImpossible();
-    void doubleClic();
+    void apercuEtDoubleClic();
     void renommerEtDescendre();
     void refus_data();
     void refus();
-    void remplacerUnFichier();
-    void reglePersonnalisee();
-    void regleListeIncrementee();
+    void reglesDeSelection();
     void pressePapiers();
-    void touches();
     void touchesDeMarquage();
-    void marqueRefusee();
-    void selectionDesMarques();
-    void selectionParChaine();
-    void toutInverserRien();
+    void selections();
 };
 
-void TstRenommage::apercuDUnePhoto() {
+void TstRenommage::apercuEtDoubleClic() {
     Banc b;
-    JpegExif::creer(b.photos() + "/date.jpg", "2019:07:12 09:00:00", "2019:07:12 08:00:00");
+    JpegExif::creer(b.photos() + "/a date.jpg", "2019:07:12 09:00:00", "2019:07:12 08:00:00");
+    Banc::creerFichier(b.photos() + "/b.JPG");
+    Banc::creerFichier(b.photos() + "/bruit.jpg", QByteArray(3000, '\x5a'));
+    Banc::creerFichier(b.photos() + "/chant.mp3", "ID3");
     Banc::creerImage(b.photos() + "/grande.jpg", 1200, 600);
+    Banc::creerFichier(b.photos() + "/notes.txt", "texte");
+    Banc::creerFichier(b.photos() + "/vide.jpg", "");
     FenetreOuverte w(b);
     FrmPhoto& f = w.f;
     QVERIFY(f.LblTaille->text().endsWith("Date : 12/07/2019 08:00:00"));
     QVERIFY(!w.etat.PasDePhoto);
-    cliquer(f, 1);
+    cliquer(f, 3);
     QVERIFY2(f.LblTaille->text().contains("L = 1200  x  H = 600      Date : Lecture impossible"),
              qPrintable(f.LblTaille->text()));
     // Fitted by width into the frame, centred in it.
@@ -70,37 +67,23 @@ void TstRenommage::apercuDUnePhoto() {
     QVERIFY(qAbs(f.Img0->pixmap().height() - f.Img0->height()) <= 1);
     QCOMPARE(f.TxtFileName->text(), QString("grande.jpg"));
     QCOMPARE(f.TxtFileName->selectedText(), QString("grande"));
-    VERIFIER_DIALOGUES(b.dialogues);
-}
 
-void TstRenommage::apercuImpossible() {
-    Banc b;
-    Banc::creerFichier(b.photos() + "/bruit.jpg", QByteArray(3000, '\x5a'));
-    Banc::creerFichier(b.photos() + "/chant.mp3", "ID3");
-    Banc::creerFichier(b.photos() + "/notes.txt", "texte");
-    Banc::creerFichier(b.photos() + "/vide.jpg", "");
-    FenetreOuverte w(b);
-    FrmPhoto& f = w.f;
+    // All files: a date, b.JPG, bruit, chant, grande, notes, vide. A sound is not "not a
+    // picture".
     f.CboFileType->setCurrentIndex(8);
-    // A sound is not "not a picture".
-    for (int i = 0; i < 4; ++i) {
+    for (const int i : {2, 3, 5, 6}) {
         cliquer(f, i);
-        QCOMPARE(f.LblNonImage->isVisibleTo(&f), i != 1);
+        QCOMPARE(f.LblNonImage->isVisibleTo(&f), i != 3);
         QVERIFY(w.etat.PasDePhoto && f.LblTaille->text().isEmpty());
         QVERIFY(!f.axBPivoter->isVisibleTo(&f) && !f.ChkIns->isEnabled());
     }
-}
-
-void TstRenommage::doubleClic() {
-    Banc b;
-    FenetreOuverte w(b, {"a.jpg", "b.JPG", "notes.txt"});
-    w.f.CboFileType->setCurrentIndex(8);
-    for (int i = 0; i < 3; ++i) {
-        cliquer(w.f, i);
-        QTest::mouseDClick(w.f.LstFF->viewport(), Qt::LeftButton, {}, centre(w.f, i));
+    for (const int i : {1, 2, 5}) {
+        cliquer(f, i);
+        QTest::mouseDClick(f.LstFF->viewport(), Qt::LeftButton, {}, centre(f, i));
     }
     // The test of the endings is exact: ".JPG" opens, ".jpg" does not.
     QCOMPARE(b.shell.ouverts, QStringList({b.photos() + "/b.JPG", b.photos() + "/notes.txt"}));
+    VERIFIER_DIALOGUES(b.dialogues);
 }
 
 void TstRenommage::renommerEtDescendre() {
@@ -122,9 +105,19 @@ void TstRenommage::renommerEtDescendre() {
     QTest::keyClick(f.TxtFileName, Qt::Key_Escape);
     QCOMPARE(f.TxtFileName->text(), QString("Autre.jpg"));
     QCOMPARE(entrees(f), QStringList({"Mer.jpg", "Plage.jpg", "IMG_0003.jpg"}));
+    // Several files selected: Down moves in the list and commits nothing.
+    f.LstFF->item(2)->setSelected(true);
+    QTest::keyClick(f.LstFF, Qt::Key_Down);
+    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"IMG_0003.jpg", "Mer.jpg", "Plage.jpg"}));
+    QTest::keyClick(f.TxtFileName, Qt::Key_F3);
+    QCOMPARE(w.etat.options.InfosAgrandissement, quint8(1));
+    QVERIFY(f.menus().article("mnuRens")->isChecked());
+    QTest::keyClick(f.LstFF, Qt::Key_F3);
+    QCOMPARE(w.etat.options.InfosAgrandissement, quint8(0));
     VERIFIER_DIALOGUES(b.dialogues);
 }
 
+// The name box's messages, and the names it refuses: nothing moves on disk.
 void TstRenommage::refus_data() {
     QTest::addColumn<QString>("saisie");
     QTest::addColumn<QString>("message");
@@ -134,6 +127,9 @@ void TstRenommage::refus_data() {
     QTest::newRow("caché, en silence") << ".cache.jpg" << QString();
     QTest::newRow("nom trop long") << QString(300, QLatin1Char('x')) + ".jpg" << Echec;
     QTest::newRow("un dossier de ce nom") << "Vacances" << Echec;
+    // No is the default answer.
+    QTest::newRow("nom pris, non") << "IMG_0002.jpg"
+                                   << "Ce fichier existe déjà !\n\nVoulez-vous le remplacer ?";
 }
 
 void TstRenommage::refus() {
@@ -143,37 +139,24 @@ void TstRenommage::refus() {
     Banc::creerFichier(b.photos() + "/Vacances/garde.jpg", "garde");
     FenetreOuverte w(b, Trois);
     const QStringList avant = Banc::empreinte(b.photos());
+    const bool question = message.startsWith("Ce fichier existe");
     if (!message.isEmpty())
-        b.dialogues.attendreMessage(message);
+        b.dialogues.attendreMessage(message,
+                                    question ? Dialogues::Reponse::Non : Dialogues::Reponse::Ok);
     taper(w.f, saisie);
     VERIFIER_DIALOGUES(b.dialogues);
+    if (question)
+        QCOMPARE(b.dialogues.vues()[0].boutonDefaut, 1);
     QCOMPARE(Banc::empreinte(b.photos()), avant);
     QCOMPARE(Banc::lire(b.photos() + "/Vacances/garde.jpg"), QByteArray("garde"));
     QCOMPARE(w.f.LstFF->currentItem()->text(), QString("IMG_0001.jpg"));
     QCOMPARE(w.f.TxtFileName->text(), QString("IMG_0001.jpg"));
 }
 
-void TstRenommage::remplacerUnFichier() {
+void TstRenommage::reglesDeSelection() {
     Banc b;
-    FenetreOuverte w(b, Trois);
-    FrmPhoto& f = w.f;
-    // No is the default answer.
-    b.dialogues.attendreMessage("Ce fichier existe déjà !\n\nVoulez-vous le remplacer ?",
-                                Dialogues::Reponse::Non);
-    taper(f, "IMG_0002.jpg");
-    VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(b.dialogues.vues()[0].boutonDefaut, 1);
-    QCOMPARE(nomsSurDisque(b.photos()), Trois);
-    // Several files selected: Down moves in the list and commits nothing.
-    f.LstFF->item(1)->setSelected(true);
-    QTest::keyClick(f.LstFF, Qt::Key_Down);
-    VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(nomsSurDisque(b.photos()), Trois);
-}
-
-void TstRenommage::reglePersonnalisee() {
-    Banc b;
-    FenetreOuverte w(b, {"Plage.jpg"});
+    FenetreOuverte w(b, {"012 _ Plage.jpg", "Plage.jpg", "Vue.jpg"});
+    cliquer(w.f, 1);
     QAction* choix = w.f.menus().article("mnuChoix");
     QAction* optimal = w.f.menus().article("mnuOptimal");
     const QString invite = QStringLiteral(
@@ -195,11 +178,9 @@ void TstRenommage::reglePersonnalisee() {
     QVERIFY(optimal->isChecked());
     QCOMPARE(w.f.TxtFileName->selectedText(), QString("Plage"));
     VERIFIER_DIALOGUES(b.dialogues);
-}
 
-void TstRenommage::regleListeIncrementee() {
-    Banc b;
-    FenetreOuverte w(b, {"012 _ Plage.jpg", "Vue.jpg"});
+    b.dialogues.effacer();
+    cliquer(w.f, 0);
     w.f.menus().article("mnuSecOpt")->trigger();
     QCOMPARE(w.f.TxtFileName->selectedText(), QString("Plage"));
     // A name without the link string: the two messages once, then no more.
@@ -210,9 +191,9 @@ void TstRenommage::regleListeIncrementee() {
          "s'offrent à vous :\n\n1- choisir la sélection personnalisée,\n\n2- ou bien changer, "
          "dans le nom des fichiers, la chaine de liaison par celle en vigueur.",
          "annuler:"});
-    cliquer(w.f, 1);
+    cliquer(w.f, 2);
     cliquer(w.f, 0);
-    cliquer(w.f, 1);
+    cliquer(w.f, 2);
     VERIFIER_DIALOGUES(b.dialogues);
     QCOMPARE(b.dialogues.vues().size(), 2);
 }
@@ -234,19 +215,10 @@ void TstRenommage::pressePapiers() {
     VERIFIER_DIALOGUES(b.dialogues);
 }
 
-void TstRenommage::touches() {
-    Banc b;
-    FenetreOuverte w(b, Trois);
-    QTest::keyClick(w.f.TxtFileName, Qt::Key_F3);
-    QCOMPARE(w.etat.options.InfosAgrandissement, quint8(1));
-    QVERIFY(w.f.menus().article("mnuRens")->isChecked());
-    QTest::keyClick(w.f.LstFF, Qt::Key_F3);
-    QCOMPARE(w.etat.options.InfosAgrandissement, quint8(0));
-}
-
 void TstRenommage::touchesDeMarquage() {
     Banc b;
-    FenetreOuverte w(b, {"a.jpg", "b.jpg"});
+    const QString longNom = QString(251, QLatin1Char('n')) + ".jpg";
+    FenetreOuverte w(b, {"a.jpg", "b.jpg", longNom});
     FrmPhoto& f = w.f;
     MenusPhoto& m = f.menus();
     // A key already used by the other command is refused and nothing is written.
@@ -275,50 +247,38 @@ void TstRenommage::touchesDeMarquage() {
     cliquer(f, 0);
     QTest::keyClick(f.TxtFileName, Qt::Key_F11);
     QTest::keyClick(f.TxtFileName, Qt::Key_Down);
-    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg   [M]", "b.jpg"}));
-    VERIFIER_DIALOGUES(b.dialogues);
-}
+    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg   [M]", "b.jpg", longNom}));
 
-void TstRenommage::marqueRefusee() {
     // A name too long for its mark ends the pass: the list says what the disk holds, and the
     // file not marked stays selected.
-    Banc b;
-    const QString longNom = QString(251, QLatin1Char('n')) + ".jpg";
-    FenetreOuverte w(b, {"a.jpg", longNom});
-    w.f.LstFF->selectAll();
-    QTest::mouseClick(w.f.axBM, Qt::LeftButton);
-    QCOMPARE(entrees(w.f), QStringList({"a.jpg   [M]", longNom}));
-    QCOMPARE(selection(w.f), QStringList{longNom});
-    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg   [M]", longNom}));
-    VERIFIER_DIALOGUES(b.dialogues);
-}
-
-void TstRenommage::selectionDesMarques() {
-    Banc b;
-    FenetreOuverte w(b, {"a.jpg", "b.jpg", "c.jpg"});
-    FrmPhoto& f = w.f;
-    // None marked: the name box is emptied, the pair stays.
-    QTest::mouseClick(f.axBSel0, Qt::LeftButton);
-    QVERIFY(selection(f).isEmpty() && f.TxtFileName->text().isEmpty());
-    QVERIFY(f.axBSel0->isVisible());
-    // Marked files leave the selection empty; two marked, both selected.
-    choisir(f, {"b.jpg", "c.jpg"});
+    f.LstFF->selectAll();
     QTest::mouseClick(f.axBM, Qt::LeftButton);
-    QVERIFY(selection(f).isEmpty());
-    QTest::mouseClick(f.axBSel0, Qt::LeftButton);
-    QCOMPARE(selection(f), QStringList({"b.jpg   [M]", "c.jpg   [M]"}));
-    QVERIFY(f.axBSel1->isVisible() && !f.axBSel0->isVisible());
-    QTest::mouseClick(f.axBSel1, Qt::LeftButton);
-    QVERIFY(selection(f).isEmpty() && f.axBSel0->isVisible() && !f.axBSel1->isVisible());
-    QVERIFY(!f.CmdRapide->isVisible() && f.TxtFileName->text().isEmpty());
+    QCOMPARE(entrees(f), QStringList({"a.jpg   [M]", "b.jpg   [M]", longNom}));
+    QCOMPARE(selection(f), QStringList{longNom});
+    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg   [M]", "b.jpg   [M]", longNom}));
     VERIFIER_DIALOGUES(b.dialogues);
 }
 
-void TstRenommage::selectionParChaine() {
+void TstRenommage::selections() {
     Banc b;
     FenetreOuverte w(b, {"IMG_1.jpg", "img_2.jpg", "Plage.jpg"});
     FrmPhoto& f = w.f;
     MenusPhoto& m = f.menus();
+    m.article("mnuToutSel")->trigger();
+    QCOMPARE(selection(f), QStringList({"IMG_1.jpg", "img_2.jpg", "Plage.jpg"}));
+    // All but one inverted: that one is the current file.
+    f.LstFF->item(1)->setSelected(false);
+    m.article("mnuInversSel")->trigger();
+    QCOMPARE(selection(f), QStringList({"img_2.jpg"}));
+    QCOMPARE(f.TxtFileName->text(), QString("img_2.jpg"));
+    m.article("mnuInversSel")->trigger();
+    QCOMPARE(selection(f), QStringList({"IMG_1.jpg", "Plage.jpg"}));
+    m.article("mnuToutDel")->trigger();
+    QVERIFY(selection(f).isEmpty() && f.TxtFileName->text().isEmpty());
+    QVERIFY(w.etat.PasDePhoto && !w.etat.ListeOccupee);
+    QVERIFY(f.axBSel0->isVisible() && !f.ImgUp->isVisible());
+
+    // By a string, with or without case.
     const QString invite = QStringLiteral(
         "saisie:IMG|Renseignez la chaine de caractères\nprésente dans les fichiers à "
         "sélectionner.");
@@ -338,27 +298,20 @@ void TstRenommage::selectionParChaine() {
     m.article("mnucasseplus")->trigger();
     QCOMPARE(selection(f), QStringList({"IMG_1.jpg", "img_2.jpg"}));
     QCOMPARE(w.etat.options.CasseIgnoree, quint8(0));
-    VERIFIER_DIALOGUES(b.dialogues);
-}
 
-void TstRenommage::toutInverserRien() {
-    Banc b;
-    FenetreOuverte w(b, {"a.jpg", "b.jpg", "c.jpg"});
-    FrmPhoto& f = w.f;
-    MenusPhoto& m = f.menus();
-    m.article("mnuToutSel")->trigger();
-    QCOMPARE(selection(f), QStringList({"a.jpg", "b.jpg", "c.jpg"}));
-    // All but one inverted: that one is the current file.
-    f.LstFF->item(1)->setSelected(false);
-    m.article("mnuInversSel")->trigger();
-    QCOMPARE(selection(f), QStringList({"b.jpg"}));
-    QCOMPARE(f.TxtFileName->text(), QString("b.jpg"));
-    m.article("mnuInversSel")->trigger();
-    QCOMPARE(selection(f), QStringList({"a.jpg", "c.jpg"}));
-    m.article("mnuToutDel")->trigger();
+    // The marked files: none, the name box is emptied and the pair stays; marked files leave
+    // the selection empty; two marked, both selected (the pair's states: tst_etats).
+    choisir(f, {"Plage.jpg"});
+    QTest::mouseClick(f.axBSel0, Qt::LeftButton);
     QVERIFY(selection(f).isEmpty() && f.TxtFileName->text().isEmpty());
-    QVERIFY(w.etat.PasDePhoto && !w.etat.ListeOccupee);
-    QVERIFY(f.axBSel0->isVisible() && !f.ImgUp->isVisible());
+    QVERIFY(f.axBSel0->isVisible());
+    choisir(f, {"img_2.jpg", "Plage.jpg"});
+    QTest::mouseClick(f.axBM, Qt::LeftButton);
+    QVERIFY(selection(f).isEmpty());
+    QTest::mouseClick(f.axBSel0, Qt::LeftButton);
+    QCOMPARE(selection(f), QStringList({"img_2.jpg   [M]", "Plage.jpg   [M]"}));
+    QTest::mouseClick(f.axBSel1, Qt::LeftButton);
+    QVERIFY(!f.CmdRapide->isVisible() && f.TxtFileName->text().isEmpty());
     VERIFIER_DIALOGUES(b.dialogues);
 }
 

@@ -60,11 +60,8 @@ private Q_SLOTS:
     void numeroDepart_data();
     void numeroDepart();
     void clicsEtSuppression();
-    void dossierPendantLeChargement();
     void agrandissementEtLoupe();
-    void diaporama_data();
     void diaporama();
-    void diaporamaJusquAuBout();
     void prechargementDUnFichierRemplace();
 };
 
@@ -178,24 +175,6 @@ void TstVues::clicsEtSuppression() {
     QVERIFY(eclairee(f, 5) && !eclairee(f, 6));
 }
 
-void TstVues::dossierPendantLeChargement() {
-    Banc b;
-    FenetreOuverte w(b, numerotes(20));
-    FrmPhoto& f = w.f;
-    const QString ouvert = w.etat.RepertoireOuvert;
-    QTimer::singleShot(0, f.DirDirectory, [&f] {
-        QTest::mouseClick(f.DirDirectory->viewport(), Qt::LeftButton);
-        QTest::keyClick(f.TxtFileName, Qt::Key_Down);
-    });
-    b.dialogues.attendreMessage(
-        "N'ouvrez pas de nouveau dossier pendant le chargement des images.");
-    QTest::mouseClick(f.CmdMin, Qt::LeftButton);
-    VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(f.apercu().miniatures().NbMiniatures, 20);
-    QCOMPARE(w.etat.RepertoireOuvert, ouvert);
-    QCOMPARE(selection(f), QStringList{"f001.jpg"});
-}
-
 void TstVues::agrandissementEtLoupe() {
     Banc b;
     b.plateforme.environnement.ecran = QSize(1024, 768);
@@ -270,48 +249,7 @@ void TstVues::agrandissementEtLoupe() {
     QCOMPARE(b.shell.ouverts, QStringList{b.photos() + "/c.jpg"});
 }
 
-void TstVues::diaporama_data() {
-    QTest::addColumn<QString>("reponse");
-    QTest::addColumn<bool>("refus");
-    QTest::addColumn<int>("intervalle");
-    QTest::newRow("0,5") << "0,5" << true << 0;
-    QTest::newRow("abc") << "abc" << true << 0;
-    QTest::newRow("annulé") << "" << false << 0;
-    QTest::newRow("1") << "1" << false << 1000;
-}
-
 void TstVues::diaporama() {
-    QFETCH(QString, reponse);
-    QFETCH(bool, refus);
-    QFETCH(int, intervalle);
-    Banc b;
-    FenetreOuverte w(b, numerotes(3));
-    FrmPhoto& f = w.f;
-    b.dialogues.attendreSaisie(Temps, reponse);
-    if (refus)
-        b.dialogues.attendreMessage(Incompatible);
-    QTest::mouseClick(f.axBDiapo, Qt::LeftButton);
-    VERIFIER_DIALOGUES(b.dialogues);
-    const bool enCours = intervalle > 0;
-    QCOMPARE(f.apercu().diaporama().DiaporamaEnCours, enCours);
-    QCOMPARE(b.horloge.delais(), enCours ? QList<int>{intervalle} : QList<int>{});
-    QCOMPARE(f.axBDiapo->styleSheet().contains("255, 255, 0"), enCours);
-    QMenu* inv = f.apercu().Zoom().mnuInv;
-    QCOMPARE(inv->findChild<QAction*>("mnuFinDiap")->isEnabled(), enCours);
-    QCOMPARE(inv->findChild<QAction*>("mnuDebutDiap")->isEnabled(), !enCours);
-    QCOMPARE(inv->findChild<QAction*>("mnuOuvrir(0)")->isEnabled(), !enCours);
-    if (!enCours)
-        return;
-    b.dialogues.attendreMessage("Fin du diaporama.");
-    QTest::mouseClick(f.axBDiapo, Qt::LeftButton);
-    VERIFIER_DIALOGUES(b.dialogues);
-    QVERIFY(f.axBDiapo->styleSheet().contains("0, 0, 0"));
-    QVERIFY(inv->findChild<QAction*>("mnuOuvrir(0)")->isEnabled());
-    b.horloge.declencher();
-    QCOMPARE(selection(f), QStringList{"f001.jpg"});
-}
-
-void TstVues::diaporamaJusquAuBout() {
     Banc b;
     {
         // An empty folder has nothing to show.
@@ -322,7 +260,48 @@ void TstVues::diaporamaJusquAuBout() {
     }
     FenetreOuverte w(b, numerotes(8));
     FrmPhoto& f = w.f;
+    QMenu* inv = f.apercu().Zoom().mnuInv;
+    auto enCours = [&](bool oui) {
+        QCOMPARE(f.apercu().diaporama().DiaporamaEnCours, oui);
+        QCOMPARE(b.horloge.delais(), oui ? QList<int>{1000} : QList<int>{});
+        QCOMPARE(f.axBDiapo->styleSheet().contains("255, 255, 0"), oui);
+        QCOMPARE(inv->findChild<QAction*>("mnuFinDiap")->isEnabled(), oui);
+        QCOMPARE(inv->findChild<QAction*>("mnuDebutDiap")->isEnabled(), !oui);
+        QCOMPARE(inv->findChild<QAction*>("mnuOuvrir(0)")->isEnabled(), !oui);
+    };
+    for (const auto& [reponse, message] :
+         {std::pair{"0,5", Incompatible}, {"abc", Incompatible}, {"", QString()}}) {
+        b.dialogues.attendreSaisie(Temps, reponse);
+        if (!message.isEmpty())
+            b.dialogues.attendreMessage(message);
+        QTest::mouseClick(f.axBDiapo, Qt::LeftButton);
+        VERIFIER_DIALOGUES(b.dialogues);
+        enCours(false);
+    }
+    b.dialogues.attendreSaisie(Temps, "1");
+    QTest::mouseClick(f.axBDiapo, Qt::LeftButton);
+    enCours(true);
+    b.dialogues.attendreMessage("Fin du diaporama.");
+    QTest::mouseClick(f.axBDiapo, Qt::LeftButton);
+    VERIFIER_DIALOGUES(b.dialogues);
+    QVERIFY(f.axBDiapo->styleSheet().contains("0, 0, 0"));
+    QVERIFY(inv->findChild<QAction*>("mnuOuvrir(0)")->isEnabled());
+    b.horloge.declencher();
+    QCOMPARE(selection(f), QStringList{"f001.jpg"});
+
+    // While the thumbnails load, a click in the folders is refused and a key does nothing.
+    const QString ouvert = w.etat.RepertoireOuvert;
+    QTimer::singleShot(0, f.DirDirectory, [&f] {
+        QTest::mouseClick(f.DirDirectory->viewport(), Qt::LeftButton);
+        QTest::keyClick(f.TxtFileName, Qt::Key_Down);
+    });
+    b.dialogues.attendreMessage(
+        "N'ouvrez pas de nouveau dossier pendant le chargement des images.");
     QTest::mouseClick(f.CmdMin, Qt::LeftButton);
+    VERIFIER_DIALOGUES(b.dialogues);
+    QCOMPARE(f.apercu().miniatures().NbMiniatures, 8);
+    QCOMPARE(w.etat.RepertoireOuvert, ouvert);
+    QCOMPARE(selection(f), QStringList{"f001.jpg"});
     f.SelectionnerEntree(5);
     b.dialogues.attendreSaisie(Temps, "2");
     QTest::mouseClick(f.axBDiapo, Qt::LeftButton);
