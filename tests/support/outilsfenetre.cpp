@@ -6,6 +6,7 @@
 #include "frmrenom.h"
 #include "incrementation.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -126,4 +127,16 @@ FenetreOuverte::FenetreOuverte(Banc& b, const QStringList& fichiers)
     QDir().mkpath(etat.DossierDonnees);
     f.Form_Activate();
     f.show();
+}
+
+void entrerEnIncrementation(Banc& b, FrmPhoto& f) {
+    b.dialogues.attendreFenetre("FrmAvertissement", [](QDialog& d) {
+        d.accept();
+        return d.result();
+    });
+    b.dialogues.attendreFenetre("FrmChoixIncrémentation", [](QDialog& d) {
+        d.findChild<QPushButton*>("CmdOK")->click();
+        return d.result();
+    });
+    QTest::mouseClick(f.CmdInc, Qt::LeftButton);
 }

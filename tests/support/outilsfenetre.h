@@ -33,6 +33,8 @@ void taper(FrmPhoto& f, const QString& texte, Qt::Key touche = Qt::Key_Down);
 void taperTexte(QWidget* controle, const QString& texte);
 // The regular files of a folder, by name.
 QStringList nomsSurDisque(const QString& dossier);
+// Enters the incrementation mode by its button: the warning and the choice window accepted.
+void entrerEnIncrementation(Banc& b, FrmPhoto& f);
 // Makes the folder the start folder of "Photo.ini", so that the first activation opens it.
 void ouvrirSur(Banc& b, const QString& dossier);
 

@@ -167,18 +167,7 @@ void TstEtats::etatsApres_data() {
         "rang=1 nom=z.jpg photo=1 piv=1 redim=1 haut=0 bas=0 sel-liste=z.jpg");
     ligne(
         "mode d'incrémentation : rien de choisi",
-        [](Banc& b, FrmPhoto& f) {
-            b.dialogues.attendreFenetre("FrmAvertissement", [](QDialog& d) {
-                d.accept();
-                return d.result();
-            });
-            b.dialogues.attendreFenetre("FrmChoixIncrémentation", [](QDialog& d) {
-                d.findChild<QPushButton*>("CmdOK")->click();
-                return d.result();
-            });
-            QTest::mouseClick(f.CmdInc, Qt::LeftButton);
-        },
-        "mode=1 nom= sel-liste=");
+        [](Banc& b, FrmPhoto& f) { entrerEnIncrementation(b, f); }, "mode=1 nom= sel-liste=");
     ligne(
         "un clic dans les dossiers pendant le chargement : il s'arrête",
         [](Banc&, FrmPhoto& f) {

@@ -366,15 +366,7 @@ void TstRobustesse::cequeVoitLUtilisateur() {
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Annuler"));
 
     // Entering the incrementation leaves no empty frame; the report opens over the window.
-    b.dialogues.attendreFenetre("FrmAvertissement", [](QDialog& d) {
-        d.accept();
-        return d.result();
-    });
-    b.dialogues.attendreFenetre("FrmChoixIncrémentation", [](QDialog& d) {
-        d.findChild<QPushButton*>("CmdOK")->click();
-        return d.result();
-    });
-    QTest::mouseClick(f.CmdInc, Qt::LeftButton);
+    entrerEnIncrementation(b, f);
     QCOMPARE(f.Img0->frameShape(), QFrame::NoFrame);
     FrmRenom* rapport = f.incrementation().rapport();
     rapport->Charger(w.etat.RepertoireOuvert, entrees(f));
