@@ -113,6 +113,19 @@ void TstRobustesse::uneSeuleEntreeAffichee() {
         taper(f, "Y.jpg");
         QCOMPARE(nomsSurDisque(b.photos()), QStringList({"Y.jpg", "Z.jpg"}));
         VERIFIER_DIALOGUES(b.dialogues);
+
+        // A mark arriving while the replace question waits renames the entry under the
+        // commit: it gives up, and the file whose name was asked for is not sent to the trash.
+        cliquer(f, 0);
+        b.dialogues.libre = DialoguesScriptes::Libre{[&f](const DialoguesScriptes::Vue&) {
+            QMetaObject::invokeMethod(f.axBM, &QPushButton::click, Qt::QueuedConnection);
+            QCoreApplication::processEvents();
+            return Dialogues::Reponse::Oui;
+        }};
+        taper(f, "Z.jpg");
+        QVERIFY(b.dialogues.textes().last().startsWith("Ce fichier existe déjà !"));
+        QCOMPARE(nomsSurDisque(b.photos()), QStringList({"Y.jpg   [M]", "Z.jpg"}));
+        QCOMPARE(Banc::lire(b.photos() + "/Z.jpg"), QByteArray("A.jpg"));
     }
 }
 

@@ -257,8 +257,9 @@ bool RenommageClavier::Renommer(const QPersistentModelIndex& entree, int& rang) 
     Plateforme& p = m_f.plateforme();
     Dialogues& d = p.dialogues;
     ApercuPhoto& apercu = m_f.apercu();
-    auto intacte = [&] { return entree.isValid() && entree.data().toString() == apercu.NomInitial; };
     const QString ancien = apercu.NomInitial;
+    // Against the name read here: a click run meanwhile moves NomInitial along with the entry.
+    auto intacte = [&] { return entree.isValid() && entree.data().toString() == ancien; };
     const QString nouveau = m_f.TxtFileName->text();
     if (nouveau == ancien)
         return true;
@@ -297,7 +298,7 @@ bool RenommageClavier::Renommer(const QPersistentModelIndex& entree, int& rang) 
                 d.Message(QStringLiteral("Ce fichier existe déjà !\n\nVoulez-vous le remplacer ?"),
                           Dialogues::Icone::Information, Dialogues::Boutons::OuiNon, 1);
             // The question let events through: the list may have changed meanwhile.
-            if (reponse != Dialogues::Reponse::Oui || !intacte()) {
+            if (reponse != Dialogues::Reponse::Oui || !intacte() || !p.fichiers.Existe(de)) {
                 m_f.LstFF_Click();
                 return false;
             }
