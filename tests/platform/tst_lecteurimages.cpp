@@ -1,4 +1,5 @@
 #include "banc.h"
+#include "entetejpeg.h"
 #include "jpegexif.h"
 #include "lecteurimages.h"
 
@@ -61,6 +62,7 @@ private Q_SLOTS:
     void formats();
     void miniatureExif_data();
     void miniatureExif();
+    void miniatureHorsDuFichier();
     void cacheEtFichiersChanges();
 };
 
@@ -155,6 +157,19 @@ void TstLecteurImages::miniatureExif() {
     QVERIFY(lue);
     QCOMPARE(lue->image.size(), voulue);
     QCOMPARE(::teinte(lue->image), teinte);
+}
+
+void TstLecteurImages::miniatureHorsDuFichier() {
+    // A thumbnail whose length claims more than its EXIF block holds is no thumbnail.
+    QByteArray b = JpegExif::avecMiniature(jpeg(400, 300, Qt::red), jpeg(80, 60, Qt::green), 1);
+    const auto entier = LireEnteteJpeg(b);
+    QVERIFY(entier && entier->longueurMiniature > 0);
+    const qsizetype longueur = b.indexOf(QByteArray("\x02\x02\x04\x00\x01\x00\x00\x00", 8));
+    QVERIFY(longueur > 0);
+    b.replace(longueur + 8, 4, QByteArray("\x00\x00\x10\x00", 4));
+    const auto faux = LireEnteteJpeg(b);
+    QVERIFY(faux && faux->taille == QSize(400, 300));
+    QCOMPARE(faux->longueurMiniature, 0);
 }
 
 void TstLecteurImages::cacheEtFichiersChanges() {
