@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -178,9 +179,23 @@ void TstDossiers::favorisCopiesEtEditeurs() {
              ("Retouche\r\n" + retouche + "\r\nOutil & $(x)\r\n" + bizarre + "\r\n").toUtf8());
     QCOMPARE(m.article("mnuProg(2)")->text(), QString("Outil && $(x)"));
 
+    // The preview's right click shows the programs only.
+    choisir(f, {photo});
+    QStringList montres;
+    b.dialogues.libre = DialoguesScriptes::Libre{
+        {}, {}, {}, [&](const QMenu& menu) {
+            for (const QAction* a : menu.actions())
+                if (a->isVisible())
+                    montres.append(a->isSeparator() ? "-" : a->objectName());
+            return QString();
+        }};
+    QTest::mouseClick(f.Img0, Qt::RightButton);
+    b.dialogues.libre.reset();
+    QCOMPARE(montres, QStringList({"mnuProg(0)", "mnuProg(1)", "mnuProg(2)"}));
+    QVERIFY(m.article("mnuChoisir")->isVisible());
+
     // Started with the file as their one argument, never through a shell; a program gone
     // from the disk starts nothing.
-    choisir(f, {photo});
     m.article("mnuProg(2)")->trigger();
     m.article("mnuProg(0)")->trigger();
     m.article("mnuEdDef")->trigger();

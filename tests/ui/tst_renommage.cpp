@@ -227,17 +227,17 @@ void TstRenommage::touchesDeMarquage() {
     QCOMPARE(w.etat.options.ToucheDemarquer, qint16(117));
     QVERIFY(m.article("mnuDM(1)")->isChecked());
     QVERIFY(!QFile::exists(b.programme() + "/Options.cfg"));
-    m.article("MnuM(6)")->trigger();
-    QCOMPARE(w.etat.options.ToucheMarquer, qint16(122));
-    QVERIFY(m.article("MnuM(6)")->isChecked());
+    m.article("MnuM(7)")->trigger();
+    QCOMPARE(w.etat.options.ToucheMarquer, qint16(123));
+    QVERIFY(m.article("MnuM(7)")->isChecked());
     QCOMPARE(m.article("MnuMarq")->text(),
-             QString("Choisir touche F5 à F12 pour marquer le fichier  [F11]"));
-    QVERIFY(Banc::lire(b.programme() + "/Options.cfg").contains(",122,117,"));
+             QString("Choisir touche F5 à F12 pour marquer le fichier  [F12]"));
+    QVERIFY(Banc::lire(b.programme() + "/Options.cfg").contains(",123,117,"));
 
     // The marking key wins over every other handling of the key, in any control.
     for (const auto& [touche, controle, apres] :
          {std::tuple{Qt::Key_F5, (QWidget*)f.LstFF, "a.jpg"},
-          {Qt::Key_F11, (QWidget*)f.TxtFileName, "a.jpg   [M]"},
+          {Qt::Key_F12, (QWidget*)f.TxtFileName, "a.jpg   [M]"},
           {Qt::Key_F6, (QWidget*)f.LstFF, "a.jpg"}}) {
         choisir(f, {entrees(f).filter("a.jpg").first()});
         QTest::keyClick(controle, touche);
@@ -245,7 +245,7 @@ void TstRenommage::touchesDeMarquage() {
     }
     // Marked, then Down: the name box follows the mark, so the commit keeps it.
     cliquer(f, 0);
-    QTest::keyClick(f.TxtFileName, Qt::Key_F11);
+    QTest::keyClick(f.TxtFileName, Qt::Key_F12);
     QTest::keyClick(f.TxtFileName, Qt::Key_Down);
     QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg   [M]", "b.jpg", longNom}));
 

@@ -218,19 +218,34 @@ void TstReordonner::rangParNumero() {
     QCOMPARE(entrees(f).join(' ').remove(".jpg"), QString("A D E C B"));
     QCOMPARE(nomsSurDisque(b.photos()), Cinq);
     QCOMPARE(b.dialogues.vues().at(1).titre, QString("Déplacement de fichier"));
+    // The first rank is a rank too.
+    choisir(f, {"C.jpg"});
+    b.dialogues.attendreSaisie(Invite, "1");
+    b.dialogues.attendreFenetre("FrmDeplace", choisirOrdre(0, "1"));
+    QTest::mouseClick(f.CmdRapide, Qt::LeftButton);
+    QCOMPARE(entrees(f).join(' ').remove(".jpg"), QString("C A D E B"));
+    VERIFIER_DIALOGUES(b.dialogues);
 }
 
 void TstReordonner::deplacementSousClic() {
     Banc b;
     FenetreOuverte w(b, Cinq);
     FrmPhoto& f = w.f;
-    // Nothing selected: refused, nothing waits for a click.
+    // Nothing selected: refused, nothing waits for a click, the paste entries go off.
+    const QString aucun = "Vous devez au préalable sélectionner le ou les fichiers à déplacer !";
     f.LstFF->clearSelection();
-    b.dialogues.attendreMessage(
-        "Vous devez au préalable sélectionner le ou les fichiers à déplacer !");
+    b.dialogues.attendreMessage(aucun);
     f.deplacementRapide().mnuDeplaceFich_Click();
     QCOMPARE(w.etat.OperationEnAttente, 0);
+    cliquer(f, 0);
+    b.dialogues.attendreMenu("mnuCopDepInvisible", "mnuCopier");
+    cliquer(f, 0, {}, Qt::RightButton, 4);
+    QVERIFY(f.menus().article("mnuCollerDos")->isEnabled());
+    f.LstFF->clearSelection();
+    b.dialogues.attendreMessage(aucun);
+    f.deplacementRapide().mnuDeplaceFich_Click();
     QVERIFY(!f.menus().article("mnuCollerRep")->isEnabled());
+    QVERIFY(!f.menus().article("mnuCollerDos")->isEnabled());
 
     choisir(f, {"B.jpg", "D.jpg"});
     b.dialogues.attendreMenu("mnuCopDepInvisible", "mnuDeplaceFich");
@@ -245,6 +260,9 @@ void TstReordonner::deplacementSousClic() {
     QCOMPARE(nomsSurDisque(b.photos()), Cinq);
     QCOMPARE(w.etat.OperationEnAttente, 0);
     QCOMPARE(selection(f), QStringList({"D.jpg"}));
+    // The list follows the keys again.
+    QTest::keyClick(f.LstFF, Qt::Key_Up);
+    QCOMPARE(f.TxtFileName->text(), QString("B.jpg"));
     VERIFIER_DIALOGUES(b.dialogues);
 
     // Several entries selected at the click: the first moved one is selected at the end.
@@ -297,6 +315,8 @@ void TstReordonner::souris() {
     QTest::mouseClick(f.LstFF->viewport(), Qt::LeftButton, {}, dessous);
     QVERIFY(selection(f).isEmpty());
     QCOMPARE(w.etat.IndexSouris, 65536);
+    QTest::keyClick(f.LstFF, Qt::Key_End);
+    QCOMPARE(f.TxtFileName->text(), QString("G.jpg"));
     VERIFIER_DIALOGUES(b.dialogues);
 
     // The wheel moves the selection by its step.
