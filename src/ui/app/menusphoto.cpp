@@ -4,20 +4,9 @@
 #include "frmphoto.h"
 #include "listefichiers.h"
 #include "plateforme.h"
+#include "resultatsretouche.h"
 
 #include <QMenu>
-
-namespace {
-
-QColor versCouleur(qint32 rgb) {
-    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
-}
-
-qint32 depuisCouleur(const QColor& c) {
-    return c.red() + 256 * c.green() + 65536 * c.blue();
-}
-
-} // namespace
 
 MenusPhoto::MenusPhoto(FrmPhoto& fenetre) : QObject(&fenetre), m_f(fenetre) {
     setObjectName(QStringLiteral("MenusPhoto"));
@@ -47,10 +36,12 @@ MenusPhoto::MenusPhoto(FrmPhoto& fenetre) : QObject(&fenetre), m_f(fenetre) {
     QAction* couleur =
         Ajouter(mnuOptions, "mnuCouleur", "Couleur du texte sur photo agrandie", true);
     connect(couleur, &QAction::triggered, this, [this, &o] {
-        const auto choix = m_f.plateforme().dialogues.ChoisirCouleur(versCouleur(o.CouleurInfos));
+        const auto choix = m_f.plateforme().dialogues.ChoisirCouleur(
+            ResultatsRetouche::CouleurOption(o.CouleurInfos));
         if (!choix)
             return;
-        m_f.parametres().ChangerOptions([&] { o.CouleurInfos = depuisCouleur(*choix); });
+        m_f.parametres().ChangerOptions(
+            [&] { o.CouleurInfos = ResultatsRetouche::OptionCouleur(*choix); });
     });
     Separer(mnuOptions);
     Basculer(Ajouter(mnuOptions, "mnuBulles", "AFFicher bulles dans la liste des fichiers", true),

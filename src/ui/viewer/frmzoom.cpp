@@ -11,6 +11,7 @@
 #include "menusphoto.h"
 #include "miniatures.h"
 #include "plateforme.h"
+#include "resultatsretouche.h"
 
 #include <QActionGroup>
 #include <QCursor>
@@ -234,8 +235,7 @@ void FrmZoom::hideEvent(QHideEvent* event) {
 void FrmZoom::Afficher_Infos_Zoom() {
     const Options& o = m_f.etat().options;
     QPalette p = LblTitre->palette();
-    const qint32 c = o.CouleurInfos;
-    p.setColor(QPalette::WindowText, QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+    p.setColor(QPalette::WindowText, ResultatsRetouche::CouleurOption(o.CouleurInfos));
     LblTitre->setPalette(p);
     QListWidgetItem* courant = m_f.LstFF->currentItem();
     LblTitre->setText(QStringLiteral("(") + m_f.LblRang->text() + QStringLiteral(" / ") +
@@ -418,7 +418,6 @@ void FrmZoom::mnuZ_Click(int index) {
 }
 
 void FrmZoom::DefinirDiaporama(bool enCours) {
-    m_diaporama = enCours;
     findChild<QAction*>(QStringLiteral("mnuDebutDiap"))->setEnabled(!enCours);
     findChild<QAction*>(QStringLiteral("mnuFinDiap"))->setEnabled(enCours);
     for (QAction* a : mnuInv->actions())
@@ -441,7 +440,7 @@ void FrmZoom::AfficherMenu(const QPoint& position) {
                 a->objectName() != QLatin1String("mnuOuvrir(0)"))
                 connect(a, &QAction::triggered, this, &QDialog::reject);
     }
-    DefinirDiaporama(m_diaporama);
+    DefinirDiaporama(m_f.apercu().diaporama().DiaporamaEnCours);
     m_f.plateforme().dialogues.AfficherMenu(*mnuInv, position);
 }
 

@@ -83,5 +83,4 @@ private:
     FrmPhoto& m_f;
     ImageZoom* m_image;
     QString m_nom;
-    bool m_diaporama = false;
 };
