@@ -180,13 +180,17 @@ CopierColler::Bilan CopierColler::Transferer(const QString& dossier) {
         const Fichiers::Avancement avance = [&](qint64 octets) {
             progression.Avancer(int(i), avant + octets);
         };
+        // Across volumes a cut is a copy then a deletion: the file changes identity and no
+        // undo can find it, so the step is not kept (an empty batch leaves the journal's
+        // last renaming undoable).
+        const auto identite = couper ? f.Identite(source) : std::nullopt;
         const Resultat r = couper ? f.Deplacer(source, dossier + cible, avance)
                                   : f.Copier(source, dossier + cible, avance);
         if (!r)
             return arreter(QStringLiteral("Impossible de coller des fichiers sur un support "
                                           "\"disque.\"\n\n%1\n%2")
                                .arg(source, r.message));
-        if (couper)
+        if (couper && identite && f.Identite(dossier + cible) == identite)
             lot.fait(int(i));
         faits = avant + QFileInfo(dossier + cible).size();
         progression.Avancer(int(i) + 1, faits);
