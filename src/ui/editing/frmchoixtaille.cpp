@@ -1,5 +1,6 @@
 #include "frmchoixtaille.h"
 
+#include "controles.h"
 #include "placement.h"
 #include "plateforme.h"
 
@@ -42,12 +43,8 @@ FrmChoixTaille::FrmChoixTaille(Plateforme& plateforme, const QString& repertoire
     TxtP = m_boites[2];
 
     auto* note = new QLabel(QStringLiteral("Les ratios d'images initiales sont conservés"), this);
-    CmdOK = new QPushButton(QStringLiteral("OK"), this);
-    CmdOK->setObjectName(QStringLiteral("CmdOK"));
-    CmdOK->setAutoDefault(false);
-    CmdExit = new QPushButton(QStringLiteral("Annuler"), this);
-    CmdExit->setObjectName(QStringLiteral("CmdExit"));
-    CmdExit->setAutoDefault(false);
+    CmdOK = BoutonFenetre(this, QStringLiteral("CmdOK"), QStringLiteral("OK"));
+    CmdExit = BoutonFenetre(this, QStringLiteral("CmdExit"), QStringLiteral("Annuler"));
     connect(CmdOK, &QPushButton::clicked, this, [this] { CmdOK_Click(); });
     connect(CmdExit, &QPushButton::clicked, this, [this] {
         ChoixTaille = RegleTaille::Aucune;

@@ -1,6 +1,7 @@
 #include "frmoptions.h"
 
 #include "apercu.h"
+#include "controles.h"
 #include "incrustation.h"
 #include "placement.h"
 #include "plateforme.h"
@@ -56,9 +57,7 @@ FrmOptions::FrmOptions(Plateforme& plateforme, const Options& options, const QSt
     ChkG = caseACocher(this, QStringLiteral("ChkG"), QStringLiteral("Gras"));
     ChkI = caseACocher(this, QStringLiteral("ChkI"), QStringLiteral("Italique"));
     ChkU = caseACocher(this, QStringLiteral("ChkU"), QStringLiteral("Souligné"));
-    CmdPolice = new QPushButton(QStringLiteral("Modifier Police"), this);
-    CmdPolice->setObjectName(QStringLiteral("CmdPolice"));
-    CmdPolice->setAutoDefault(false);
+    CmdPolice = BoutonFenetre(this, QStringLiteral("CmdPolice"), QStringLiteral("Modifier Police"));
     auto* police = new QGroupBox(QStringLiteral("Police"), this);
     auto* grille = new QGridLayout(police);
     grille->addWidget(new QLabel(QStringLiteral("Nom :"), police), 0, 0);
@@ -128,9 +127,8 @@ FrmOptions::FrmOptions(Plateforme& plateforme, const Options& options, const QSt
                                            "du fichier original, précédé de (T)"),
                             this);
     note->setWordWrap(true);
-    CmdQuitter = new QPushButton(QStringLiteral("Enregistrer et Quitter"), this);
-    CmdQuitter->setObjectName(QStringLiteral("CmdQuitter"));
-    CmdQuitter->setAutoDefault(false);
+    CmdQuitter =
+        BoutonFenetre(this, QStringLiteral("CmdQuitter"), QStringLiteral("Enregistrer et Quitter"));
     connect(CmdQuitter, &QPushButton::clicked, this, [this] { CmdQuitter_Click(); });
 
     auto* haut = new QHBoxLayout;
