@@ -39,11 +39,9 @@ private Q_SLOTS:
 void TstFichiers::liste() {
     Banc b;
     const QString d = b.photos();
-    for (const QString& nom :
-         {QStringLiteral("b.JPG"), QStringLiteral("Été 2019.jpg"), QStringLiteral("a \"cité\".jpg"),
-          QStringLiteral("-rf.jpg"), QStringLiteral("x.y.z.bmp"), QStringLiteral("a.jpg   [M]")})
+    for (const char* nom : {"b.JPG", "Été 2019.jpg", "a \"cité\".jpg", "-rf.jpg", "x.y.z.bmp",
+                            "a.jpg   [M]", ".cachée.jpg"})
         Banc::creerFichier(d + "/" + nom);
-    Banc::creerFichier(d + "/.cachée.jpg");
     QDir().mkpath(d + "/sous-dossier.jpg");
     QVERIFY(QFile::link(d + "/b.JPG", d + "/lien.jpg"));
     QVERIFY(QFile::link(d + "/sous-dossier.jpg", d + "/lien-dossier.jpg"));
@@ -59,11 +57,8 @@ void TstFichiers::liste() {
     const QString n = b.racine() + "/noms";
     const QByteArray dossier = QFile::encodeName(n);
     QDir().mkpath(n);
-    for (const QByteArray& nom : {QByteArray("x\xff.jpg"), QByteArray("x\xef\xbf\xbd.jpg")}) {
-        const int fd = ::open((dossier + '/' + nom).constData(), O_CREAT | O_WRONLY, 0644);
-        QVERIFY(fd >= 0);
-        ::close(fd);
-    }
+    for (const QByteArray& nom : {QByteArray("x\xff.jpg"), QByteArray("x\xef\xbf\xbd.jpg")})
+        QCOMPARE(::close(::open((dossier + '/' + nom).constData(), O_CREAT | O_WRONLY, 0644)), 0);
     const QString lisible = QStringLiteral("x\uFFFD.jpg");
     const QString illisible = lisible + QStringLiteral(" / nom illisible");
     QCOMPARE(b.fichiers.Lister(n, "*.jpg"), QStringList({lisible, illisible}));
