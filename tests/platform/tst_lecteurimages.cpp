@@ -28,7 +28,7 @@ QByteArray jpeg(int largeur, int hauteur, QColor couleur) {
     return encoder(image, "JPG");
 }
 
-// What Qt cannot write: CMYK, progressive.
+// CMYK, which Qt cannot write, and progressive.
 QByteArray jpegTurbo(const QImage& image, int format, int options) {
     tjhandle h = tjInitCompress();
     unsigned char* sortie = nullptr;
@@ -183,8 +183,7 @@ void TstLecteurImages::miniatureExif() {
 void TstLecteurImages::miniatureHorsDuFichier() {
     // A thumbnail whose length claims more than its EXIF block holds is no thumbnail.
     QByteArray b = JpegExif::avecMiniature(jpeg(400, 300, Qt::red), jpeg(80, 60, Qt::green), 1);
-    const auto entier = LireEnteteJpeg(b);
-    QVERIFY(entier && entier->longueurMiniature > 0);
+    QVERIFY(LireEnteteJpeg(b).value_or(EnteteJpeg{}).longueurMiniature > 0);
     const qsizetype longueur = b.indexOf(QByteArray("\x02\x02\x04\x00\x01\x00\x00\x00", 8));
     QVERIFY(longueur > 0);
     b.replace(longueur + 8, 4, QByteArray("\x00\x00\x10\x00", 4));

@@ -1,5 +1,4 @@
-// Thumbnails, the enlarged view with its magnifier, the slideshow and the pictures read ahead,
-// driven through the real controls.
+// Thumbnails, the enlarged view with its magnifier and the slideshow, through the real controls.
 #include "apercuphoto.h"
 #include "banc.h"
 #include "diaporama.h"
@@ -18,7 +17,6 @@
 
 namespace {
 
-const QString Incompatible = QStringLiteral("Le temps affiché est incompatible !");
 const QString Temps = QStringLiteral("Indiquez le temps d'affichage de l'image en secondes");
 
 QStringList numerotes(int nombre) {
@@ -87,8 +85,7 @@ void TstVues::numeroDepart() {
         b.dialogues.attendreMessage(message);
     QTest::mouseClick(f.CmdMin, Qt::LeftButton);
     VERIFIER_DIALOGUES(b.dialogues);
-    Miniatures& m = f.apercu().miniatures();
-    QCOMPARE(m.NbMiniatures, affichees);
+    QCOMPARE(f.apercu().miniatures().NbMiniatures, affichees);
     QCOMPARE(f.CmdMin->text(), QString(affichees ? "Liste" : "Miniatures"));
     QCOMPARE(f.PctMere->isVisible(), affichees > 0);
     if (!affichees)
@@ -100,7 +97,7 @@ void TstVues::numeroDepart() {
     QCOMPARE(selection(f), QStringList{premier});
     QVERIFY(eclairee(f, 1));
     // Files that are no pictures get a cell all the same, and the column holds them all.
-    QCOMPARE(m.VS->maximum(), affichees == 145 ? 10893 : 0);
+    QCOMPARE(f.apercu().miniatures().VS->maximum(), affichees == 145 ? 10893 : 0);
 }
 
 void TstVues::clicsEtSuppression() {
@@ -218,7 +215,6 @@ void TstVues::agrandissementEtLoupe() {
 void TstVues::diaporama() {
     Banc b;
     {
-        // An empty folder has nothing to show.
         FenetreOuverte vide(b);
         b.dialogues.attendreMessage("Il n'y a aucun fichier photo dans ce dossier !");
         QTest::mouseClick(vide.f.axBDiapo, Qt::LeftButton);
@@ -235,11 +231,10 @@ void TstVues::diaporama() {
         QCOMPARE(inv->findChild<QAction*>("mnuDebutDiap")->isEnabled(), !oui);
         QCOMPARE(inv->findChild<QAction*>("mnuOuvrir(0)")->isEnabled(), !oui);
     };
-    for (const auto& [reponse, message] :
-         {std::pair{"0,5", Incompatible}, {"abc", Incompatible}, {"", QString()}}) {
+    for (const auto& [reponse, refus] : {std::pair{"0,5", true}, {"abc", true}, {"", false}}) {
         b.dialogues.attendreSaisie(Temps, reponse);
-        if (!message.isEmpty())
-            b.dialogues.attendreMessage(message);
+        if (refus)
+            b.dialogues.attendreMessage("Le temps affiché est incompatible !");
         QTest::mouseClick(f.axBDiapo, Qt::LeftButton);
         VERIFIER_DIALOGUES(b.dialogues);
         enCours(false);
