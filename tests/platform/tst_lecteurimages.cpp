@@ -85,17 +85,15 @@ void TstLecteurImages::formats_data() {
     const QByteArray quatre = encoder(PhotosTest::quartiers(400, 300), "jpg");
     QByteArray faux = JpegExif::avecMiniature(grande, grande.left(2000), 6);
     faux[12 + 7] = char(0x7F); // the first EXIF directory far beyond the block
-    const QSize petite(80, 60);
-    QTest::newRow("jpeg réduit") << "a.jpg" << grande << QSize(400, 300) << petite << "";
-    QTest::newRow("orientation 6") << "b.jpg" << JpegExif::avecMiniature(grande, {}, 6)
-                                   << QSize(300, 400) << QSize(60, 80) << "";
+    const QSize couchee(400, 300), debout(300, 400), petite(80, 60), petiteDebout(60, 80);
+    QTest::newRow("jpeg réduit") << "a.jpg" << grande << couchee << petite << "";
+    QTest::newRow("orientation 6")
+        << "b.jpg" << JpegExif::avecMiniature(grande, {}, 6) << debout << petiteDebout << "";
     QTest::newRow("orientation 8, EXIF Motorola")
-        << "c.JPG" << JpegExif::avecMiniature(grande, {}, 8, true) << QSize(300, 400)
-        << QSize(60, 80) << "";
+        << "c.JPG" << JpegExif::avecMiniature(grande, {}, 8, true) << debout << petiteDebout << "";
     QTest::newRow("orientation hors limites")
-        << "k.jpg" << JpegExif::avecMiniature(grande, {}, 77) << QSize(400, 300) << petite << "";
-    QTest::newRow("répertoire EXIF hors du bloc")
-        << "l.jpg" << faux << QSize(400, 300) << petite << "";
+        << "k.jpg" << JpegExif::avecMiniature(grande, {}, 77) << couchee << petite << "";
+    QTest::newRow("répertoire EXIF hors du bloc") << "l.jpg" << faux << couchee << petite << "";
     QTest::newRow("coupé dans l'EXIF") << "m.jpg" << faux.left(40) << QSize() << QSize() << "";
     QTest::newRow("png transparent, posé sur du blanc")
         << "d.png" << encoder(alpha, "PNG") << QSize(40, 30) << QSize(40, 30) << "WWWW";
@@ -106,7 +104,7 @@ void TstLecteurImages::formats_data() {
     QTest::newRow("bmp") << "f.bmp" << encoder(QImage(200, 100, QImage::Format_RGB32), "BMP")
                          << QSize(200, 100) << QSize(80, 40) << "";
     QTest::newRow("jpeg tronqué, lu ce qui peut l'être")
-        << "g.jpg" << quatre.left(quatre.size() / 2) << QSize(400, 300) << petite << "R";
+        << "g.jpg" << quatre.left(quatre.size() / 2) << couchee << petite << "R";
     QTest::newRow("CMJN") << "o.jpg" << jpegTurbo(q, TJPF_CMYK, 0) << QSize(64, 48) << QSize(64, 48)
                           << "RGBW";
     QTest::newRow("progressif") << "p.jpg" << jpegTurbo(q, TJPF_BGRX, TJFLAG_PROGRESSIVE)

@@ -194,11 +194,6 @@ void TstVues::agrandissementEtLoupe() {
     };
     ouvrir([&](FrmZoom& z) {
         QCOMPARE(z.TauxZoom, 4.0);
-        QTest::keyClick(&z, Qt::Key_Down);
-        QVERIFY(!z.isVisible());
-    });
-    b.dialogues.attendreMessage("Dernière image du dossier !");
-    ouvrir([&](FrmZoom& z) {
         QTest::mouseClick(z.ImgZ, Qt::RightButton);
         QVERIFY(!z.isVisible());
     });
@@ -206,7 +201,6 @@ void TstVues::agrandissementEtLoupe() {
     ouvrir([&](FrmZoom& z) { QTest::mouseClick(&z, Qt::RightButton); });
     b.dialogues.attendreMenu("mnuInv", "mnuOuvrir(0)");
     f.LstFF_DblClick();
-    QTest::mouseClick(f.Img0, Qt::LeftButton);
     QTest::mouseClick(f.Img0, Qt::LeftButton);
     VERIFIER_DIALOGUES(b.dialogues);
     QCOMPARE(b.shell.ouverts, QStringList{b.photos() + "/c.jpg"});
