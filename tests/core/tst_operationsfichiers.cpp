@@ -10,7 +10,6 @@ class TstOperationsFichiers : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void paires();
-    void lignes();
     void questionEtNomDeDossier();
 };
 
@@ -27,9 +26,7 @@ void TstOperationsFichiers::paires() {
         QCOMPARE(ListesDossiers::LirePaires(contenu), attendu);
         QCOMPARE(ListesDossiers::LirePaires(ListesDossiers::EcrirePaires(attendu)), attendu);
     }
-}
 
-void TstOperationsFichiers::lignes() {
     QCOMPARE(ListesDossiers::LireDossiers("/a/\r\n/b\nrelatif\r\n\r\n"),
              QStringList({"/a/", "/b/"}));
     QCOMPARE(ListesDossiers::EcrireDossiers({"/a/", "/b/"}), QByteArray("/a/\r\n/b/\r\n"));

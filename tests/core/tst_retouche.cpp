@@ -10,11 +10,9 @@ class TstRetouche : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void tailles();
-    void noms();
+    void nomsEtMessages();
     void positions();
     void orientations();
-    void exempleTroisSurDeux();
-    void messages();
 };
 
 void TstRetouche::tailles() {
@@ -41,7 +39,7 @@ void TstRetouche::tailles() {
     QVERIFY(!TailleAcceptable(QSize(15000, 10001)));
 }
 
-void TstRetouche::noms() {
+void TstRetouche::nomsEtMessages() {
     for (const auto& [nom, resultat] : {
              std::pair{"IMG_0001.jpg   [M]", "(R)IMG_0001.jpg"},
              {"Plage.jpeg", "(R)Plage.jpg"},
@@ -58,6 +56,24 @@ void TstRetouche::noms() {
     QCOMPARE(NombreEnTete(QStringLiteral(" 50 %")), 50.0);
     QCOMPARE(NombreEnTete(QStringLiteral("12,5")), 12.5);
     QCOMPARE(NombreEnTete(QStringLiteral("abc")), 0.0);
+
+    QStringList rates;
+    for (int i = 1; i <= 17; ++i)
+        rates.append(QStringLiteral("p%1.jpg").arg(i));
+    QCOMPARE(MessageFinRedim(3, QStringLiteral("/d/Redim"), rates.mid(0, 1)),
+             QStringLiteral("Les 3 photos redimensionnées sont dans le répertoire :\n/d/Redim\n\n"
+                            "Photos non redimensionnées :\np1.jpg"));
+    QVERIFY(MessageFinRedim(0, {}, rates).endsWith(QStringLiteral("p15.jpg\net  2 autre(s) ...")));
+    auto pris = [](const QStringList& noms) {
+        return [noms](const QString& n) { return noms.contains(n); };
+    };
+    QCOMPARE(NomDansDossier("a.jpg", pris({})), QStringLiteral("a.jpg"));
+    QCOMPARE(NomDansDossier("a.jpg", pris({"a.jpg"})), QStringLiteral("Copie de a.jpg"));
+    QCOMPARE(NomDansDossier("a.jpg", pris({"a.jpg", "Copie de a.jpg"})), std::nullopt);
+    Options o;
+    QVERIFY(!IncrustationReglee(o));
+    AppliquerDefautsIncrustation(o);
+    QVERIFY(IncrustationReglee(o) && o.PoliceTexte == "Arial" && o.EffacerOriginal == 1);
 }
 
 void TstRetouche::positions() {
@@ -94,9 +110,7 @@ void TstRetouche::orientations() {
         QCOMPARE(Orientation::Composer(orientation, 4), o);
         QCOMPARE(Orientation::Composer(Orientation::Composer(orientation, 1), 3), o);
     }
-}
 
-void TstRetouche::exempleTroisSurDeux() {
     // A B C over D E F, a quarter turn to the left: C F / B E / A D.
     const char pixels[2][3] = {{'A', 'B', 'C'}, {'D', 'E', 'F'}};
     char tourne[3][2] = {};
@@ -106,26 +120,6 @@ void TstRetouche::exempleTroisSurDeux() {
             tourne[d.y()][d.x()] = pixels[y][x];
         }
     QCOMPARE(QByteArray(&tourne[0][0], 6), QByteArray("CFBEAD"));
-}
-
-void TstRetouche::messages() {
-    QStringList rates;
-    for (int i = 1; i <= 17; ++i)
-        rates.append(QStringLiteral("p%1.jpg").arg(i));
-    QCOMPARE(MessageFinRedim(3, QStringLiteral("/d/Redim"), rates.mid(0, 1)),
-             QStringLiteral("Les 3 photos redimensionnées sont dans le répertoire :\n/d/Redim\n\n"
-                            "Photos non redimensionnées :\np1.jpg"));
-    QVERIFY(MessageFinRedim(0, {}, rates).endsWith(QStringLiteral("p15.jpg\net  2 autre(s) ...")));
-    auto pris = [](const QStringList& noms) {
-        return [noms](const QString& n) { return noms.contains(n); };
-    };
-    QCOMPARE(NomDansDossier("a.jpg", pris({})), QStringLiteral("a.jpg"));
-    QCOMPARE(NomDansDossier("a.jpg", pris({"a.jpg"})), QStringLiteral("Copie de a.jpg"));
-    QCOMPARE(NomDansDossier("a.jpg", pris({"a.jpg", "Copie de a.jpg"})), std::nullopt);
-    Options o;
-    QVERIFY(!IncrustationReglee(o));
-    AppliquerDefautsIncrustation(o);
-    QVERIFY(IncrustationReglee(o) && o.PoliceTexte == "Arial" && o.EffacerOriginal == 1);
 }
 
 QTEST_GUILESS_MAIN(TstRetouche)

@@ -23,7 +23,6 @@ class TstTextesSon : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void textes();
-    void curseurs();
     void tempsMidi();
 };
 
@@ -43,9 +42,7 @@ void TstTextesSon::textes() {
         QCOMPARE(TexteDuree(secondes), QString(duree));
         QCOMPARE(MaximumCurseur(secondes), maximum);
     }
-}
 
-void TstTextesSon::curseurs() {
     QCOMPARE(LigneSon(2160, 2.16), QString("(2,16  Ko)         Durée  00:02"));
     for (const char* nom : {"a.mp3", "B.WAV", "c.Mid", "chant.mp3.mp3"})
         QVERIFY2(EstFichierSon(nom), nom);

@@ -23,7 +23,6 @@ void TstTri::fleches() {
              {3, 0, false, true},
              {3, 2, true, false},
              {3, 1, true, true},
-             {2, 1, true, false},
          }) {
         const EtatFleches f = Affiche_Fleches(nombre, index);
         QCOMPARE(f.ImgUp, haut);
