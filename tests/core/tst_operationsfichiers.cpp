@@ -9,35 +9,24 @@ using OperationsFichiers::RefusNom;
 class TstOperationsFichiers : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void paires_data();
     void paires();
-    void lignes();
-    void questionSuppression();
-    void nomsDeDossier_data();
-    void nomsDeDossier();
+    void questionEtNomDeDossier();
 };
 
-void TstOperationsFichiers::paires_data() {
-    QTest::addColumn<QByteArray>("contenu");
-    QTest::addColumn<QList<Paire>>("attendu");
-    const QList<Paire> deux{{"Été", "/photos/été"}, {"/a", "/a"}};
-    QTest::newRow("CR LF") << QByteArray("Été\r\n/photos/été\r\n/a\r\n/a\r\n") << deux;
-    QTest::newRow("LF, lignes vides") << QByteArray("\nÉté\n/photos/été\n\n/a\n/a") << deux;
-    QTest::newRow("nom perdu: le chemin reste, nommé par lui-même")
-        << QByteArray("/b\r\nA\r\n/a\r\n") << QList<Paire>{{"/b", "/b"}, {"A", "/a"}};
-    QTest::newRow("nombre impair: le nom seul tombe")
-        << QByteArray("A\r\n/a\r\nB\r\n") << QList<Paire>{{"A", "/a"}};
-    QTest::newRow("chemin relatif") << QByteArray("A\r\nphotos\r\n") << QList<Paire>{};
-}
-
 void TstOperationsFichiers::paires() {
-    QFETCH(QByteArray, contenu);
-    QFETCH(QList<Paire>, attendu);
-    QCOMPARE(ListesDossiers::LirePaires(contenu), attendu);
-    QCOMPARE(ListesDossiers::LirePaires(ListesDossiers::EcrirePaires(attendu)), attendu);
-}
+    const QList<Paire> deux{{"Été", "/photos/été"}, {"/a", "/a"}};
+    for (const auto& [contenu, attendu] : {
+             std::pair{QByteArray("Été\r\n/photos/été\r\n/a\r\n/a\r\n"), deux},
+             {QByteArray("\nÉté\n/photos/été\n\n/a\n/a"), deux},
+             // A lost name: the path stays, named by itself; an odd name alone drops.
+             {QByteArray("/b\r\nA\r\n/a\r\n"), QList<Paire>{{"/b", "/b"}, {"A", "/a"}}},
+             {QByteArray("A\r\n/a\r\nB\r\n"), QList<Paire>{{"A", "/a"}}},
+             {QByteArray("A\r\nphotos\r\n"), QList<Paire>{}},
+         }) {
+        QCOMPARE(ListesDossiers::LirePaires(contenu), attendu);
+        QCOMPARE(ListesDossiers::LirePaires(ListesDossiers::EcrirePaires(attendu)), attendu);
+    }
 
-void TstOperationsFichiers::lignes() {
     QCOMPARE(ListesDossiers::LireDossiers("/a/\r\n/b\nrelatif\r\n\r\n"),
              QStringList({"/a/", "/b/"}));
     QCOMPARE(ListesDossiers::EcrireDossiers({"/a/", "/b/"}), QByteArray("/a/\r\n/b/\r\n"));
@@ -59,11 +48,11 @@ void TstOperationsFichiers::lignes() {
     QCOMPARE(OperationsFichiers::NomProposeProgramme("/home/u/.outil"), QString(".outil"));
 }
 
-void TstOperationsFichiers::questionSuppression() {
+void TstOperationsFichiers::questionEtNomDeDossier() {
     QStringList noms;
     for (int i = 1; i <= 20; ++i)
         noms.append(QStringLiteral("f%1").arg(i));
-    const QString quinze = "f1\nf2\nf3\nf4\nf5\nf6\nf7\nf8\nf9\nf10\nf11\nf12\nf13\nf14\nf15\n";
+    const QString quinze = noms.mid(0, 15).join('\n') + '\n';
     QCOMPARE(OperationsFichiers::QuestionSuppression(noms.mid(0, 1)),
              QString("Envoyer à la corbeille le fichier suivant :\n\nf1\n"));
     QCOMPARE(OperationsFichiers::QuestionSuppression(noms.mid(0, 16)),
@@ -72,27 +61,20 @@ void TstOperationsFichiers::questionSuppression() {
     QCOMPARE(OperationsFichiers::QuestionSuppression(noms),
              "Envoyer à la corbeille les 20 fichiers suivants :\n\n" + quinze +
                  "\net  5 autres ...");
-}
 
-void TstOperationsFichiers::nomsDeDossier_data() {
-    QTest::addColumn<QString>("nom");
-    QTest::addColumn<RefusNom>("attendu");
-    QTest::newRow("accents et espaces") << " Été à Noël " << RefusNom::Aucun;
-    QTest::newRow("tiret, guillemet simple, $()") << "-x 'a' $(b)" << RefusNom::Aucun;
-    QTest::newRow("espaces seuls") << "   " << RefusNom::Vide;
-    QTest::newRow("deux-points") << "a:b" << RefusNom::CaractereInterdit;
-    QTest::newRow("NUL") << QString("a") + QChar(0) << RefusNom::CaractereInterdit;
-    QTest::newRow(".") << "." << RefusNom::Point;
-    QTest::newRow("..") << ".." << RefusNom::Point;
-    QTest::newRow("caché") << ".photos" << RefusNom::Point;
-    QTest::newRow("255 octets") << QString(127, QChar(0xE9)) + "a" << RefusNom::Aucun;
-    QTest::newRow("256 octets") << QString(128, QChar(0xE9)) << RefusNom::TropLong;
-}
-
-void TstOperationsFichiers::nomsDeDossier() {
-    QFETCH(QString, nom);
-    QFETCH(RefusNom, attendu);
-    QCOMPARE(OperationsFichiers::VerifierNomDossier(nom), attendu);
+    for (const auto& [nom, attendu] : {
+             std::pair{QString(" Été à Noël "), RefusNom::Aucun},
+             {"-x 'a' $(b)", RefusNom::Aucun},
+             {"   ", RefusNom::Vide},
+             {"a:b", RefusNom::CaractereInterdit},
+             {QString("a") + QChar(0), RefusNom::CaractereInterdit},
+             {".", RefusNom::Point},
+             {".photos", RefusNom::Point},
+             // 255 bytes in UTF-8, then 256.
+             {QString(127, QChar(0xE9)) + "a", RefusNom::Aucun},
+             {QString(128, QChar(0xE9)), RefusNom::TropLong},
+         })
+        QCOMPARE(OperationsFichiers::VerifierNomDossier(nom), attendu);
 }
 
 QTEST_GUILESS_MAIN(TstOperationsFichiers)

@@ -26,50 +26,31 @@ QString lettres(const QString& liste, const QList<int>& ordre) {
 class TstOrdresDeplacement : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void deplacements_data();
     void deplacements();
-    void plan();
-    void molette_data();
     void molette();
-    void moletteImmobile();
 };
 
-void TstOrdresDeplacement::deplacements_data() {
-    QTest::addColumn<QString>("choisies");
-    QTest::addColumn<int>("ordre");
-    QTest::addColumn<int>("rang");
-    QTest::addColumn<QString>("attendu");
-    // The target may itself be moved.
-    QTest::newRow("B D au rang 4, ordre 0") << "BD" << 0 << 4 << "ACBDE";
-    QTest::newRow("B D au rang 4, ordre 1") << "BD" << 1 << 4 << "ACDBE";
-    QTest::newRow("B D au rang 4, ordre 2") << "BD" << 2 << 4 << "ACBDE";
-    QTest::newRow("B D au rang 4, ordre 3") << "BD" << 3 << 4 << "ACDBE";
-    QTest::newRow("B C au rang 5, ordre 0") << "BC" << 0 << 5 << "ADBCE";
-    QTest::newRow("B C au rang 5, ordre 1") << "BC" << 1 << 5 << "ADCBE";
-    QTest::newRow("B C au rang 5, ordre 2") << "BC" << 2 << 5 << "ADEBC";
-    QTest::newRow("B C au rang 5, ordre 3") << "BC" << 3 << 5 << "ADECB";
-    QTest::newRow("D E au rang 1, ordre 0") << "DE" << 0 << 1 << "DEABC";
-    QTest::newRow("D E au rang 1, ordre 1") << "DE" << 1 << 1 << "EDABC";
-    QTest::newRow("D E au rang 1, ordre 2") << "DE" << 2 << 1 << "ADEBC";
-    QTest::newRow("D E au rang 1, ordre 3") << "DE" << 3 << 1 << "AEDBC";
-    QTest::newRow("B C au rang 1, ordre 2: inchangée") << "BC" << 2 << 1 << "ABCDE";
-    QTest::newRow("B C au rang 1, ordre 0") << "BC" << 0 << 1 << "BCADE";
-    // Sources given out of list order still move in list order.
-    QTest::newRow("sources dans le désordre") << "DB" << 0 << 1 << "BDACE";
-    QTest::newRow("annulé") << "BD" << 4 << 4 << "ABCDE";
-    QTest::newRow("une seule entrée") << "E" << 1 << 1 << "EABCD";
-}
-
 void TstOrdresDeplacement::deplacements() {
-    QFETCH(QString, choisies);
-    QFETCH(int, ordre);
-    QFETCH(int, rang);
-    QFETCH(QString, attendu);
     const QString liste = QStringLiteral("ABCDE");
-    QCOMPARE(lettres(liste, Deplacer(5, indices(liste, choisies), ordre, rang)), attendu);
-}
+    // Moved entries, order (0..3, 4 cancels), rank, list after; the target may itself move.
+    for (const auto& [choisies, ordre, rang, attendu] : {
+             std::tuple{"BD", 0, 4, "ACBDE"},
+             {"BD", 1, 4, "ACDBE"},
+             {"BC", 0, 5, "ADBCE"},
+             {"BC", 1, 5, "ADCBE"},
+             {"BC", 2, 5, "ADEBC"},
+             {"BC", 3, 5, "ADECB"},
+             {"DE", 1, 1, "EDABC"},
+             {"DE", 2, 1, "ADEBC"},
+             {"BC", 2, 1, "ABCDE"},
+             // Sources given out of list order still move in list order.
+             {"DB", 0, 1, "BDACE"},
+             {"BD", 4, 4, "ABCDE"},
+             {"E", 1, 1, "EABCD"},
+         })
+        QCOMPARE(lettres(liste, Deplacer(5, indices(liste, choisies), ordre, rang)),
+                 QString(attendu));
 
-void TstOrdresDeplacement::plan() {
     // The insertions in the order they are made: the reversed orders start from the last.
     auto vers = [](const QList<Insertion>& p) {
         QList<QPair<int, int>> v;
@@ -85,37 +66,29 @@ void TstOrdresDeplacement::plan() {
     QVERIFY(Plan(4, 5, 3).isEmpty());
 }
 
-void TstOrdresDeplacement::molette_data() {
-    // In the list "ABCDEFG".
-    QTest::addColumn<QString>("choisies");
-    QTest::addColumn<int>("pas");
-    QTest::addColumn<QString>("attendu");
-    QTest::newRow("bloc vers le bas") << "CD" << 2 << "ABEFCDG";
-    QTest::newRow("bloc vers le haut") << "EF" << -3 << "AEFBCDG";
-    QTest::newRow("arrêt en haut") << "CD" << -5 << "CDABEFG";
-    QTest::newRow("arrêt en bas") << "CD" << 5 << "ABEFGCD";
-    QTest::newRow("jusqu'au bas exactement") << "CD" << 3 << "ABEFGCD";
-    QTest::newRow("sélection éparse rassemblée") << "BDF" << 1 << "ACBDFEG";
-    QTest::newRow("sélection éparse sur place") << "BD" << 0 << "ABDCEFG";
-}
-
 void TstOrdresDeplacement::molette() {
-    QFETCH(QString, choisies);
-    QFETCH(int, pas);
-    QFETCH(QString, attendu);
     const QString liste = QStringLiteral("ABCDEFG");
-    const auto cible = CibleMolette(7, indices(liste, choisies), pas);
-    QVERIFY(cible);
-    QCOMPARE(lettres(liste, Deplacer(7, indices(liste, choisies), cible->ordre, cible->rang)),
-             attendu);
-}
-
-void TstOrdresDeplacement::moletteImmobile() {
-    const QString liste = QStringLiteral("ABCDE");
-    QVERIFY(!CibleMolette(5, indices(liste, "AB"), -5));
-    QVERIFY(!CibleMolette(5, indices(liste, "DE"), 5));
-    QVERIFY(!CibleMolette(5, indices(liste, "ABCDE"), 5));
-    QVERIFY(!CibleMolette(5, {}, 5));
+    // Moved entries, wheel steps, list after: a block stops at either end, a scattered
+    // selection is gathered.
+    for (const auto& [choisies, pas, attendu] : {
+             std::tuple{"CD", 2, "ABEFCDG"},
+             {"EF", -3, "AEFBCDG"},
+             {"CD", -5, "CDABEFG"},
+             {"CD", 5, "ABEFGCD"},
+             {"CD", 3, "ABEFGCD"},
+             {"BDF", 1, "ACBDFEG"},
+             {"BD", 0, "ABDCEFG"},
+         }) {
+        const auto cible = CibleMolette(7, indices(liste, choisies), pas);
+        QVERIFY(cible);
+        QCOMPARE(lettres(liste, Deplacer(7, indices(liste, choisies), cible->ordre, cible->rang)),
+                 QString(attendu));
+    }
+    // Nothing to move.
+    QVERIFY(!CibleMolette(7, indices(liste, "AB"), -5));
+    QVERIFY(!CibleMolette(7, indices(liste, "FG"), 5));
+    QVERIFY(!CibleMolette(7, indices(liste, "ABCDEFG"), 5));
+    QVERIFY(!CibleMolette(7, {}, 5));
 }
 
 QTEST_GUILESS_MAIN(TstOrdresDeplacement)
