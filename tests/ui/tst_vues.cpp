@@ -74,7 +74,6 @@ void TstVues::numeroDepart() {
     VERIFIER_DIALOGUES(b.dialogues);
     QCOMPARE(f.apercu().miniatures().NbMiniatures, affichees);
     QCOMPARE(f.CmdMin->text(), QString(affichees ? "Liste" : "Miniatures"));
-    QCOMPARE(f.PctMere->isVisible(), affichees > 0);
     if (!affichees)
         return;
     QCOMPARE(w.etat.PremiereMiniature, premiere);
@@ -126,7 +125,6 @@ void TstVues::agrandissementEtLoupe() {
     b.dialogues.attendreMenu("mnuInv", "mnuZ(4)");
     b.dialogues.attendreMessage("Première image du dossier !");
     QTest::mouseClick(f.Img0, Qt::LeftButton);
-    QCOMPARE(w.etat.options.InfosAgrandissement, quint8(1));
 
     // Opened again from the list: the rate stays; the editors come from the menu's filler.
     f.SelectionnerEntree(2);
