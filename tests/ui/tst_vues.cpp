@@ -194,13 +194,7 @@ void TstVues::miniaturesEtDiaporama() {
     QCOMPARE(f.apercu().miniatures().NbMiniatures, 7);
     QCOMPARE(cellule(f, "LblMin", 2)->text(), QString(" f003.jpg  "));
 
-    // The enlarged view's arrows stop at the last thumbnail.
-    f.SelectionnerEntree(6);
-    b.dialogues.attendreMessage("Dernière image du dossier !");
-    QTest::keyClick(&f.apercu().Zoom(), Qt::Key_Down);
-    VERIFIER_DIALOGUES(b.dialogues);
-    QTest::keyClick(&f.apercu().Zoom(), Qt::Key_Up);
-    QCOMPARE(selection(f), QStringList{"f007.jpg"});
+    f.SelectionnerEntree(5);
     b.dialogues.attendreSaisie(Temps, "2");
     QTest::mouseClick(f.axBDiapo, Qt::LeftButton);
     b.horloge.declencher();
@@ -211,8 +205,14 @@ void TstVues::miniaturesEtDiaporama() {
     b.dialogues.attendreMessage("Fin de dossier, et fin du diaporama. ");
     b.horloge.declencher();
     VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(selection(f), QStringList{"f008.jpg"});
     enCours(false);
+
+    // The enlarged view's arrows stop at the last thumbnail.
+    b.dialogues.attendreMessage("Dernière image du dossier !");
+    QTest::keyClick(&f.apercu().Zoom(), Qt::Key_Down);
+    VERIFIER_DIALOGUES(b.dialogues);
+    QTest::keyClick(&f.apercu().Zoom(), Qt::Key_Up);
+    QCOMPARE(selection(f), QStringList{"f007.jpg"});
 }
 
 VIMBRAL_TEST_MAIN(TstVues)
