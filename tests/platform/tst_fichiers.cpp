@@ -24,32 +24,34 @@ struct TailleLimitee {
     struct rlimit avant {};
 };
 
+// A move or a copy; the volume ("": the same one; "simulé": renames across folders fail as
+// across volumes; or a real one); the step refused.
+using Etape = std::tuple<bool, QString, QString>;
+
 } // namespace
 
 class TstFichiers : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void liste();
-    void renommerSansRemplacer();
+    void operations();
     void etapesRefusees_data();
     void etapesRefusees();
-    void corbeilleLectureSeuleEtEcriture();
 };
 
-void TstFichiers::liste() {
+void TstFichiers::operations() {
     Banc b;
-    const QString d = b.photos();
+    const QString p = b.photos();
     for (const char* nom : {"b.JPG", "Été 2019.jpg", "a \"cité\".jpg", "-rf.jpg", "x.y.z.bmp",
                             "a.jpg   [M]", ".cachée.jpg"})
-        Banc::creerFichier(d + "/" + nom);
-    QDir().mkpath(d + "/sous-dossier.jpg");
-    QVERIFY(QFile::link(d + "/b.JPG", d + "/lien.jpg"));
-    QVERIFY(QFile::link(d + "/sous-dossier.jpg", d + "/lien-dossier.jpg"));
-    QVERIFY(QFile::link(d + "/absent", d + "/lien-mort.jpg"));
+        Banc::creerFichier(p + "/" + nom);
+    QDir().mkpath(p + "/sous-dossier.jpg");
+    QVERIFY(QFile::link(p + "/b.JPG", p + "/lien.jpg"));
+    QVERIFY(QFile::link(p + "/sous-dossier.jpg", p + "/lien-dossier.jpg"));
+    QVERIFY(QFile::link(p + "/absent", p + "/lien-mort.jpg"));
 
-    QCOMPARE(b.fichiers.Lister(d), QStringList({"-rf.jpg", "a \"cité\".jpg", "a.jpg   [M]", "b.JPG",
+    QCOMPARE(b.fichiers.Lister(p), QStringList({"-rf.jpg", "a \"cité\".jpg", "a.jpg   [M]", "b.JPG",
                                                 "lien.jpg", "x.y.z.bmp", "Été 2019.jpg"}));
-    QCOMPARE(b.fichiers.Lister(d, "*.jpg"),
+    QCOMPARE(b.fichiers.Lister(p, "*.jpg"),
              QStringList({"-rf.jpg", "a \"cité\".jpg", "b.JPG", "lien.jpg", "Été 2019.jpg"}));
 
     // A name that is not UTF-8, and the valid text it would decode to: the first cannot be
@@ -67,12 +69,7 @@ void TstFichiers::liste() {
     // The temporary folder cannot remove what has no text name.
     ::unlink((dossier + "/x\xff.jpg").constData());
 
-    QCOMPARE(b.fichiers.Lister(d + "/absent"), QStringList());
-}
-
-void TstFichiers::renommerSansRemplacer() {
-    Banc b;
-    const QString d = b.photos() + "/";
+    const QString d = b.racine() + "/renommages/";
     for (const char* nom : {"a.jpg", "c.jpg", "photo.jpg", "Photo.jpg", "h.jpg"})
         Banc::creerFichier(d + nom, nom);
     QVERIFY(::link(QFile::encodeName(d + "h.jpg").constData(),
@@ -95,21 +92,50 @@ void TstFichiers::renommerSansRemplacer() {
     QVERIFY(b.fichiers.Renommer(d + "photo.jpg", d + "Photo.jpg").ok);
     QCOMPARE(b.fichiers.Lister(d),
              QStringList({"c.jpg", "H.jpg", "h.jpg", "nouveau nom.jpg", "Photo.jpg"}));
+
+    const QString a = Banc::creerFichier(b.photos() + "/à jeter.jpg", "contenu");
+    QVERIFY(b.fichiers.MettreCorbeille(a).ok && !QFile::exists(a));
+    // The trash of the redirected home, never the user's own.
+    const QString jete =
+        qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Trash/files/à jeter.jpg");
+    QCOMPARE(Banc::lire(jete), QByteArray("contenu"));
+    QVERIFY(!b.fichiers.MettreCorbeille(b.photos() + "/absent.jpg").ok);
+
+    const QString l = Banc::creerFichier(b.photos() + "/l.jpg");
+    QVERIFY(!b.fichiers.LectureSeule(l));
+    QFile::setPermissions(l, QFileDevice::ReadOwner);
+    QVERIFY(b.fichiers.LectureSeule(l));
+    QVERIFY(b.fichiers.RetirerLectureSeule(l).ok);
+    QVERIFY(!b.fichiers.LectureSeule(l));
+
+    const QString f = b.programme() + "/Options.cfg";
+    QVERIFY(b.fichiers.EcrireAtomique(f, "un\r\n").ok);
+    QVERIFY(b.fichiers.EcrireAtomique(f, "deux\r\n").ok);
+    QCOMPARE(Banc::lire(f), QByteArray("deux\r\n"));
+    QCOMPARE(b.fichiers.Lire(f, 2), std::optional<QByteArray>("de"));
+    // A full disk leaves the old file whole, and no temporary file.
+    std::optional<TailleLimitee> plein(std::in_place, 16);
+    const Resultat r = b.fichiers.EcrireAtomique(f, QByteArray(4096, 'n'));
+    plein.reset();
+    QVERIFY(!r.ok);
+    QCOMPARE(Banc::lire(f), QByteArray("deux\r\n"));
+    QCOMPARE(QDir(b.programme()).entryList(QDir::Files), QStringList({"Options.cfg"}));
+
+    const QString chemin = b.racine() + "/a/b/c";
+    QVERIFY(b.fichiers.CreerChemin(chemin).ok && QFileInfo(chemin).isDir());
+    QVERIFY(b.fichiers.CreerChemin(chemin).ok);
+    Banc::creerFichier(b.racine() + "/fichier");
+    QVERIFY(!b.fichiers.CreerChemin(b.racine() + "/fichier/sous").ok);
 }
 
 void TstFichiers::etapesRefusees_data() {
-    QTest::addColumn<bool>("deplacer");
-    // "": one volume; "simulé": renames across folders fail as across volumes; or a real one.
-    QTest::addColumn<QString>("volume");
-    QTest::addColumn<QString>("etape");
-    for (const auto& [nom, deplacer, volume, etape] :
-         {std::tuple{"copie", false, "", ""},
-          {"déplacement", true, "", ""},
-          {"déplacement entre volumes", true, "simulé", ""},
-          {"déplacement vers /dev/shm", true, "/dev/shm", ""},
-          {"copie sur un fichier existant", false, "", "existant"},
-          {"déplacement sur un fichier existant", true, "", "existant"}})
-        QTest::newRow(nom) << deplacer << QString(volume) << QString(etape);
+    QTest::addColumn<Etape>("e");
+    QTest::newRow("copie") << Etape{false, "", ""};
+    QTest::newRow("déplacement") << Etape{true, "", ""};
+    QTest::newRow("déplacement entre volumes") << Etape{true, "simulé", ""};
+    QTest::newRow("déplacement vers /dev/shm") << Etape{true, "/dev/shm", ""};
+    QTest::newRow("copie sur un fichier existant") << Etape{false, "", "existant"};
+    QTest::newRow("déplacement sur un fichier existant") << Etape{true, "", "existant"};
     // The last two steps belong to a move across volumes only.
     const char* etapes[] = {"temporaire",   "contenu", "attributs",    "publication",
                             "disque plein", "intrus",  "verification", "suppression"};
@@ -117,13 +143,12 @@ void TstFichiers::etapesRefusees_data() {
         for (int i = 0; i < (deplacer ? 8 : 6); ++i)
             QTest::newRow(qPrintable(QStringLiteral("%1, %2 refusé")
                                          .arg(deplacer ? "entre volumes" : "copie", etapes[i])))
-                << deplacer << QString(deplacer ? "simulé" : "") << QString(etapes[i]);
+                << Etape{deplacer, deplacer ? "simulé" : "", etapes[i]};
 }
 
 void TstFichiers::etapesRefusees() {
-    QFETCH(bool, deplacer);
-    QFETCH(QString, volume);
-    QFETCH(QString, etape);
+    QFETCH(Etape, e);
+    const auto& [deplacer, volume, etape] = e;
     Banc b;
     const QString a = Banc::creerFichier(b.photos() + "/a.jpg", "contenu A");
     const QDateTime date(QDate(2001, 5, 6), QTime(7, 8, 9));
@@ -166,46 +191,6 @@ void TstFichiers::etapesRefusees() {
     QCOMPARE(Banc::lire(a), QByteArray("contenu A"));
     if (cible)
         QCOMPARE(Banc::lire(dest + "/a.jpg"), QByteArray("autre"));
-}
-
-void TstFichiers::corbeilleLectureSeuleEtEcriture() {
-    Banc b;
-    const QString a = Banc::creerFichier(b.photos() + "/à jeter.jpg", "contenu");
-    QVERIFY(b.fichiers.MettreCorbeille(a).ok && !QFile::exists(a));
-    // The trash of the redirected home, never the user's own.
-    const QString jete =
-        qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Trash/files/à jeter.jpg");
-    QVERIFY(jete.startsWith(DossierPersonnelTest()));
-    QCOMPARE(Banc::lire(jete), QByteArray("contenu"));
-    QVERIFY(!b.fichiers.MettreCorbeille(b.photos() + "/absent.jpg").ok);
-
-    const QString l = Banc::creerFichier(b.photos() + "/l.jpg");
-    QVERIFY(!b.fichiers.LectureSeule(l));
-    QFile::setPermissions(l, QFileDevice::ReadOwner);
-    QVERIFY(b.fichiers.LectureSeule(l));
-    QVERIFY(b.fichiers.RetirerLectureSeule(l).ok);
-    QVERIFY(!b.fichiers.LectureSeule(l));
-
-    const QString f = b.programme() + "/Options.cfg";
-    QVERIFY(b.fichiers.EcrireAtomique(f, "un\r\n").ok);
-    QVERIFY(b.fichiers.EcrireAtomique(f, "deux\r\n").ok);
-    QCOMPARE(Banc::lire(f), QByteArray("deux\r\n"));
-    QCOMPARE(b.fichiers.Lire(f, 2), std::optional<QByteArray>("de"));
-    QCOMPARE(b.fichiers.Lire(b.programme() + "/absent"), std::nullopt);
-    QVERIFY(!b.fichiers.EcrireAtomique(b.programme() + "/absent/x.cfg", "x").ok);
-    // A full disk leaves the old file whole, and no temporary file.
-    std::optional<TailleLimitee> plein(std::in_place, 16);
-    const Resultat r = b.fichiers.EcrireAtomique(f, QByteArray(4096, 'n'));
-    plein.reset();
-    QVERIFY(!r.ok);
-    QCOMPARE(Banc::lire(f), QByteArray("deux\r\n"));
-    QCOMPARE(QDir(b.programme()).entryList(QDir::Files), QStringList({"Options.cfg"}));
-
-    const QString chemin = b.racine() + "/a/b/c";
-    QVERIFY(b.fichiers.CreerChemin(chemin).ok && QFileInfo(chemin).isDir());
-    QVERIFY(b.fichiers.CreerChemin(chemin).ok);
-    Banc::creerFichier(b.racine() + "/fichier");
-    QVERIFY(!b.fichiers.CreerChemin(b.racine() + "/fichier/sous").ok);
 }
 
 VIMBRAL_TEST_MAIN(TstFichiers)
