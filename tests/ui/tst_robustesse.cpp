@@ -66,20 +66,16 @@ void TstRobustesse::uneSeuleEntreeAffichee() {
     Banc b;
     FenetreOuverte w(b, {"A.jpg", "B.jpg", "C.jpg"});
     FrmPhoto& f = w.f;
-    // A selected, then B Ctrl-clicked twice: the box, the picture and the commit all follow A,
-    // the name kept (Down) or typed.
+    // A selected, then B Ctrl-clicked twice: the commit follows A, the name kept (Down) or
+    // typed (what the window shows then is a row of tst_etats).
     for (const bool modifie : {false, true}) {
         cliquer(f, 0);
         cliquer(f, 1, Qt::ControlModifier);
         cliquer(f, 1, Qt::ControlModifier);
-        QCOMPARE(selection(f), QStringList{"A.jpg"});
-        QCOMPARE(f.TxtFileName->text(), QString("A.jpg"));
-        QCOMPARE(f.LstFF->currentRow(), 0);
         if (modifie)
             taper(f, "Z.jpg");
         else
             QTest::keyClick(f.TxtFileName, Qt::Key_Down);
-        QCOMPARE(f.TxtFileName->text(), QString("B.jpg"));
     }
     QCOMPARE(nomsSurDisque(b.photos()), QStringList({"B.jpg", "C.jpg", "Z.jpg"}));
     QCOMPARE(Banc::lire(b.photos() + "/Z.jpg"), QByteArray("A.jpg"));
@@ -90,8 +86,6 @@ void TstRobustesse::uneSeuleEntreeAffichee() {
     QFile::remove(b.photos() + "/B.jpg");
     QMetaObject::invokeMethod(f.CmdRefresh, &QPushButton::click, Qt::QueuedConnection);
     cliquer(f, 1);
-    QCOMPARE(entrees(f), QStringList({"C.jpg", "Z.jpg"}));
-    QCOMPARE(selection(f), QStringList{"C.jpg"});
     QCOMPARE(f.TxtFileName->text(), QString("C.jpg"));
     QCOMPARE(f.LblRang->text(), QString("1"));
     taper(f, "Y.jpg");
