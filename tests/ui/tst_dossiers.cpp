@@ -158,7 +158,6 @@ void TstDossiers::favorisCopiesEtEditeurs() {
     const QString retouche = Banc::creerFichier(outils + "Retouche.AppImage");
     const QString bizarre = Banc::creerFichier(outils + "-x \"a\" $(rm -rf).sh");
     const QString editer = b.programme() + "/Editer.ini";
-    QVERIFY(!m.article("mnuSupp")->isEnabled());
     for (const auto& [programme, nom] :
          {std::pair{retouche, "Retouche"}, {bizarre, "Outil & $(x)"}, {QString(), ""}}) {
         b.dialogues.attendreProgramme(programme);
@@ -240,7 +239,6 @@ void TstDossiers::dossiers_data() {
     ligne("nouveau, sélecteur annulé", "", "");
     ligne("nouveau, déjà là", "existe", "Ce répertoire existe déjà !");
     ligne("nouveau, un fichier de ce nom", "fichier", creation + "un fichier porte déjà ce nom");
-    ligne("nouveau, volume en lecture seule", "neuf", creation + "Refus à l'étape « dossier »");
     for (const char* c : {"\\", "/", ":", "*", "?", "\"", "<", ">"})
         ligne(qPrintable(QStringLiteral("nouveau, %1").arg(c)), QStringLiteral("a%1b").arg(c),
               "Le nom d'un répertoire ne peut comporter aucun de ces caractères :\n\\ / : * ? \" "
@@ -280,7 +278,6 @@ void TstDossiers::dossiers() {
     FenetreOuverte w(b);
     FrmPhoto& f = w.f;
     QVERIFY(f.DefinirCheminDossier(ancien));
-    b.fichiers.refuserEtape = nom == "neuf" ? "dossier" : "";
     b.fichiers.permis = nom == "refusé" ? 0 : 1 << 30;
     if (creer)
         b.dialogues.attendreDossier(nom.isEmpty() ? "" : parent);

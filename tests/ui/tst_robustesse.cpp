@@ -310,7 +310,6 @@ void TstRobustesse::dossierDeDemarrage() {
     f.Form_Activate();
     VERIFIER_DIALOGUES(b.dialogues);
     QCOMPARE(f.CheminDossier(), chemin(d.ouvert));
-    QCOMPARE(etat.RepertoireOuvert, chemin(d.ouvert) + "/");
     QCOMPARE(etat.DossiersOuverts, QStringList{chemin(d.ouvert)});
     QCOMPARE(selection(f), d.choisi.isEmpty() ? QStringList() : QStringList{d.choisi});
 }
