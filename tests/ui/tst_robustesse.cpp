@@ -17,7 +17,6 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -28,41 +27,26 @@
 #include <QToolButton>
 #include <QTreeView>
 
-#include <algorithm>
-#include <dirent.h>
-#include <fcntl.h>
+#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-// Raw bytes on disk: the names the system holds, whatever their text.
-QList<QByteArray> brut(const QString& dossier) {
-    QList<QByteArray> noms;
-    DIR* d = ::opendir(QFile::encodeName(dossier).constData());
-    while (const dirent* e = d ? ::readdir(d) : nullptr)
-        if (e->d_type == DT_REG)
-            noms.append(e->d_name);
-    if (d)
-        ::closedir(d);
-    std::sort(noms.begin(), noms.end());
-    return noms;
-}
-
-void creerBrut(const QString& dossier, const QByteArray& nom, const QByteArray& contenu) {
-    const int fd = ::open((QFile::encodeName(dossier) + '/' + nom).constData(),
-                          O_CREAT | O_WRONLY | O_TRUNC, 0644);
-    QVERIFY(fd >= 0);
-    QCOMPARE(::write(fd, contenu.constData(), size_t(contenu.size())), ssize_t(contenu.size()));
-    ::close(fd);
-}
 
 const QString Illisible = QStringLiteral(
     "Le nom de ce fichier n'est pas lisible (il n'est pas écrit en UTF-8) :\n\n%1\n\nAucune "
     "opération n'est possible sur ce fichier : renommez-le d'abord avec le gestionnaire de "
     "fichiers.");
 
+// Where the program opens: the start folder of the settings ("" for none, "programme" for the
+// program folder, "disparu" for one that is gone), or a path of the command line.
+struct Demarrage {
+    QString depart, demande, ouvert, choisi, message;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Demarrage)
 
 class TstRobustesse : public QObject {
     Q_OBJECT
@@ -79,66 +63,60 @@ private Q_SLOTS:
 };
 
 void TstRobustesse::uneSeuleEntreeAffichee() {
-    // A selected, then B Ctrl-clicked twice: the box, the picture and the commit all follow A.
+    Banc b;
+    FenetreOuverte w(b, {"A.jpg", "B.jpg", "C.jpg"});
+    FrmPhoto& f = w.f;
+    // A selected, then B Ctrl-clicked twice: the commit follows A, the name kept (Down) or
+    // typed (what the window shows then is a row of tst_etats).
     for (const bool modifie : {false, true}) {
-        Banc b;
-        FenetreOuverte w(b, {"A.jpg", "B.jpg", "C.jpg"});
-        FrmPhoto& f = w.f;
+        cliquer(f, 0);
         cliquer(f, 1, Qt::ControlModifier);
         cliquer(f, 1, Qt::ControlModifier);
-        QCOMPARE(selection(f), QStringList{"A.jpg"});
-        QCOMPARE(f.TxtFileName->text(), QString("A.jpg"));
-        QCOMPARE(f.LstFF->currentRow(), 0);
         if (modifie)
             taper(f, "Z.jpg");
         else
             QTest::keyClick(f.TxtFileName, Qt::Key_Down);
-        QCOMPARE(nomsSurDisque(b.photos()), modifie ? QStringList({"B.jpg", "C.jpg", "Z.jpg"})
-                                                    : QStringList({"A.jpg", "B.jpg", "C.jpg"}));
-        QCOMPARE(Banc::lire(b.photos() + (modifie ? "/Z.jpg" : "/A.jpg")), QByteArray("A.jpg"));
-        QCOMPARE(f.TxtFileName->text(), QString("B.jpg"));
-        VERIFIER_DIALOGUES(b.dialogues);
-        if (!modifie)
-            continue;
-
-        // A refresh queued while the click lets events through refills the list under it: the
-        // box then shows the entry selected by the refresh, never a name that left the list.
-        QFile::remove(b.photos() + "/B.jpg");
-        QMetaObject::invokeMethod(f.CmdRefresh, &QPushButton::click, Qt::QueuedConnection);
-        cliquer(f, 1);
-        QCOMPARE(entrees(f), QStringList({"C.jpg", "Z.jpg"}));
-        QCOMPARE(selection(f), QStringList{"C.jpg"});
-        QCOMPARE(f.TxtFileName->text(), QString("C.jpg"));
-        QCOMPARE(f.LblRang->text(), QString("1"));
-        taper(f, "Y.jpg");
-        QCOMPARE(nomsSurDisque(b.photos()), QStringList({"Y.jpg", "Z.jpg"}));
-        VERIFIER_DIALOGUES(b.dialogues);
-
-        // A mark arriving while the replace question waits renames the entry under the
-        // commit: it gives up, and the file whose name was asked for is not sent to the trash.
-        cliquer(f, 0);
-        b.dialogues.libre = DialoguesScriptes::Libre{[&f](const DialoguesScriptes::Vue&) {
-            QMetaObject::invokeMethod(f.axBM, &QPushButton::click, Qt::QueuedConnection);
-            QCoreApplication::processEvents();
-            return Dialogues::Reponse::Oui;
-        }};
-        taper(f, "Z.jpg");
-        QVERIFY(b.dialogues.textes().last().startsWith("Ce fichier existe déjà !"));
-        QCOMPARE(nomsSurDisque(b.photos()), QStringList({"Y.jpg   [M]", "Z.jpg"}));
-        QCOMPARE(Banc::lire(b.photos() + "/Z.jpg"), QByteArray("A.jpg"));
     }
+    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"B.jpg", "C.jpg", "Z.jpg"}));
+    QCOMPARE(Banc::lire(b.photos() + "/Z.jpg"), QByteArray("A.jpg"));
+    VERIFIER_DIALOGUES(b.dialogues);
+
+    // A refresh queued while the click lets events through refills the list under it: the box
+    // then shows the entry selected by the refresh, never a name that left the list.
+    QFile::remove(b.photos() + "/B.jpg");
+    QMetaObject::invokeMethod(f.CmdRefresh, &QPushButton::click, Qt::QueuedConnection);
+    cliquer(f, 1);
+    QCOMPARE(f.TxtFileName->text(), QString("C.jpg"));
+    QCOMPARE(f.LblRang->text(), QString("1"));
+    taper(f, "Y.jpg");
+    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"Y.jpg", "Z.jpg"}));
+    VERIFIER_DIALOGUES(b.dialogues);
+
+    // A mark arriving while the replace question waits renames the entry under the commit: it
+    // gives up, and the file whose name was asked for is not sent to the trash.
+    cliquer(f, 0);
+    b.dialogues.libre = DialoguesScriptes::Libre{[&f](const DialoguesScriptes::Vue&) {
+        QMetaObject::invokeMethod(f.axBM, &QPushButton::click, Qt::QueuedConnection);
+        QCoreApplication::processEvents();
+        return Dialogues::Reponse::Oui;
+    }};
+    taper(f, "Z.jpg");
+    QVERIFY(b.dialogues.textes().last().startsWith("Ce fichier existe déjà !"));
+    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"Y.jpg   [M]", "Z.jpg"}));
+    QCOMPARE(Banc::lire(b.photos() + "/Z.jpg"), QByteArray("A.jpg"));
 }
 
 void TstRobustesse::nomsIllisibles() {
     Banc b;
-    creerBrut(b.photos(), "x\xff.jpg", "latin");
-    creerBrut(b.photos(), "x\xef\xbf\xbd.jpg", "utf8");
+    const QByteArray photos = QFile::encodeName(b.photos());
+    std::ofstream((photos + "/x\xff.jpg").toStdString()) << "latin";
+    std::ofstream((photos + "/x\xef\xbf\xbd.jpg").toStdString()) << "utf8";
     FenetreOuverte w(b, {"a.jpg"});
     FrmPhoto& f = w.f;
     const QString lisible = QStringLiteral("x\uFFFD.jpg");
-    const QString illisible = lisible + QStringLiteral(" / nom illisible");
-    QCOMPARE(entrees(f), QStringList({"a.jpg", lisible, illisible}));
-    const QList<QByteArray> avant = brut(b.photos());
+    // Listing the folder skips the unreadable name: it is looked for by its bytes.
+    auto illisibleLa = [&] { return ::access((photos + "/x\xff.jpg").constData(), F_OK) == 0; };
+    QCOMPARE(entrees(f), QStringList({"a.jpg", lisible, lisible + " / nom illisible"}));
 
     // Neither the keyboard nor the marks reach the file behind the unreadable entry.
     f.SelectionnerEntree(2);
@@ -147,23 +125,26 @@ void TstRobustesse::nomsIllisibles() {
     b.dialogues.attendreMessage(Illisible.arg(lisible));
     f.SelectionnerEntree(2);
     QTest::mouseClick(f.axBM, Qt::LeftButton);
-    QCOMPARE(brut(b.photos()), avant);
+    QVERIFY(illisibleLa());
+    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg", lisible}));
 
     // The readable twin is renamed, and it alone.
     f.SelectionnerEntree(1);
     taper(f, "y.jpg");
     QCOMPARE(Banc::lire(b.photos() + "/y.jpg"), QByteArray("utf8"));
-    QVERIFY(brut(b.photos()).contains("x\xff.jpg"));
+    QVERIFY(illisibleLa());
+    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg", "y.jpg"}));
 
     // The folder's deletion checks every name before the first file goes to the trash.
     b.dialogues.attendreMessages({"oui:", "", "oui:"});
     b.dialogues.attendreMessage("Ce répertoire contient des fichiers dont le nom n'est pas "
                                 "lisible (il n'est pas écrit en UTF-8).\nSuppression impossible !");
     QTest::mouseClick(f.DirDirectory->viewport(), Qt::RightButton);
-    QCOMPARE(brut(b.photos()).size(), 3);
+    QVERIFY(illisibleLa());
+    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg", "y.jpg"}));
 
     // A folder whose name is not UTF-8 cannot be opened by its text: the user is told.
-    QVERIFY(::mkdir((QFile::encodeName(b.photos()) + "/\xe9t\xe9").constData(), 0755) == 0);
+    QVERIFY(::mkdir((photos + "/\xe9t\xe9").constData(), 0755) == 0);
     const QString dossier = b.photos() + QStringLiteral("/\uFFFDt\uFFFD");
     b.dialogues.attendreMessage("Le nom de ce dossier n'est pas lisible (il n'est pas écrit en "
                                 "UTF-8) :\n\n" +
@@ -174,14 +155,14 @@ void TstRobustesse::nomsIllisibles() {
     QCOMPARE(f.CheminDossier(), b.photos());
     VERIFIER_DIALOGUES(b.dialogues);
     // A pipe that took a photo's name is shown as what it is, without waiting for a writer.
-    QVERIFY(::mkfifo(QFile::encodeName(b.photos() + "/tube.jpg").constData(), 0644) == 0);
+    QVERIFY(::mkfifo((photos + "/tube.jpg").constData(), 0644) == 0);
     f.CboFileType->setCurrentIndex(8);
     f.SelectionnerEntree(entrees(f).indexOf("tube.jpg"));
     QVERIFY(f.LblNonImage->isVisibleTo(&f));
     QVERIFY(w.etat.PasDePhoto);
     // The temporary folder cannot remove what has no text name.
-    ::unlink((QFile::encodeName(b.photos()) + "/x\xff.jpg").constData());
-    ::rmdir((QFile::encodeName(b.photos()) + "/\xe9t\xe9").constData());
+    ::unlink((photos + "/x\xff.jpg").constData());
+    ::rmdir((photos + "/\xe9t\xe9").constData());
 }
 
 void TstRobustesse::nomsRefusesAuClavier() {
@@ -241,95 +222,72 @@ void TstRobustesse::selectionsEnUneFois() {
                     (i % 2 ? QStringLiteral("   [M]") : QString()));
     Banc b;
     FenetreOuverte w(b, noms);
-    FrmPhoto& f = w.f;
-    QSignalSpy changements(f.LstFF, &QListWidget::itemSelectionChanged);
-    QTest::mouseClick(f.axBSel0, Qt::LeftButton);
-    QCOMPARE(selection(f).size(), 20);
-    QVERIFY2(changements.count() <= 2, qPrintable(QString::number(changements.count())));
-    changements.clear();
-    QTest::mouseClick(f.axBDM, Qt::LeftButton);
-    QVERIFY2(changements.count() <= 2, qPrintable(QString::number(changements.count())));
+    QSignalSpy changements(w.f.LstFF, &QListWidget::itemSelectionChanged);
+    for (QPushButton* bouton : {w.f.axBSel0, w.f.axBDM}) {
+        changements.clear();
+        QTest::mouseClick(bouton, Qt::LeftButton);
+        QVERIFY2(changements.count() <= 2, qPrintable(QString::number(changements.count())));
+    }
     QCOMPARE(nomsSurDisque(b.photos()).filter("[M]").size(), 0);
-    QVERIFY(selection(f).isEmpty());
 }
 
 void TstRobustesse::dossierOuvertEtBoutons() {
     Banc b;
-    Banc::creerFichier(b.racine() + "/autre/x.jpg");
+    const QString autre = b.racine() + "/autre";
+    Banc::creerFichier(autre + "/x.jpg");
     FenetreOuverte w(b, {"01 _ a.jpg   [M]", "b.jpg   [M]", "c.jpg"});
     FrmPhoto& f = w.f;
     // The rule for incremented lists checks the names of each folder opened, once.
     f.menus().mnuSecOpt->trigger();
     for (int fois = 0; fois < 2; ++fois) {
-        b.dialogues.attendreMessage({});
-        b.dialogues.attendreMessage({}, Dialogues::Reponse::Annuler);
+        b.dialogues.attendreMessages({"", "annuler:"});
         if (fois == 0)
             f.SelectionnerEntree(1);
         else
-            f.DefinirCheminDossier(b.racine() + "/autre");
+            f.DefinirCheminDossier(autre);
         VERIFIER_DIALOGUES(b.dialogues);
-        QVERIFY(b.dialogues.vues().at(2 * fois).texte.startsWith("Le résultat obtenu est "
-                                                                 "incorrect"));
+        QVERIFY(b.dialogues.vues().at(2 * fois).texte.startsWith("Le résultat obtenu"));
     }
-    f.SelectionnerEntree(0);
     f.renommage().mnuOptimal_Click();
 
     // A refresh after a multiple selection offers to select the marked files again.
     f.DefinirCheminDossier(b.photos());
     QTest::mouseClick(f.axBSel0, Qt::LeftButton);
-    QVERIFY(f.axBSel1->isVisibleTo(&f));
     QTest::mouseClick(f.CmdRefresh, Qt::LeftButton);
-    QVERIFY(f.axBSel0->isVisibleTo(&f));
-    QVERIFY(!f.axBSel1->isVisibleTo(&f));
+    QVERIFY(f.axBSel0->isVisibleTo(&f) && !f.axBSel1->isVisibleTo(&f));
 
     // A step move, then the name typed: the moved file is renamed.
     f.SelectionnerEntree(1);
     QTest::mouseClick(f.ImgDown, Qt::LeftButton);
-    QCOMPARE(entrees(f).at(2), QString("b.jpg   [M]"));
     taper(f, "b2.jpg   [M]");
     QVERIFY(nomsSurDisque(b.photos()).contains("b2.jpg   [M]"));
     VERIFIER_DIALOGUES(b.dialogues);
 
     // Closing lists each folder opened once, however often it was opened.
-    for (int i = 0; i < 3; ++i) {
-        f.DefinirCheminDossier(b.racine() + "/autre");
-        f.DefinirCheminDossier(b.photos());
-    }
-    QCOMPARE(w.etat.DossiersOuverts.count(b.photos()), 5);
+    f.DefinirCheminDossier(autre);
+    f.DefinirCheminDossier(b.photos());
     b.fichiers.listes.clear();
     f.close();
-    QCOMPARE(b.fichiers.listes, QStringList({b.photos(), b.racine() + "/autre"}));
+    QCOMPARE(b.fichiers.listes, QStringList({b.photos(), autre}));
 }
 
 void TstRobustesse::dossierDeDemarrage_data() {
-    // Where the program opens: the start folder of the settings ("" for none, "programme" for
-    // the program folder, "disparu" for one that is gone), or a path of the command line.
-    QTest::addColumn<QString>("depart");
-    QTest::addColumn<QString>("demande");
-    QTest::addColumn<QString>("ouvert");
-    QTest::addColumn<QString>("choisi");
-    QTest::addColumn<QString>("message");
-    auto ligne = [](const char* nom, const char* depart, const char* demande, const char* ouvert,
-                    const char* choisi, const QString& message) {
-        QTest::newRow(nom) << QString(depart) << QString(demande) << QString(ouvert)
-                           << QString(choisi) << message;
-    };
-    ligne("dossier de réglages", "programme", "", "programme", "", "");
-    ligne("dossier disparu", "disparu", "", "personnel", "",
-          "Ce dossier n'existe plus :\n%1/disparu\n\nLe dossier personnel est ouvert à sa place.");
-    ligne("dossier demandé", "programme", "photos", "photos", "a.jpg", "");
-    ligne("photo demandée", "", "photos/b.jpg", "photos", "b.jpg", "");
-    ligne("son demandé", "programme", "photos/c.mp3", "photos", "c.mp3", "");
-    ligne("chemin disparu", "programme", "photos/z.jpg", "programme", "",
-          "Ce dossier ou ce fichier n'existe plus :\n%1/photos/z.jpg");
+    QTest::addColumn<Demarrage>("d");
+    QTest::newRow("dossier de réglages") << Demarrage{"programme", "", "programme", "", ""};
+    QTest::newRow("dossier disparu")
+        << Demarrage{"disparu", "", "personnel", "",
+                     "Ce dossier n'existe plus :\n%1/disparu\n\nLe dossier personnel est ouvert "
+                     "à sa place."};
+    QTest::newRow("dossier demandé") << Demarrage{"programme", "photos", "photos", "a.jpg", ""};
+    QTest::newRow("photo demandée") << Demarrage{"", "photos/b.jpg", "photos", "b.jpg", ""};
+    QTest::newRow("son demandé") << Demarrage{"programme", "photos/c.mp3", "photos", "c.mp3", ""};
+    QTest::newRow("chemin disparu")
+        << Demarrage{"programme", "photos/z.jpg", "programme", "",
+                     "Ce dossier ou ce fichier n'existe plus :\n%1/photos/z.jpg"};
 }
 
 void TstRobustesse::dossierDeDemarrage() {
-    QFETCH(QString, depart);
-    QFETCH(QString, demande);
-    QFETCH(QString, ouvert);
-    QFETCH(QString, choisi);
-    QFETCH(QString, message);
+    QFETCH(Demarrage, d);
     Banc b;
     for (const char* nom : {"a.jpg", "b.jpg", "c.mp3"})
         Banc::creerFichier(b.photos() + "/" + nom);
@@ -338,23 +296,22 @@ void TstRobustesse::dossierDeDemarrage() {
                : n == "programme" ? b.programme()
                                   : b.racine() + "/" + n;
     };
-    if (!depart.isEmpty())
-        ouvrirSur(b, chemin(depart));
-    if (!demande.isEmpty())
-        b.plateforme.environnement.cheminOuverture = chemin(demande);
-    if (depart.isEmpty())
+    if (!d.depart.isEmpty())
+        ouvrirSur(b, chemin(d.depart));
+    else
         b.dialogues.attendreMessage({});
-    if (!message.isEmpty())
-        b.dialogues.attendreMessage(message.arg(b.racine()));
+    if (!d.demande.isEmpty())
+        b.plateforme.environnement.cheminOuverture = chemin(d.demande);
+    if (!d.message.isEmpty())
+        b.dialogues.attendreMessage(d.message.arg(b.racine()));
     EtatProgramme etat;
     etat.DossierDonnees = b.racine();
     FrmPhoto f(b.plateforme, etat);
     f.Form_Activate();
     VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(f.CheminDossier(), chemin(ouvert));
-    QCOMPARE(etat.RepertoireOuvert, chemin(ouvert) + "/");
-    QCOMPARE(etat.DossiersOuverts, QStringList{chemin(ouvert)});
-    QCOMPARE(selection(f), choisi.isEmpty() ? QStringList() : QStringList{choisi});
+    QCOMPARE(f.CheminDossier(), chemin(d.ouvert));
+    QCOMPARE(etat.DossiersOuverts, QStringList{chemin(d.ouvert)});
+    QCOMPARE(selection(f), d.choisi.isEmpty() ? QStringList() : QStringList{d.choisi});
 }
 
 void TstRobustesse::cequeVoitLUtilisateur() {
@@ -372,8 +329,7 @@ void TstRobustesse::cequeVoitLUtilisateur() {
         QCOMPARE(QAccessible::queryAccessibleInterface(l)->text(QAccessible::Name), l->text());
     // The copy and paste groups of the list's menu are apart.
     const QList<QAction*> articles = f.menus().mnuCopDepInvisible->actions();
-    const int copier = int(articles.indexOf(f.menus().article("mnuCopier")));
-    QVERIFY(articles.at(copier + 1)->isSeparator());
+    QVERIFY(articles.at(articles.indexOf(f.menus().article("mnuCopier")) + 1)->isSeparator());
     // Qt's own dialogs speak French.
     QVERIFY(InstallerTraductions(*QCoreApplication::instance()));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Annuler"));
