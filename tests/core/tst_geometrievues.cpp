@@ -1,3 +1,4 @@
+#include "disposition.h"
 #include "grilleminiatures.h"
 #include "loupe.h"
 
@@ -12,6 +13,7 @@ private Q_SLOTS:
     void colonne();
     void numeroDepart();
     void loupe();
+    void ecrans();
 };
 
 void TstGeometrieVues::reduction() {
@@ -76,8 +78,7 @@ void TstGeometrieVues::numeroDepart() {
     }
     // The slideshow's interval, in seconds, one to an hour.
     for (const auto& [reponse, millisecondes] : {
-             std::pair{"2", 2000},
-             {"1", 1000},
+             std::pair{"1", 1000},
              {"2,5", 2500},
              {"0,5", -1},
              {"abc", -1},
@@ -117,6 +118,33 @@ void TstGeometrieVues::loupe() {
         QCOMPARE(g.position, position);
         QCOMPARE(g.pointZoom, zoomApres);
     }
+}
+
+void TstGeometrieVues::ecrans() {
+    // The window as designed, 15360 x 11120 twips, on a screen: the target size in twips,
+    // the horizontal scale, the screen's scales.
+    for (const auto& [ecran, largeur, hauteur, echelleX, ecranX, ecranY] : {
+             std::tuple{QSize(1280, 1024), 15360, 11120, 1.0, 1.6, 1.706667},
+             {QSize(800, 600), 12000, 8600, 0.78125, 1.0, 1.0},
+             // Beyond 16 bits.
+             {QSize(1920, 1080), 15360, 11120, 1.0, 2.4, 1.8},
+         }) {
+        const Disposition d = CalculerDisposition(15360, 11120, ecran);
+        QCOMPARE(d.LargeurCible, largeur);
+        QCOMPARE(d.HauteurCible, hauteur);
+        QCOMPARE(d.EchelleX, float(echelleX));
+        QCOMPARE(d.EchelleY, float(double(hauteur) / 11120));
+        QVERIFY(qAbs(d.EchelleEcranX - ecranX) < 1e-4);
+        QVERIFY(qAbs(d.EchelleEcranY - ecranY) < 1e-4);
+    }
+
+    const std::array<int, 3> gris{64, 64, 64};
+    const std::array<int, 3> or_{253, 220, 106};
+    // 100 rows, 13 left at the bottom: row 87 is the end.
+    QCOMPARE(CouleurDegrade(gris, or_, 0, 13, 100, 87), or_);
+    QCOMPARE(CouleurDegrade(gris, or_, 0, 13, 100, 29), (std::array<int, 3>{127, 116, 78}));
+    // No rows to spread over: the start colour, no division by zero.
+    QCOMPARE(CouleurDegrade(gris, or_, 10, 10, 20, 10), gris);
 }
 
 QTEST_GUILESS_MAIN(TstGeometrieVues)

