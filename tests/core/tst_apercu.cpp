@@ -27,7 +27,6 @@ private Q_SLOTS:
     void ajustement();
     void textes();
     void preselection();
-    void son();
     void tempsMidi();
 };
 
@@ -72,30 +71,7 @@ void TstApercu::textes() {
     QCOMPARE(DecrireLiaison("x"), QString("x"));
     QVERIFY(EstNombre("-7") && EstNombre("00"));
     QVERIFY(!EstNombre("abc") && !EstNombre(""));
-}
 
-void TstApercu::preselection() {
-    const auto opt = RegleSelection::Optimale;
-    const auto inc = RegleSelection::ListeIncrementee;
-    const auto perso = RegleSelection::Personnalisee;
-    // Name, rule, start and end typed, selection start and length.
-    for (const auto& [nom, regle, debut, fin, s, l] : {
-             std::tuple{"IMG_0001.jpg   [M]", opt, "", "", 0, 8},
-             {"012 _ Plage.jpg", inc, "", "", 6, 5},
-             {"012 _ Plage.jpg   [M]", inc, "", "", 6, 5},
-             {"Plage.jpg", inc, "", "", 12, -7},
-             // A caret alone, counted from the end.
-             {"Plage.jpg", perso, "-7", "00", 2, 0},
-             {"abcdefg", perso, "2", "-3", 2, 3},
-             {"abcdefg   [M]", perso, "0", "4", 0, 3},
-         }) {
-        const Selection r = Preselection(nom, regle, " _ ", debut, fin);
-        QCOMPARE(r.debut, s);
-        QCOMPARE(r.longueur, l);
-    }
-}
-
-void TstApercu::son() {
     // Seconds, time played, cursor maximum, length shown; halves go to the even second.
     for (const auto& [secondes, ecoule, maximum, duree] : {
              std::tuple{2.5, "00:02", 2, "00:02"},
@@ -131,6 +107,27 @@ void TstApercu::son() {
         c.Suivre(y);
         QCOMPARE(c.haut, haut);
         QCOMPARE(c.Volume(), volume);
+    }
+}
+
+void TstApercu::preselection() {
+    const auto opt = RegleSelection::Optimale;
+    const auto inc = RegleSelection::ListeIncrementee;
+    const auto perso = RegleSelection::Personnalisee;
+    // Name, rule, start and end typed, selection start and length.
+    for (const auto& [nom, regle, debut, fin, s, l] : {
+             std::tuple{"IMG_0001.jpg   [M]", opt, "", "", 0, 8},
+             {"012 _ Plage.jpg", inc, "", "", 6, 5},
+             {"012 _ Plage.jpg   [M]", inc, "", "", 6, 5},
+             {"Plage.jpg", inc, "", "", 12, -7},
+             // A caret alone, counted from the end.
+             {"Plage.jpg", perso, "-7", "00", 2, 0},
+             {"abcdefg", perso, "2", "-3", 2, 3},
+             {"abcdefg   [M]", perso, "0", "4", 0, 3},
+         }) {
+        const Selection r = Preselection(nom, regle, " _ ", debut, fin);
+        QCOMPARE(r.debut, s);
+        QCOMPARE(r.longueur, l);
     }
 }
 

@@ -34,18 +34,15 @@ QStringList nouveaux(const PlanRenommage& plan) {
 class TstNomIncremente : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void numeroFormate();
+    void numerosEtTitre();
     void decoupage();
-    void valeurEtTitre();
     void numerotation();
-    void reparationDeLargeur();
     void deuxiemeIncrementationEtRefus();
     void remplacer();
-    void planRemplacement();
     void permuter();
 };
 
-void TstNomIncremente::numeroFormate() {
+void TstNomIncremente::numerosEtTitre() {
     // Number, entries, start as typed, text: as wide as the last number of the list.
     for (const auto& [nombre, entrees, depart, attendu] : {
              std::tuple{1, 9, "1", "1"},
@@ -57,6 +54,32 @@ void TstNomIncremente::numeroFormate() {
              {1, 3, "1abc", "0001"},
          })
         QCOMPARE(NumeroFormate(nombre, entrees, depart), QString(attendu));
+
+    for (const auto& [texte, valeur] : {
+             std::pair{"001", 1},
+             {"abc", 0},
+             {"-3", -3},
+             {"+7", 7},
+             {"99999", 99999},
+             {" 12abc", 12},
+             {"1 2", 12},
+             // Halves go to the even number.
+             {"2.5", 2},
+             {"3.5", 4},
+             {"1e3", 1},
+             {"+-3", 0},
+         })
+        QCOMPARE(ValeurNumerique(texte), qint64(valeur));
+
+    const QString liaison = QStringLiteral(" _ ");
+    for (const char* permis : {"Vacances", "a|b", "a_b"})
+        QCOMPARE(VerifierTitre(permis, liaison), ErreurTitre::Aucune);
+    for (const QChar c : QStringLiteral("\\/:*?\"<>"))
+        QCOMPARE(VerifierTitre(QStringLiteral("a%1b").arg(c), liaison),
+                 ErreurTitre::CaractereInterdit);
+    QCOMPARE(VerifierTitre("Mer _ Plage", liaison), ErreurTitre::ChaineLiaison);
+    QCOMPARE(VerifierTitre("a:b _ c", liaison), ErreurTitre::CaractereInterdit);
+    QCOMPARE(VerifierTitre("", liaison), ErreurTitre::Vide);
 }
 
 void TstNomIncremente::decoupage() {
@@ -87,34 +110,6 @@ void TstNomIncremente::decoupage() {
         QCOMPARE(Numero(c.nom, liaison), incremente ? c.numero : c.nom);
         QCOMPARE(Morceaux(c.nom, liaison), incremente ? c.morceaux : QStringList{c.nom});
     }
-}
-
-void TstNomIncremente::valeurEtTitre() {
-    for (const auto& [texte, valeur] : {
-             std::pair{"001", 1},
-             {"abc", 0},
-             {"-3", -3},
-             {"+7", 7},
-             {"99999", 99999},
-             {" 12abc", 12},
-             {"1 2", 12},
-             // Halves go to the even number.
-             {"2.5", 2},
-             {"3.5", 4},
-             {"1e3", 1},
-             {"+-3", 0},
-         })
-        QCOMPARE(ValeurNumerique(texte), qint64(valeur));
-
-    const QString liaison = QStringLiteral(" _ ");
-    for (const char* permis : {"Vacances", "a|b", "a_b"})
-        QCOMPARE(VerifierTitre(permis, liaison), ErreurTitre::Aucune);
-    for (const QChar c : QStringLiteral("\\/:*?\"<>"))
-        QCOMPARE(VerifierTitre(QStringLiteral("a%1b").arg(c), liaison),
-                 ErreurTitre::CaractereInterdit);
-    QCOMPARE(VerifierTitre("Mer _ Plage", liaison), ErreurTitre::ChaineLiaison);
-    QCOMPARE(VerifierTitre("a:b _ c", liaison), ErreurTitre::CaractereInterdit);
-    QCOMPARE(VerifierTitre("", liaison), ErreurTitre::Vide);
 }
 
 void TstNomIncremente::numerotation() {
@@ -149,9 +144,7 @@ void TstNomIncremente::numerotation() {
     ParametresIncrementation autre = parametres("1", "Été");
     autre.ChaineLiaison = QStringLiteral("-");
     QCOMPARE(nouveaux(PlanNumerotation({"x.png"}, {true}, autre).plan), QStringList{"1-Été.png"});
-}
 
-void TstNomIncremente::reparationDeLargeur() {
     // 150 entries, three of them selected; unselected numbered names are widened to three
     // digits, in display order, without a report row or a pause. A name whose first piece is
     // not a number stays as it is.
@@ -236,9 +229,7 @@ void TstNomIncremente::remplacer() {
          })
         QCOMPARE(RemplacementSousChaine::Remplacer(nom, cherchee, remplacement, debut, nombre),
                  QString(attendu));
-}
 
-void TstNomIncremente::planRemplacement() {
     // Entries, selection, searched, replacement, the names after, where the pass stops, two
     // names made equal: among the selected or with an unselected one; an empty name, a
     // hidden one stop the pass at that file.

@@ -1,6 +1,11 @@
 #include "affichefleches.h"
 #include "lecturedateexif.h"
+#include "lignecommande.h"
+#include "nomsfichiers.h"
+#include "nomwindows.h"
 #include "ordresdeplacement.h"
+#include "regleprofil.h"
+#include "typesfichiers.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -30,14 +35,14 @@ QString lettres(const QString& liste, const QList<int>& ordre) {
 class TstTri : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void fleches();
+    void deplacements();
     void date();
     void dateAuHasard();
-    void deplacements();
-    void molette();
+    void motifs();
+    void environnement();
 };
 
-void TstTri::fleches() {
+void TstTri::deplacements() {
     // Entries, current index, up arrow, down arrow.
     for (const auto& [nombre, index, haut, bas] : {
              std::tuple{0, -1, false, false},
@@ -52,6 +57,56 @@ void TstTri::fleches() {
         QCOMPARE(f.ImgUp, haut);
         QCOMPARE(f.ImgDown, bas);
     }
+
+    const QString liste = QStringLiteral("ABCDEFG");
+    // Moved entries, order (0..3, 4 cancels), rank, list after; the target may itself move.
+    for (const auto& [choisies, ordre, rang, attendu] : {
+             std::tuple{"BD", 0, 4, "ACBDE"},
+             {"BD", 1, 4, "ACDBE"},
+             {"BC", 0, 5, "ADBCE"},
+             {"BC", 1, 5, "ADCBE"},
+             {"BC", 2, 5, "ADEBC"},
+             {"BC", 3, 5, "ADECB"},
+             {"DE", 1, 1, "EDABC"},
+             {"BC", 2, 1, "ABCDE"},
+             // Sources given out of list order still move in list order.
+             {"DB", 0, 1, "BDACE"},
+             {"BD", 4, 4, "ABCDE"},
+         })
+        QCOMPARE(lettres(liste, Deplacer(5, indices(liste, choisies), ordre, rang)),
+                 QString(attendu));
+
+    // The insertions (entry, index) in the order they are made: the reversed orders start
+    // from the last.
+    for (const auto& [ordre, attendu] :
+         {std::pair{0, "04 15 26"}, {1, "24 15 06"}, {2, "05 16 27"}, {3, "25 16 07"}, {4, ""}}) {
+        QStringList plan;
+        for (const Insertion& i : Plan(ordre, 5, 3))
+            plan.append(QString::number(i.k) + QString::number(i.index));
+        QCOMPARE(plan.join(' '), QString(attendu));
+    }
+
+    // Moved entries, wheel steps, list after: a block stops at either end, a scattered
+    // selection is gathered.
+    for (const auto& [choisies, pas, attendu] : {
+             std::tuple{"CD", 2, "ABEFCDG"},
+             {"EF", -3, "AEFBCDG"},
+             {"CD", -5, "CDABEFG"},
+             {"CD", 5, "ABEFGCD"},
+             {"CD", 3, "ABEFGCD"},
+             {"BDF", 1, "ACBDFEG"},
+             {"BD", 0, "ABDCEFG"},
+         }) {
+        const auto cible = CibleMolette(7, indices(liste, choisies), pas);
+        QVERIFY(cible);
+        QCOMPARE(lettres(liste, Deplacer(7, indices(liste, choisies), cible->ordre, cible->rang)),
+                 QString(attendu));
+    }
+    // Nothing to move.
+    QVERIFY(!CibleMolette(7, indices(liste, "AB"), -5));
+    QVERIFY(!CibleMolette(7, indices(liste, "FG"), 5));
+    QVERIFY(!CibleMolette(7, indices(liste, "ABCDEFG"), 5));
+    QVERIFY(!CibleMolette(7, {}, 5));
 }
 
 void TstTri::date() {
@@ -146,59 +201,122 @@ void TstTri::dateAuHasard() {
     QVERIFY(lues > 1000);
 }
 
-void TstTri::deplacements() {
-    const QString liste = QStringLiteral("ABCDE");
-    // Moved entries, order (0..3, 4 cancels), rank, list after; the target may itself move.
-    for (const auto& [choisies, ordre, rang, attendu] : {
-             std::tuple{"BD", 0, 4, "ACBDE"},
-             {"BD", 1, 4, "ACDBE"},
-             {"BC", 0, 5, "ADBCE"},
-             {"BC", 1, 5, "ADCBE"},
-             {"BC", 2, 5, "ADEBC"},
-             {"BC", 3, 5, "ADECB"},
-             {"DE", 1, 1, "EDABC"},
-             {"BC", 2, 1, "ABCDE"},
-             // Sources given out of list order still move in list order.
-             {"DB", 0, 1, "BDACE"},
-             {"BD", 4, 4, "ABCDE"},
+void TstTri::motifs() {
+    for (const auto& [nom, motif, attendu] : {
+             std::tuple{"A.JPG", "*.jpg", true},
+             {"a.jpeg", "*.jpg", false},
+             {"a.jpg   [M]", "*.jpg", false},
+             {"photo.jpg.bmp", "*.jpg", false},
+             {"jpg", "*.jpg", false},
+             {"sans extension", "*.*", true},
+             {"x.mp3   [M]", "*.*   [M]", true},
+             {"x.mp3  [M]", "*.*   [M]", false},
          })
-        QCOMPARE(lettres(liste, Deplacer(5, indices(liste, choisies), ordre, rang)),
-                 QString(attendu));
+        QVERIFY2(NomsFichiers::CorrespondMotif(QString::fromUtf8(nom), motif) == attendu, nom);
+    for (const char* t : {"a\\b", "a/b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a>b"})
+        QVERIFY2(NomsFichiers::ContientCaractereInterdit(QString::fromUtf8(t)), t);
+    QVERIFY(!NomsFichiers::ContientCaractereInterdit(" _ Été [M] (R) 'x'.jpg"));
 
-    // The insertions (entry, index) in the order they are made: the reversed orders start
-    // from the last.
-    for (const auto& [ordre, attendu] :
-         {std::pair{0, "04 15 26"}, {1, "24 15 06"}, {2, "05 16 27"}, {3, "25 16 07"}, {4, ""}}) {
-        QStringList plan;
-        for (const Insertion& i : Plan(ordre, 5, 3))
-            plan.append(QString::number(i.k) + QString::number(i.index));
-        QCOMPARE(plan.join(' '), QString(attendu));
+    QStringList noms{"b.jpg", "A.jpg", "a.jpg", "Été.jpg", "_x.jpg", "10.jpg", "2.jpg", "B.jpg"};
+    NomsFichiers::TrierCommeDossier(noms);
+    QCOMPARE(noms, QStringList({"10.jpg", "2.jpg", "A.jpg", "a.jpg", "B.jpg", "b.jpg", "_x.jpg",
+                                "Été.jpg"}));
+    for (int i = 1; i < noms.size(); ++i)
+        QVERIFY(NomsFichiers::AvantDans(noms[i - 1], noms[i]));
+
+    struct Cas {
+        QStringList noms;
+        int index;
+        QString filtre;
+        bool casse;
+        QStringList attendu;
+    };
+    const QStringList dossier{"a.jpg   [M]", "b.jpg", "c.bmp"};
+    const QStringList ete{"ETE 2019.jpg", "Ete 2019.jpg", "hiver.jpg"};
+    const QString illisible = QStringLiteral(" / nom illisible");
+    const QList<Cas> cas{
+        // Marked first, then bmp before jpg.
+        {dossier, 0, "", true, {"a.jpg   [M]", "c.bmp", "b.jpg"}},
+        {{"b.jpg", "x.mp3   [M]"}, 0, "", true, {"x.mp3   [M]", "b.jpg"}},
+        {{"a.jpg   [M]", "b.jpg", "notes.txt"}, 8, "", true, {"a.jpg   [M]", "b.jpg", "notes.txt"}},
+        {{"a.jpeg", "b.jpg", "c.JPG"}, 1, "", true, {"b.jpg", "c.JPG", "a.jpeg"}},
+        {{"a.mid", "b.wav", "c.mp3", "d.jpg"}, 4, "", true, {"c.mp3", "b.wav", "a.mid"}},
+        {ete, 7, "Ete", true, {"Ete 2019.jpg"}},
+        {ete, 7, "Ete", false, {"ETE 2019.jpg", "Ete 2019.jpg"}},
+        {dossier, 7, "", true, {"a.jpg   [M]"}},
+        {dossier, 7, "jpg", true, {"a.jpg   [M]", "b.jpg"}},
+        // An unreadable name is sorted by what can be read of it.
+        {{"a.JPG" + illisible, "b.jpg   [M]" + illisible, "c.txt" + illisible},
+         0,
+         "",
+         true,
+         {"b.jpg   [M]" + illisible, "a.JPG" + illisible}},
+    };
+    for (Cas c : cas) {
+        NomsFichiers::TrierCommeDossier(c.noms);
+        QCOMPARE(TypesFichiers::ComposerListe(c.noms, c.index, {c.filtre, c.casse}), c.attendu);
     }
+
+    QCOMPARE(TypesFichiers::Texte(0), QString("Tous fichiers image  (*.*)"));
+    QCOMPARE(TypesFichiers::Texte(7), QString("Tri par chaîne de caractères"));
+    QCOMPARE(TypesFichiers::Texte(8), QString("Tous fichiers  (*.*)"));
+    QVERIFY(TypesFichiers::EstImage(TypesFichiers::Gif) && !TypesFichiers::EstImage(4));
+    QCOMPARE(TypesFichiers::Motifs(0),
+             QStringList({"*.bmp", "*.jpg", "*.jpeg", "*.gif", "*.wmf", "*.ico"}));
 }
 
-void TstTri::molette() {
-    const QString liste = QStringLiteral("ABCDEFG");
-    // Moved entries, wheel steps, list after: a block stops at either end, a scattered
-    // selection is gathered.
-    for (const auto& [choisies, pas, attendu] : {
-             std::tuple{"CD", 2, "ABEFCDG"},
-             {"EF", -3, "AEFBCDG"},
-             {"CD", -5, "CDABEFG"},
-             {"CD", 5, "ABEFGCD"},
-             {"CD", 3, "ABEFGCD"},
-             {"BDF", 1, "ACBDFEG"},
-             {"BD", 0, "ABDCEFG"},
+void TstTri::environnement() {
+    // Major, minor, platform (1 = 9x, 2 = NT).
+    for (const auto& [majeure, mineure, plateforme, attendu] : {
+             std::tuple{3, 51, 2, "WinNT3"},
+             {3, 10, 1, "Win3x"},
+             {4, 0, 2, "WinNT4"},
+             {4, 0, 1, "Win95"},
+             {4, 10, 1, "Win98"},
+             {4, 90, 1, "WinME"},
+             {4, 3, 1, ""},
+             {5, 0, 2, "Win2000"},
+             {5, 1, 2, "WinXP"},
+             {5, 2, 2, ""},
+             {6, 1, 2, "???"},
+         })
+        QCOMPARE(NomWindows(majeure, mineure, plateforme), QString(attendu));
+
+    for (const auto& [dossier, accepte] : {
+             std::pair{"/home/nom", true},
+             {"/home/nommé", false},
+             {"/opt/photos", false},
+             {"/mnt/c/Users/Nom", true},
+             {"/media/xp/Documents and Settings/Nom", true},
+             {"/mnt/win/utilisateurs/nom", true},
+             {"/mnt/c/Users/Public", false},
+             {"/home/nom/Public", false},
+             {"/home/nom/Publications", true},
+             {"", false},
+         })
+        QVERIFY2(DossierProfilAccepte(QString::fromUtf8(dossier), "/home/nom") == accepte, dossier);
+    // XDG_DATA_HOME counts only when absolute.
+    const QString defaut = QStringLiteral("/home/nom/.local/share/Vimbral");
+    QCOMPARE(DossierProgrammeXdg("", "/home/nom"), defaut);
+    QCOMPARE(DossierProgrammeXdg("/data/nom/", "/home/nom"), QString("/data/nom/Vimbral"));
+    QCOMPARE(DossierProgrammeXdg("donnees", "/home/nom"), defaut);
+
+    using A = LigneCommande::Action;
+    for (const auto& [arguments, action, chemin] : {
+             std::tuple{QStringList{}, A::Ouvrir, ""},
+             {QStringList{"Photos/"}, A::Ouvrir, "/ici/Photos"},
+             {QStringList{"/a/../b/x.jpg"}, A::Ouvrir, "/b/x.jpg"},
+             {QStringList{"x", "--version"}, A::Version, ""},
+             {QStringList{"-h"}, A::Aide, ""},
+             {QStringList{"--tout"}, A::Erreur, ""},
+             {QStringList{"a", "b"}, A::Erreur, ""},
+             {QStringList{"--", "-x.jpg"}, A::Ouvrir, "/ici/-x.jpg"},
          }) {
-        const auto cible = CibleMolette(7, indices(liste, choisies), pas);
-        QVERIFY(cible);
-        QCOMPARE(lettres(liste, Deplacer(7, indices(liste, choisies), cible->ordre, cible->rang)),
-                 QString(attendu));
+        const LigneCommande l = LireLigneCommande(QStringList{"vimbral"} + arguments, "/ici");
+        QCOMPARE(l.action, action);
+        QCOMPARE(l.chemin, QString(chemin));
+        QCOMPARE(l.message.isEmpty(), l.action != A::Erreur);
     }
-    // Nothing to move.
-    QVERIFY(!CibleMolette(7, indices(liste, "AB"), -5));
-    QVERIFY(!CibleMolette(7, indices(liste, "FG"), 5));
-    QVERIFY(!CibleMolette(7, indices(liste, "ABCDEFG"), 5));
-    QVERIFY(!CibleMolette(7, {}, 5));
 }
 
 QTEST_GUILESS_MAIN(TstTri)
