@@ -59,7 +59,6 @@ void TstNomIncremente::numerosEtTitre() {
              std::pair{"001", 1},
              {"abc", 0},
              {"-3", -3},
-             {"+7", 7},
              {"99999", 99999},
              {" 12abc", 12},
              {"1 2", 12},
@@ -74,10 +73,8 @@ void TstNomIncremente::numerosEtTitre() {
     const QString liaison = QStringLiteral(" _ ");
     for (const char* permis : {"Vacances", "a|b", "a_b"})
         QCOMPARE(VerifierTitre(permis, liaison), ErreurTitre::Aucune);
-    for (const QChar c : QStringLiteral("\\/:*?\"<>"))
-        QCOMPARE(VerifierTitre(QStringLiteral("a%1b").arg(c), liaison),
-                 ErreurTitre::CaractereInterdit);
     QCOMPARE(VerifierTitre("Mer _ Plage", liaison), ErreurTitre::ChaineLiaison);
+    // Each forbidden character: TstTri::motifs.
     QCOMPARE(VerifierTitre("a:b _ c", liaison), ErreurTitre::CaractereInterdit);
     QCOMPARE(VerifierTitre("", liaison), ErreurTitre::Vide);
 }
@@ -94,7 +91,6 @@ void TstNomIncremente::decoupage() {
         {"Note [M]", "", "Note [M]", {}, {}},
         // Four characters without their dot would lose it: "Titrejpeg".
         {"photo.jpeg", ".jpeg", "photo", {}, {}},
-        {"Été à Nice.2019.JPG", ".jpg", "Été à Nice.2019", {}, {}},
         {"ab", "", "ab", {}, {}},
         {"a.b", ".b", "a", {}, {}},
         {"01_a.jpg", ".jpg", "01_a", {}, {}},
@@ -166,6 +162,7 @@ void TstNomIncremente::numerotation() {
 }
 
 void TstNomIncremente::deuxiemeIncrementationEtRefus() {
+    const QString liaison = QStringLiteral(" _ ");
     const QStringList avant{"01 _ a.jpg", "02 _ b.jpg", "c.jpg"};
     const QList<bool> tous{true, true, true};
     const Numerotation n = PlanNumerotation(avant, tous, parametres());
@@ -173,17 +170,15 @@ void TstNomIncremente::deuxiemeIncrementationEtRefus() {
     QVERIFY(n.dejaIncrementee);
 
     // The removal keeps the first piece and the last: the number just given, the text.
-    const PlanRenommage retrait =
-        PlanSuppressionNumero(nouveaux(n.plan), tous, QStringLiteral(" _ "));
+    const PlanRenommage retrait = PlanSuppressionNumero(nouveaux(n.plan), tous, liaison);
     QCOMPARE(retrait.etapes, Etapes({{0, "1 _ 01 _ a.jpg", "1 _ a.jpg", 0, false, true},
                                      {1, "2 _ 02 _ b.jpg", "2 _ b.jpg", 1, false, true},
                                      {2, "3 _ c.jpg", "3 _ c.jpg", 2, false, true}}));
 
     const PlanRenommage marque = PlanSuppressionNumero(
-        {"x.jpg", "01 _ 05 _ 9 _ a.jpg   [M]", "b.jpg"}, {false, true, true}, " _ ");
+        {"x.jpg", "01 _ 05 _ 9 _ a.jpg   [M]", "b.jpg"}, {false, true, true}, liaison);
     QCOMPARE(nouveaux(marque), QStringList({"01 _ a.jpg   [M]", "b.jpg"}));
 
-    const QString liaison = QStringLiteral(" _ ");
     const QStringList entrees{"03 _ old.jpg", "04 _ old.JPG   [M]", "x.jpg", "005 _ a _ b.png"};
     const QList<bool> selection{true, true, false, true};
     const PlanRenommage plan = PlanRenommageListe(entrees, selection, liaison, "Mer");
@@ -203,7 +198,7 @@ void TstNomIncremente::deuxiemeIncrementationEtRefus() {
     const Numerotation c =
         PlanNumerotation({"a.jpg", "b.jpg"}, {true, true}, parametres("1", ".Vacances", 2));
     QVERIFY(c.plan.etapes.isEmpty() && c.plan.refus);
-    QVERIFY(PlanRenommageListe({"1 _ a.jpg"}, {true}, " _ ", "x/y").refus);
+    QVERIFY(PlanRenommageListe({"1 _ a.jpg"}, {true}, liaison, "x/y").refus);
 }
 
 void TstNomIncremente::remplacer() {
@@ -212,7 +207,6 @@ void TstNomIncremente::remplacer() {
              std::tuple{"01 - a.jpg", " - ", " _ ", 1, -1, "01 _ a.jpg"},
              {"abcabc.jpg", "abc", "X", 4, -1, "abcX.jpg"},
              {"a-a-a-a.jpg", "-", "_", 1, 2, "a_a_a-a.jpg"},
-             {"a-a-a.jpg", "-", "_", 1, -5, "a_a_a.jpg"},
              {"a-a.jpg", "-", "_", 1, 0, "a-a.jpg"},
              // The mark is neither searched nor kept.
              {"IMG_1.jpg   [M]", "IMG", "Plage", 1, -1, "Plage_1.jpg"},
@@ -223,7 +217,6 @@ void TstNomIncremente::remplacer() {
              // What was put in is not searched again.
              {"aabb.jpg", "ab", "b", 1, -1, "abb.jpg"},
              {"01 - a.jpg", " - ", "", 1, -1, "01a.jpg"},
-             {"abc.jpg", "abc", "X", 50, -1, "abc.jpg"},
              {"abc.jpg", "g", "G", 7, -1, "abc.jpG"},
              {"a.jpg", ".jpg", "_x", 1, -1, "a_x"},
          })

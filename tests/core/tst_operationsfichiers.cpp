@@ -65,13 +65,12 @@ void verifierRetour(const Paires& paires, const QSet<QString>& occupes, int temp
 class TstOperationsFichiers : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void paires();
+    void dossiers();
     void messagesEtNoms();
-    void historique();
     void retour();
 };
 
-void TstOperationsFichiers::paires() {
+void TstOperationsFichiers::dossiers() {
     const QList<Paire> deux{{"Été", "/photos/été"}, {"/a", "/a"}};
     for (const auto& [contenu, attendu] : {
              std::pair{QByteArray("Été\r\n/photos/été\r\n/a\r\n/a\r\n"), deux},
@@ -104,6 +103,26 @@ void TstOperationsFichiers::paires() {
                                       {"/usr/bin/gimp-2.10", "gimp-2.10"},
                                       {"/home/u/.outil", ".outil"}})
         QCOMPARE(OperationsFichiers::NomProposeProgramme(chemin), QString(nom));
+
+    HistoriqueDossiers h;
+    QVERIFY(!h.PeutReculer() && !h.PeutAvancer());
+    for (const char* dossier : {"/A", "/B", "/C"})
+        h.Enregistrer(dossier);
+    QCOMPARE(h.PosHistorique(), 2);
+    QCOMPARE(h.Reculer(), QString("/B"));
+    QCOMPARE(h.Reculer(), QString("/A"));
+    QVERIFY(!h.PeutReculer());
+    QCOMPARE(h.Reculer(), QString());
+    QCOMPARE(h.Avancer(), QString("/B"));
+    QVERIFY(h.PeutAvancer());
+    // A new folder goes at the end even from further back.
+    h.Enregistrer("/D");
+    QCOMPARE(h.Historique(), QStringList({"/A", "/B", "/C", "/D"}));
+    QCOMPARE(h.PosHistorique(), 3);
+    QVERIFY(!h.PeutAvancer());
+    h.Reinitialiser("/E");
+    QCOMPARE(h.Historique(), QStringList({"/E"}));
+    QVERIFY(!h.PeutReculer() && !h.PeutAvancer());
 }
 
 void TstOperationsFichiers::messagesEtNoms() {
@@ -141,28 +160,6 @@ void TstOperationsFichiers::messagesEtNoms() {
     QCOMPARE(ListeAbregee(noms.mid(0, 15)), noms.mid(0, 15).join('\n'));
     QVERIFY(ListeAbregee(noms.mid(0, 16)).endsWith("f15\n\net  1 autre ..."));
     QVERIFY(ListeAbregee(noms).endsWith("f15\n\net  5 autres ..."));
-}
-
-void TstOperationsFichiers::historique() {
-    HistoriqueDossiers h;
-    QVERIFY(!h.PeutReculer() && !h.PeutAvancer());
-    for (const char* dossier : {"/A", "/B", "/C"})
-        h.Enregistrer(dossier);
-    QCOMPARE(h.PosHistorique(), 2);
-    QCOMPARE(h.Reculer(), QString("/B"));
-    QCOMPARE(h.Reculer(), QString("/A"));
-    QVERIFY(!h.PeutReculer());
-    QCOMPARE(h.Reculer(), QString());
-    QCOMPARE(h.Avancer(), QString("/B"));
-    QVERIFY(h.PeutAvancer());
-    // A new folder goes at the end even from further back.
-    h.Enregistrer("/D");
-    QCOMPARE(h.Historique(), QStringList({"/A", "/B", "/C", "/D"}));
-    QCOMPARE(h.PosHistorique(), 3);
-    QVERIFY(!h.PeutAvancer());
-    h.Reinitialiser("/E");
-    QCOMPARE(h.Historique(), QStringList({"/E"}));
-    QVERIFY(!h.PeutReculer() && !h.PeutAvancer());
 }
 
 void TstOperationsFichiers::retour() {
