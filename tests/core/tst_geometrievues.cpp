@@ -25,7 +25,6 @@ void TstGeometrieVues::grille() {
     for (const auto& [photo, octets, reduite, cellule0] : {
              std::tuple{QSizeF(3000, 2000), 2000000, QSizeF(300, 200),
                         QRectF(41.75, 10.5, 85.5, 57)},
-             {QSizeF(3000, 2000), 1000000, QSizeF(150, 100), QRectF(41.75, 10.5, 85.5, 57)},
              {QSizeF(4000, 3000), 1500000, QSizeF(266.66667, 200), QRectF(46.5, 10.5, 76, 57)},
              {QSizeF(40, 30), 900, QSizeF(40, 30), QRectF(64.5, 24, 40, 30)},
              {QSizeF(2000, 3000), 3000000, QSizeF(133.33333, 200), QRectF(65.5, 10.5, 38, 57)},

@@ -87,7 +87,6 @@ void TstNomIncremente::decoupage() {
     // A name that is not incremented is its own number and its one piece.
     const QList<Cas> cas{
         {"IMG_2.JPG   [M]", ".jpg", "IMG_2", {}, {}},
-        {"d.JPG   [M]   [M]", ".jpg   [M]", "d", {}, {}},
         {"Note [M]", "", "Note [M]", {}, {}},
         // Four characters without their dot would lose it: "Titrejpeg".
         {"photo.jpeg", ".jpeg", "photo", {}, {}},
@@ -260,7 +259,6 @@ void TstNomIncremente::permuter() {
              {"004 _ 012 _ Vue.jpg", " _ ", "Vue _ 004.jpg", "004 _ Vue.jpg"},
              {"003 _ Port.jpg   [M]", " _ ", "Port _ 003.jpg", "003 _ Port.jpg"},
              {"07-Lac.bmp", "-", "Lac-07.bmp", "07-Lac.bmp"},
-             {"01 _ Photo.jpeg", " _ ", "Photo _ 01.jpeg", "01 _ Photo.jpeg"},
              {"01 _ .jpg", " _ ", " _ 01.jpg", "01 _ .jpg"},
              {"Plage.jpg", " _ ", "Plage.jpg", "Plage.jpg"},
          }) {

@@ -176,10 +176,6 @@ void TstParametres::aleatoire() {
         QVERIFY(o.PasMolette >= 1);
         QVERIFY(o.ToucheMarquer >= 116 && o.ToucheMarquer <= 123);
         QVERIFY(o.ToucheMarquer != o.ToucheDemarquer);
-        ParametresPhoto p;
-        p.lire(contenu);
-        PositionFenetre pos;
-        pos.lire(contenu);
     }
 }
 

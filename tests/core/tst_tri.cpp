@@ -163,15 +163,11 @@ void TstTri::date() {
                 : tirage < 70 ? ' '
                               : char(hasard.bounded(256));
         }
-        if (essai % 3 == 0 && taille >= 19) {
-            const qsizetype ou = hasard.bounded(taille - 18);
-            t.replace(ou, 19, "2019:07:12 08:00:00");
-        }
+        if (essai % 3 == 0 && taille >= 19)
+            t.replace(hasard.bounded(taille - 18), 19, "2019:07:12 08:00:00");
 
-        const QByteArray premier = t + "2001:01:01 01:01:01";
-        const QByteArray second = t + "2002:02:02 02:02:02";
-        const DateExif a = LireDateExif(QByteArrayView(premier).first(taille));
-        const DateExif b = LireDateExif(QByteArrayView(second).first(taille));
+        const DateExif a = LireDateExif(QByteArrayView(t + "2001:01:01 01:01:01").first(taille));
+        const DateExif b = LireDateExif(QByteArrayView(t + "2002:02:02 02:02:02").first(taille));
         if (a.DatePhoto != b.DatePhoto)
             QFAIL(qPrintable(QStringLiteral("lu au-delà des octets donnés: ") + t.toHex()));
         if (taille > 1000) {
