@@ -1,7 +1,25 @@
 #include "apercu.h"
 #include "preselection.h"
+#include "son.h"
+#include "tempsmidi.h"
 
 #include <QTest>
+
+#include <cmath>
+
+namespace {
+
+// A MIDI file of tracks shorter than 256 bytes, each given in hexadecimal.
+QByteArray midi(const QByteArray& division, const QList<QByteArray>& pistes) {
+    QByteArray m = QByteArray::fromHex("4d546864 00000006 0001") + char(0) + char(pistes.size()) +
+                   QByteArray::fromHex(division);
+    for (const QByteArray& p : pistes)
+        m += "MTrk" + QByteArray(3, '\0') + char(QByteArray::fromHex(p).size()) +
+             QByteArray::fromHex(p);
+    return m;
+}
+
+} // namespace
 
 class TstApercu : public QObject {
     Q_OBJECT
@@ -9,6 +27,7 @@ private Q_SLOTS:
     void ajustement();
     void textes();
     void preselection();
+    void tempsMidi();
 };
 
 void TstApercu::ajustement() {
@@ -19,7 +38,6 @@ void TstApercu::ajustement() {
              {QSizeF(400, 300), apercu, false, QSizeF(193.33333, 145)},
              {QSizeF(400, 100), apercu, false, QSizeF(200, 50)},
              {QSizeF(200, 100), apercu, false, QSizeF(200, 100)},
-             {QSizeF(100, 400), apercu, false, QSizeF(36.25, 145)},
              {QSizeF(100, 80), QSizeF(800, 600), true, QSizeF(750, 600)},
          }) {
         const QSizeF t =
@@ -30,14 +48,12 @@ void TstApercu::ajustement() {
     }
     QCOMPARE(TailleAffichee(0, 10, 200, 145), QSizeF());
     QCOMPARE(TailleAffichee(10, 0, 200, 145), QSizeF());
-    // A 100 x 80 picture centred on (356, 132.5).
     QCOMPARE(CadreCentre(712, 265, QSizeF(100, 80)), QRectF(306, 92.5, 100, 80));
 }
 
 void TstApercu::textes() {
     for (const auto& [octets, texte] : {
-             std::pair{qint64(0), "0  octets"},
-             {999, "999  octets"},
+             std::pair{qint64(999), "999  octets"},
              {1000, "1,00  Ko"},
              {999999, "1000,00  Ko"},
              {1000000, "1,00 Mo"},
@@ -46,7 +62,6 @@ void TstApercu::textes() {
         QCOMPARE(FormatTaille(octets), QString(texte));
     QCOMPARE(LigneInformations(1234567, 3000, 2000, "12/07/2019 08:00:00"),
              QString("1,23 Mo      L = 3000  x  H = 2000      Date : 12/07/2019 08:00:00"));
-    QCOMPARE(PauseChargement(500000), 50);
     QCOMPARE(PauseChargement(999999), 100);
     QCOMPARE(PauseChargement(2000000), 20);
     // Only the last "/ " goes: the space before it stays.
@@ -55,26 +70,85 @@ void TstApercu::textes() {
     QCOMPARE(DecrireLiaison("x"), QString("x"));
     QVERIFY(EstNombre("-7") && EstNombre("00"));
     QVERIFY(!EstNombre("abc") && !EstNombre(""));
+
+    // Seconds, time played, cursor maximum, length shown; halves go to the even second.
+    for (const auto& [secondes, ecoule, maximum, duree] : {
+             std::tuple{2.5, "00:02", 2, "00:02"},
+             {3.5, "00:04", 4, "00:04"},
+             {0.4, "00:00", 1, "00:00"},
+             {std::nan(""), "00:00", 1, "00:00"},
+             {3599.4, "59:59", 3599, "59:59"},
+             {3600.0, "60:00", 3600, "1:00:00"},
+         }) {
+        QCOMPARE(TempsEcoule(secondes), QString(ecoule));
+        QCOMPARE(TexteDuree(secondes), QString(duree));
+        QCOMPARE(MaximumCurseur(secondes), maximum);
+    }
+
+    QCOMPARE(LigneSon(2160, 2.16), QString("(2,16  Ko)         Durée  00:02"));
+    for (const char* nom : {"a.mp3", "B.WAV", "c.Mid", "chant.mp3.mp3"})
+        QVERIFY2(EstFichierSon(nom), nom);
+    for (const char* nom : {"a.midi", "a.mp3   [M]", "mp3.jpg", ""})
+        QVERIFY2(!EstFichierSon(nom), nom);
+    // The cursor as drawn: 75..255 across, its top at 750 and 120 high, its centre between
+    // 180 and 915; the pointer's height puts its centre, kept on the track.
+    CurseurVolume c;
+    QVERIFY(c.Contient(75, 750) && c.Contient(255, 870) && c.Contient(160, 810));
+    QVERIFY(!c.Contient(74, 800) && !c.Contient(256, 800) && !c.Contient(160, 749) &&
+            !c.Contient(160, 871));
+    QCOMPARE(c.Volume(), 14);
+    for (const auto& [y, haut, volume] : {
+             std::tuple{547, 487, 50},
+             {0, 120, 100},
+             {2000, 855, 0},
+         }) {
+        c.Suivre(y);
+        QCOMPARE(c.haut, haut);
+        QCOMPARE(c.Volume(), volume);
+    }
 }
 
 void TstApercu::preselection() {
-    const auto opt = RegleSelection::Optimale;
-    const auto inc = RegleSelection::ListeIncrementee;
-    const auto perso = RegleSelection::Personnalisee;
+    using R = RegleSelection;
     // Name, rule, start and end typed, selection start and length.
     for (const auto& [nom, regle, debut, fin, s, l] : {
-             std::tuple{"IMG_0001.jpg   [M]", opt, "", "", 0, 8},
-             {"012 _ Plage.jpg", inc, "", "", 6, 5},
-             {"012 _ Plage.jpg   [M]", inc, "", "", 6, 5},
-             {"Plage.jpg", inc, "", "", 12, -7},
+             std::tuple{"IMG_0001.jpg   [M]", R::Optimale, "", "", 0, 8},
+             {"012 _ Plage.jpg   [M]", R::ListeIncrementee, "", "", 6, 5},
+             {"Plage.jpg", R::ListeIncrementee, "", "", 12, -7},
              // A caret alone, counted from the end.
-             {"Plage.jpg", perso, "-7", "00", 2, 0},
-             {"abcdefg", perso, "2", "-3", 2, 3},
-             {"abcdefg   [M]", perso, "0", "4", 0, 3},
+             {"Plage.jpg", R::Personnalisee, "-7", "00", 2, 0},
+             {"abcdefg", R::Personnalisee, "2", "-3", 2, 3},
+             {"abcdefg   [M]", R::Personnalisee, "0", "4", 0, 3},
          }) {
         const Selection r = Preselection(nom, regle, " _ ", debut, fin);
         QCOMPARE(r.debut, s);
         QCOMPARE(r.longueur, l);
+    }
+}
+
+void TstApercu::tempsMidi() {
+    const QByteArray noire = "00903c40 8140803c40 00ff2f00";
+    // The file, its length in seconds (negative: refused), the tick at one second.
+    for (const auto& [octets, duree, tickUneSeconde] : {
+             std::tuple{midi("0060", {noire}), 1.0, 192},
+             // A slower tempo in another track, running status, timecode (25 frames of 40).
+             {midi("0060", {"00ff510307a120 60ff51030f4240 00ff2f00", noire}), 1.5, 144},
+             {midi("0060", {"00903c40 603c00 00ff2f00"}), 0.5, 192},
+             {midi("e728", {"8768ff2f00"}), 1.0, 1000},
+             // Cut before the end, in the middle of an event.
+             {midi("0060", {noire}).chopped(4), 1.0, 192},
+             {midi("0060", {noire}).chopped(5), 0.0, 192},
+             {QByteArray(), -1.0, 0},
+             {midi("0000", {noire}), -1.0, 0},
+             {midi("e700", {noire}), -1.0, 0},
+         }) {
+        const auto t = TempsMidi::Lire(octets);
+        QCOMPARE(t.has_value(), duree >= 0);
+        if (!t)
+            continue;
+        QCOMPARE(t->Duree(), duree);
+        QCOMPARE(t->Tick(1.0), qint64(tickUneSeconde));
+        QCOMPARE(t->Secondes(tickUneSeconde), 1.0);
     }
 }
 

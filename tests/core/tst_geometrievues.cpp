@@ -1,5 +1,11 @@
+#include "disposition.h"
 #include "grilleminiatures.h"
+#include "incrustation.h"
 #include "loupe.h"
+#include "nomcopie.h"
+#include "options.h"
+#include "orientation.h"
+#include "redimension.h"
 
 #include <QTest>
 
@@ -8,18 +14,17 @@ namespace G = GrilleMiniatures;
 class TstGeometrieVues : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void reduction();
-    void colonne();
-    void numeroDepart();
+    void grille();
     void loupe();
+    void ecrans();
+    void retouche();
 };
 
-void TstGeometrieVues::reduction() {
+void TstGeometrieVues::grille() {
     // Photo, bytes, reduced size, picture frame in the first cell.
     for (const auto& [photo, octets, reduite, cellule0] : {
              std::tuple{QSizeF(3000, 2000), 2000000, QSizeF(300, 200),
                         QRectF(41.75, 10.5, 85.5, 57)},
-             {QSizeF(3000, 2000), 1000000, QSizeF(150, 100), QRectF(41.75, 10.5, 85.5, 57)},
              {QSizeF(4000, 3000), 1500000, QSizeF(266.66667, 200), QRectF(46.5, 10.5, 76, 57)},
              {QSizeF(40, 30), 900, QSizeF(40, 30), QRectF(64.5, 24, 40, 30)},
              {QSizeF(2000, 3000), 3000000, QSizeF(133.33333, 200), QRectF(65.5, 10.5, 38, 57)},
@@ -30,9 +35,7 @@ void TstGeometrieVues::reduction() {
         QVERIFY(qAbs(c.x() - cellule0.x()) + qAbs(c.width() - cellule0.width()) < 1e-3);
         QCOMPARE(QPointF(c.y(), c.height()), QPointF(cellule0.y(), cellule0.height()));
     }
-}
 
-void TstGeometrieVues::colonne() {
     // Height, range, large and small steps, top of the seventh cell.
     for (const auto& [nombre, echelle, attendu] : {
              // Five fit in the frame; six pass it by the margin of 5.
@@ -59,31 +62,6 @@ void TstGeometrieVues::colonne() {
     QCOMPARE(G::DefilementDiaporama(5, 470, 1102), 0);
     QCOMPARE(G::DefilementDiaporama(6, 470, 1102), 470);
     QCOMPARE(G::DefilementDiaporama(6, 470, 83), 83);
-}
-
-void TstGeometrieVues::numeroDepart() {
-    using N = G::NumeroDepart;
-    for (const auto& [reponse, issue, premiereEstUn, premiere] : {
-             std::tuple{"2,5", N::ErreurSaisie, false, 0},
-             {"-3", N::Accepte, true, 0},
-             {" 2 ", N::Accepte, false, 1},
-             {"99999999999999999999", N::TropGrand, false, 0},
-         }) {
-        const N n = G::LireNumeroDepart(reponse, 146);
-        QCOMPARE(n.issue, issue);
-        QCOMPARE(n.premiereEstUn, premiereEstUn);
-        QCOMPARE(n.premiere, premiere);
-    }
-    // The slideshow's interval, in seconds, one to an hour.
-    for (const auto& [reponse, millisecondes] : {
-             std::pair{"2", 2000},
-             {"1", 1000},
-             {"2,5", 2500},
-             {"0,5", -1},
-             {"abc", -1},
-             {"3601", -1},
-         })
-        QCOMPARE(Loupe::IntervalleDiaporama(reponse).value_or(-1), millisecondes);
 }
 
 void TstGeometrieVues::loupe() {
@@ -117,6 +95,146 @@ void TstGeometrieVues::loupe() {
         QCOMPARE(g.position, position);
         QCOMPARE(g.pointZoom, zoomApres);
     }
+
+    using N = G::NumeroDepart;
+    for (const auto& [reponse, issue, premiereEstUn, premiere] : {
+             std::tuple{"2,5", N::ErreurSaisie, false, 0},
+             {"-3", N::Accepte, true, 0},
+             {" 2 ", N::Accepte, false, 1},
+             {"99999999999999999999", N::TropGrand, false, 0},
+         }) {
+        const N n = G::LireNumeroDepart(reponse, 146);
+        QCOMPARE(n.issue, issue);
+        QCOMPARE(n.premiereEstUn, premiereEstUn);
+        QCOMPARE(n.premiere, premiere);
+    }
+    // The slideshow's interval, in seconds, one to an hour.
+    for (const auto& [reponse, millisecondes] : {
+             std::pair{"1", 1000},
+             {"2,5", 2500},
+             {"0,5", -1},
+             {"abc", -1},
+             {"3601", -1},
+         })
+        QCOMPARE(Loupe::IntervalleDiaporama(reponse).value_or(-1), millisecondes);
+}
+
+void TstGeometrieVues::ecrans() {
+    // The window as designed, 15360 x 11120 twips, on a screen: the target size in twips,
+    // the horizontal scale, the screen's scales.
+    for (const auto& [ecran, largeur, hauteur, echelleX, ecranX, ecranY] : {
+             std::tuple{QSize(1280, 1024), 15360, 11120, 1.0, 1.6, 1.706667},
+             {QSize(800, 600), 12000, 8600, 0.78125, 1.0, 1.0},
+             // Beyond 16 bits.
+             {QSize(1920, 1080), 15360, 11120, 1.0, 2.4, 1.8},
+         }) {
+        const Disposition d = CalculerDisposition(15360, 11120, ecran);
+        QCOMPARE(d.LargeurCible, largeur);
+        QCOMPARE(d.HauteurCible, hauteur);
+        QCOMPARE(d.EchelleX, float(echelleX));
+        QVERIFY(qAbs(d.EchelleEcranX - ecranX) < 1e-4);
+        QVERIFY(qAbs(d.EchelleEcranY - ecranY) < 1e-4);
+    }
+
+    const std::array<int, 3> gris{64, 64, 64};
+    const std::array<int, 3> or_{253, 220, 106};
+    // 100 rows, 13 left at the bottom: row 87 is the end.
+    QCOMPARE(CouleurDegrade(gris, or_, 0, 13, 100, 87), or_);
+    QCOMPARE(CouleurDegrade(gris, or_, 0, 13, 100, 29), (std::array<int, 3>{127, 116, 78}));
+    // No rows to spread over: the start colour, no division by zero.
+    QCOMPARE(CouleurDegrade(gris, or_, 10, 10, 20, 10), gris);
+}
+
+void TstGeometrieVues::retouche() {
+    // Rule (1 width, 2 height, 3 percent; -1 and -2 the single resize, where the box not
+    // typed in follows the ratio), value, photo, size.
+    for (const auto& [regle, valeur, photo, attendue] : {
+             std::tuple{1, 800.0, QSize(4000, 3000), QSize(800, 600)},
+             {2, 600.0, QSize(4000, 3000), QSize(800, 600)},
+             {3, 50.0, QSize(3000, 2000), QSize(1500, 1000)},
+             // Less than a pixel, nothing.
+             {3, 0.01, QSize(4000, 3000), QSize()},
+             {-1, 800.0, QSize(4000, 3000), QSize(800, 600)},
+             {-2, 600.0, QSize(4000, 3000), QSize(800, 600)},
+         }) {
+        const float rapport = float(photo.width()) / float(photo.height());
+        const QSize t = regle == -1   ? TailleChoisie(valeur, 0, rapport)
+                        : regle == -2 ? TailleChoisie(0, valeur, rapport)
+                                      : TailleRedim(RegleTaille(regle), valeur, photo);
+        QCOMPARE(t, attendue);
+    }
+    QVERIFY(TailleAcceptable(QSize(65500, 2000)));
+    QVERIFY(!TailleAcceptable(QSize(65501, 10)));
+    QVERIFY(!TailleAcceptable(QSize(15000, 10001)));
+
+    // Orientation, after one quarter turn, mirrored, clockwise quarters.
+    for (const auto& [orientation, unQuart, miroir, quartsHoraires] : {
+             std::tuple{1, 8, false, 0},
+             {2, 5, true, 0},
+             {3, 6, false, 2},
+             {4, 7, true, 2},
+             {5, 4, true, 3},
+             {6, 1, false, 1},
+             {7, 2, true, 1},
+             {8, 3, false, 3},
+             {0, 8, false, 0},
+         }) {
+        QCOMPARE(Orientation::Composer(orientation, 1), unQuart);
+        QCOMPARE(Orientation::Decomposer(orientation),
+                 (Orientation::Geste{miroir, quartsHoraires}));
+        // Four turns, or one and three, bring the picture back.
+        QCOMPARE(Orientation::Composer(orientation, 4), qMax(orientation, 1));
+        QCOMPARE(Orientation::Composer(unQuart, 3), qMax(orientation, 1));
+    }
+
+    // A B C over D E F, a quarter turn to the left: C F / B E / A D.
+    const char pixels[2][3] = {{'A', 'B', 'C'}, {'D', 'E', 'F'}};
+    char tourne[3][2] = {};
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x) {
+            const QPoint d = Orientation::Destination(Orientation::Composer(1, 1), x, y, 3, 2);
+            tourne[d.y()][d.x()] = pixels[y][x];
+        }
+    QCOMPARE(QByteArray(&tourne[0][0], 6), QByteArray("CFBEAD"));
+
+    for (const auto& [nom, resultat] : {
+             std::pair{"IMG_0001.jpg   [M]", "(R)IMG_0001.jpg"},
+             {"Plage.jpeg", "(R)Plage.jpg"},
+             {"Notes", "(R)Notes.jpg"},
+             {"012 _ St. Tropez", "(R)012 _ St. Tropez.jpg"},
+             {".cache", "(R).cache.jpg"},
+         })
+        QCOMPARE(NomResultat(QStringLiteral("(R)"), nom), QString(resultat));
+    QCOMPARE(NomDossierRedim(QDateTime(QDate(2023, 7, 5), QTime(9, 5))),
+             QStringLiteral("Redim 2023-7-5  [9H05]"));
+    QCOMPARE(NombreEnTete(QStringLiteral(" 50 %")), 50.0);
+    QCOMPARE(NombreEnTete(QStringLiteral("12,5")), 12.5);
+    QCOMPARE(NombreEnTete(QStringLiteral("abc")), 0.0);
+
+    QStringList rates;
+    for (int i = 1; i <= 17; ++i)
+        rates.append(QStringLiteral("p%1.jpg").arg(i));
+    QCOMPARE(MessageFinRedim(3, QStringLiteral("/d/Redim"), rates.mid(0, 1)),
+             QStringLiteral("Les 3 photos redimensionnées sont dans le répertoire :\n/d/Redim\n\n"
+                            "Photos non redimensionnées :\np1.jpg"));
+    QVERIFY(MessageFinRedim(0, {}, rates).endsWith(QStringLiteral("p15.jpg\net  2 autre(s) ...")));
+    // The free name and "Copie de": tests/ui/tst_retoucheui.cpp.
+    QCOMPARE(NomDansDossier("a.jpg", [](const QString&) { return true; }), std::nullopt);
+    Options o;
+    QVERIFY(!IncrustationReglee(o));
+    AppliquerDefautsIncrustation(o);
+    QVERIFY(IncrustationReglee(o) && o.PoliceTexte == "Arial" && o.EffacerOriginal == 1);
+
+    // Top left, top right, bottom left, bottom right, centre; a damaged value is top left.
+    for (const auto& [position, coin] : {
+             std::pair{0, QPointF(50, 20)},
+             {1, QPointF(850, 20)},
+             {2, QPointF(50, 550)},
+             {3, QPointF(850, 550)},
+             {4, QPointF(500, 300)},
+             {9, QPointF(50, 20)},
+         })
+        QCOMPARE(PositionTexte(position, QSizeF(1000, 600), QSizeF(100, 30), 50, 50), coin);
 }
 
 QTEST_GUILESS_MAIN(TstGeometrieVues)

@@ -1,5 +1,7 @@
 #include "nomincremente.h"
+#include "permutationnumero.h"
 #include "planincrementation.h"
+#include "remplacementsouschaine.h"
 
 #include <QTest>
 
@@ -32,16 +34,15 @@ QStringList nouveaux(const PlanRenommage& plan) {
 class TstNomIncremente : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void numeroFormate();
+    void numerosEtTitre();
     void decoupage();
-    void valeurEtTitre();
     void numerotation();
-    void reparationDeLargeur();
-    void deuxiemeIncrementation();
-    void numeroAuDelaDe32767();
+    void deuxiemeIncrementationEtRefus();
+    void remplacer();
+    void permuter();
 };
 
-void TstNomIncremente::numeroFormate() {
+void TstNomIncremente::numerosEtTitre() {
     // Number, entries, start as typed, text: as wide as the last number of the list.
     for (const auto& [nombre, entrees, depart, attendu] : {
              std::tuple{1, 9, "1", "1"},
@@ -53,6 +54,29 @@ void TstNomIncremente::numeroFormate() {
              {1, 3, "1abc", "0001"},
          })
         QCOMPARE(NumeroFormate(nombre, entrees, depart), QString(attendu));
+
+    for (const auto& [texte, valeur] : {
+             std::pair{"001", 1},
+             {"abc", 0},
+             {"-3", -3},
+             {"99999", 99999},
+             {" 12abc", 12},
+             {"1 2", 12},
+             // Halves go to the even number.
+             {"2.5", 2},
+             {"3.5", 4},
+             {"1e3", 1},
+             {"+-3", 0},
+         })
+        QCOMPARE(ValeurNumerique(texte), qint64(valeur));
+
+    const QString liaison = QStringLiteral(" _ ");
+    for (const char* permis : {"Vacances", "a|b", "a_b"})
+        QCOMPARE(VerifierTitre(permis, liaison), ErreurTitre::Aucune);
+    QCOMPARE(VerifierTitre("Mer _ Plage", liaison), ErreurTitre::ChaineLiaison);
+    // Each forbidden character: TstTri::motifs.
+    QCOMPARE(VerifierTitre("a:b _ c", liaison), ErreurTitre::CaractereInterdit);
+    QCOMPARE(VerifierTitre("", liaison), ErreurTitre::Vide);
 }
 
 void TstNomIncremente::decoupage() {
@@ -63,11 +87,9 @@ void TstNomIncremente::decoupage() {
     // A name that is not incremented is its own number and its one piece.
     const QList<Cas> cas{
         {"IMG_2.JPG   [M]", ".jpg", "IMG_2", {}, {}},
-        {"d.JPG   [M]   [M]", ".jpg   [M]", "d", {}, {}},
         {"Note [M]", "", "Note [M]", {}, {}},
         // Four characters without their dot would lose it: "Titrejpeg".
         {"photo.jpeg", ".jpeg", "photo", {}, {}},
-        {"Été à Nice.2019.JPG", ".jpg", "Été à Nice.2019", {}, {}},
         {"ab", "", "ab", {}, {}},
         {"a.b", ".b", "a", {}, {}},
         {"01_a.jpg", ".jpg", "01_a", {}, {}},
@@ -85,40 +107,11 @@ void TstNomIncremente::decoupage() {
     }
 }
 
-void TstNomIncremente::valeurEtTitre() {
-    for (const auto& [texte, valeur] : {
-             std::pair{"001", 1},
-             {"abc", 0},
-             {"-3", -3},
-             {"+7", 7},
-             {"99999", 99999},
-             {" 12abc", 12},
-             {"1 2", 12},
-             // Halves go to the even number.
-             {"2.5", 2},
-             {"3.5", 4},
-             {"1e3", 1},
-             {"+-3", 0},
-         })
-        QCOMPARE(ValeurNumerique(texte), qint64(valeur));
-
-    const QString liaison = QStringLiteral(" _ ");
-    for (const char* permis : {"Vacances", "a|b", "a_b"})
-        QCOMPARE(VerifierTitre(permis, liaison), ErreurTitre::Aucune);
-    for (const QChar c : QStringLiteral("\\/:*?\"<>"))
-        QCOMPARE(VerifierTitre(QStringLiteral("a%1b").arg(c), liaison),
-                 ErreurTitre::CaractereInterdit);
-    QCOMPARE(VerifierTitre("Mer _ Plage", liaison), ErreurTitre::ChaineLiaison);
-    QCOMPARE(VerifierTitre("a:b _ c", liaison), ErreurTitre::CaractereInterdit);
-    QCOMPARE(VerifierTitre("", liaison), ErreurTitre::Vide);
-}
-
 void TstNomIncremente::numerotation() {
     struct Cas {
         QStringList entrees;
         ParametresIncrementation p;
         QStringList attendu;
-        bool deja;
     };
     QStringList douze, douzeNumerotes;
     for (int i = 1; i <= 12; ++i) {
@@ -126,40 +119,27 @@ void TstNomIncremente::numerotation() {
         douzeNumerotes.append(QStringLiteral("%1 _ IMG_%2.jpg").arg(i, 2, 10, QChar('0')).arg(i));
     }
     douze[1] += QStringLiteral("   [M]");
-    const QStringList trois{"IMG_1.JPG", "IMG_2.JPG   [M]", "IMG_3.JPG"};
     const QList<Cas> cas{
-        {douze, parametres(), douzeNumerotes, false},
-        {trois, parametres(), {"1 _ IMG_1.jpg", "2 _ IMG_2.jpg", "3 _ IMG_3.jpg"}, false},
-        {trois, parametres("0008", "T"), {"0008 _ T.jpg", "0009 _ T.jpg", "0010 _ T.jpg"}, false},
+        {douze, parametres(), douzeNumerotes},
+        {{"IMG_1.JPG", "IMG_2.JPG   [M]", "IMG_3.JPG"},
+         parametres("0008", "T"),
+         {"0008 _ T.jpg", "0009 _ T.jpg", "0010 _ T.jpg"}},
         // A title replaces the text: no second incrementation.
-        {{"01 _ a.jpg", "02 _ b.jpg"},
-         parametres("01", "Mer"),
-         {"01 _ Mer.jpg", "02 _ Mer.jpg"},
-         false},
-        {{"IMG_1.JPG", "b.jpeg"},
-         parametres("1", "Mer", 2),
-         {"Mer _ 1.jpg", "Mer _ 2.jpeg"},
-         false},
-        {{"01 _ a.jpg"}, parametres("1", {}, 2), {"01 _ a _ 1.jpg"}, false},
+        {{"01 _ a.jpg", "02 _ b.jpg"}, parametres("01", "Mer"), {"01 _ Mer.jpg", "02 _ Mer.jpg"}},
+        {{"IMG_1.JPG", "b.jpeg"}, parametres("1", "Mer", 2), {"Mer _ 1.jpg", "Mer _ 2.jpeg"}},
+        {{"01 _ a.jpg"}, parametres("1", {}, 2), {"01 _ a _ 1.jpg"}},
     };
     for (const Cas& c : cas) {
         const Numerotation n =
             PlanNumerotation(c.entrees, QList<bool>(c.entrees.size(), true), c.p);
         QCOMPARE(nouveaux(n.plan), c.attendu);
-        QCOMPARE(n.dejaIncrementee, c.deja);
-        QVERIFY(!n.plan.refus);
-        for (int i = 0; i < n.plan.etapes.size(); ++i) {
-            QCOMPARE(n.plan.etapes[i].entree, i);
-            QCOMPARE(n.plan.etapes[i].ancien, c.entrees[i]);
-            QCOMPARE(n.plan.etapes[i].rangRapport, i);
-        }
+        // The steps' other fields: reparationDeLargeur.
+        QVERIFY(!n.dejaIncrementee && !n.plan.refus);
     }
     ParametresIncrementation autre = parametres("1", "Été");
     autre.ChaineLiaison = QStringLiteral("-");
     QCOMPARE(nouveaux(PlanNumerotation({"x.png"}, {true}, autre).plan), QStringList{"1-Été.png"});
-}
 
-void TstNomIncremente::reparationDeLargeur() {
     // 150 entries, three of them selected; unselected numbered names are widened to three
     // digits, in display order, without a report row or a pause. A name whose first piece is
     // not a number stays as it is.
@@ -180,7 +160,8 @@ void TstNomIncremente::reparationDeLargeur() {
                                     {149, "f149.jpg", "003 _ f149.jpg", 2, true, true}}));
 }
 
-void TstNomIncremente::deuxiemeIncrementation() {
+void TstNomIncremente::deuxiemeIncrementationEtRefus() {
+    const QString liaison = QStringLiteral(" _ ");
     const QStringList avant{"01 _ a.jpg", "02 _ b.jpg", "c.jpg"};
     const QList<bool> tous{true, true, true};
     const Numerotation n = PlanNumerotation(avant, tous, parametres());
@@ -188,17 +169,15 @@ void TstNomIncremente::deuxiemeIncrementation() {
     QVERIFY(n.dejaIncrementee);
 
     // The removal keeps the first piece and the last: the number just given, the text.
-    const PlanRenommage retrait =
-        PlanSuppressionNumero(nouveaux(n.plan), tous, QStringLiteral(" _ "));
+    const PlanRenommage retrait = PlanSuppressionNumero(nouveaux(n.plan), tous, liaison);
     QCOMPARE(retrait.etapes, Etapes({{0, "1 _ 01 _ a.jpg", "1 _ a.jpg", 0, false, true},
                                      {1, "2 _ 02 _ b.jpg", "2 _ b.jpg", 1, false, true},
                                      {2, "3 _ c.jpg", "3 _ c.jpg", 2, false, true}}));
 
     const PlanRenommage marque = PlanSuppressionNumero(
-        {"x.jpg", "01 _ 05 _ 9 _ a.jpg   [M]", "b.jpg"}, {false, true, true}, " _ ");
+        {"x.jpg", "01 _ 05 _ 9 _ a.jpg   [M]", "b.jpg"}, {false, true, true}, liaison);
     QCOMPARE(nouveaux(marque), QStringList({"01 _ a.jpg   [M]", "b.jpg"}));
 
-    const QString liaison = QStringLiteral(" _ ");
     const QStringList entrees{"03 _ old.jpg", "04 _ old.JPG   [M]", "x.jpg", "005 _ a _ b.png"};
     const QList<bool> selection{true, true, false, true};
     const PlanRenommage plan = PlanRenommageListe(entrees, selection, liaison, "Mer");
@@ -207,20 +186,92 @@ void TstNomIncremente::deuxiemeIncrementation() {
                                   {3, "005 _ a _ b.png", "005 _ Mer.png", 2, false, true}}));
     QCOMPARE(PremiereNonIncrementee(entrees, selection, liaison), -1);
     QCOMPARE(PremiereNonIncrementee(entrees, {true, false, true, true}, liaison), 2);
-}
 
-void TstNomIncremente::numeroAuDelaDe32767() {
-    const Numerotation n = PlanNumerotation({"a.jpg", "b.jpg", "c.jpg", "d.jpg"},
-                                            {true, true, true, true}, parametres("32766"));
-    QCOMPARE(nouveaux(n.plan), QStringList({"32766 _ a.jpg", "32767 _ b.jpg"}));
-    QVERIFY(n.plan.refus);
+    // No number beyond 32767.
+    const Numerotation haut = PlanNumerotation({"a.jpg", "b.jpg", "c.jpg", "d.jpg"},
+                                               {true, true, true, true}, parametres("32766"));
+    QCOMPARE(nouveaux(haut.plan), QStringList({"32766 _ a.jpg", "32767 _ b.jpg"}));
+    QVERIFY(haut.plan.refus);
 
     // A title that would hide the files behind a leading dot stops the batch before them.
     const Numerotation c =
         PlanNumerotation({"a.jpg", "b.jpg"}, {true, true}, parametres("1", ".Vacances", 2));
-    QVERIFY(c.plan.etapes.isEmpty());
-    QVERIFY(c.plan.refus);
-    QVERIFY(PlanRenommageListe({"1 _ a.jpg"}, {true}, " _ ", "x/y").refus);
+    QVERIFY(c.plan.etapes.isEmpty() && c.plan.refus);
+    QVERIFY(PlanRenommageListe({"1 _ a.jpg"}, {true}, liaison, "x/y").refus);
+}
+
+void TstNomIncremente::remplacer() {
+    // Name, searched, replacement, start (from 1), how many (negative: all), result.
+    for (const auto& [nom, cherchee, remplacement, debut, nombre, attendu] : {
+             std::tuple{"01 - a.jpg", " - ", " _ ", 1, -1, "01 _ a.jpg"},
+             {"abcabc.jpg", "abc", "X", 4, -1, "abcX.jpg"},
+             {"a-a-a-a.jpg", "-", "_", 1, 2, "a_a_a-a.jpg"},
+             {"a-a.jpg", "-", "_", 1, 0, "a-a.jpg"},
+             // The mark is neither searched nor kept.
+             {"IMG_1.jpg   [M]", "IMG", "Plage", 1, -1, "Plage_1.jpg"},
+             {"a.jpg   [M]", "[M]", "x", 1, -1, "a.jpg"},
+             {"ab.jpg   [M]", "b", "X", 9, -1, "ab.jpg"},
+             {"IMG_1.jpg", "", "x", 1, -1, "IMG_1.jpg"},
+             {"IMG_1.jpg", "img", "x", 1, -1, "IMG_1.jpg"},
+             // What was put in is not searched again.
+             {"aabb.jpg", "ab", "b", 1, -1, "abb.jpg"},
+             {"01 - a.jpg", " - ", "", 1, -1, "01a.jpg"},
+             {"abc.jpg", "g", "G", 7, -1, "abc.jpG"},
+             {"a.jpg", ".jpg", "_x", 1, -1, "a_x"},
+         })
+        QCOMPARE(RemplacementSousChaine::Remplacer(nom, cherchee, remplacement, debut, nombre),
+                 QString(attendu));
+
+    // Entries, selection, searched, replacement, the names after, where the pass stops, two
+    // names made equal: among the selected or with an unselected one; an empty name, a
+    // hidden one stop the pass at that file.
+    for (const auto& [entrees, selection, cherchee, remplacement, nouveaux, arret, doublon] : {
+             std::tuple{QStringList{"01 - a.jpg", "02 - b.jpg", "03 - c.jpg"},
+                        QList<bool>{true, false, true}, " - ", " _ ",
+                        QStringList{"01 _ a.jpg", "02 - b.jpg", "03 _ c.jpg"}, 3, false},
+             {QStringList{"xa.jpg", "ya.jpg"}, QList<bool>{true, true}, "x", "y",
+              QStringList{"ya.jpg", "ya.jpg"}, 2, true},
+             {QStringList{"a1.jpg", "b1.jpg"}, QList<bool>{true, false}, "a", "b",
+              QStringList{"b1.jpg", "b1.jpg"}, 2, true},
+             {QStringList{"a.jpg", "x", "b.jpg"}, QList<bool>{true, true, true}, "x", "",
+              QStringList{"a.jpg", "", "b.jpg"}, 1, false},
+             {QStringList{"_.jpg", "b.jpg"}, QList<bool>{true, true}, "_", "",
+              QStringList{".jpg", "b.jpg"}, 0, false},
+         }) {
+        const RemplacementSousChaine::Remplacement r =
+            RemplacementSousChaine::Planifier(entrees, selection, cherchee, remplacement, 1, -1);
+        Etapes etapes;
+        for (int i = 0; i < arret; ++i)
+            if (selection[i])
+                etapes.append({i, entrees[i], nouveaux[i], -1, true, false});
+        QCOMPARE(r.nouveauxNoms, nouveaux);
+        QCOMPARE(r.plan.etapes, etapes);
+        QCOMPARE(r.plan.refus, arret < entrees.size());
+        QCOMPARE(r.doublon, doublon);
+    }
+}
+
+void TstNomIncremente::permuter() {
+    // Name, link string, swapped; swapped back, the name as the pass writes it.
+    for (const auto& [nom, liaison, permute, retour] : {
+             std::tuple{"001 _ Plage.jpg", " _ ", "Plage _ 001.jpg", "001 _ Plage.jpg"},
+             {"002 _ Mer.JPG", " _ ", "Mer _ 002.jpg", "002 _ Mer.jpg"},
+             {"004 _ 012 _ Vue.jpg", " _ ", "Vue _ 004.jpg", "004 _ Vue.jpg"},
+             {"003 _ Port.jpg   [M]", " _ ", "Port _ 003.jpg", "003 _ Port.jpg"},
+             {"07-Lac.bmp", "-", "Lac-07.bmp", "07-Lac.bmp"},
+             {"01 _ .jpg", " _ ", " _ 01.jpg", "01 _ .jpg"},
+             {"Plage.jpg", " _ ", "Plage.jpg", "Plage.jpg"},
+         }) {
+        QCOMPARE(PermutationNumero::Permuter(nom, liaison), QString(permute));
+        QCOMPARE(PermutationNumero::Permuter(permute, liaison), QString(retour));
+    }
+
+    const PlanRenommage plan = PermutationNumero::Planifier(
+        {"001 _ Plage.jpg", "002 _ Mer.JPG", "003 _ .cache.jpg", "004 _ Vue.jpg"}, " _ ");
+    // The entries stay as they are; the third would hide its file, so the pass stops there.
+    QCOMPARE(plan.etapes, (Etapes{{0, "001 _ Plage.jpg", "Plage _ 001.jpg", 0, false, true},
+                                  {1, "002 _ Mer.JPG", "Mer _ 002.jpg", 1, false, true}}));
+    QVERIFY(plan.refus);
 }
 
 QTEST_GUILESS_MAIN(TstNomIncremente)

@@ -1,23 +1,50 @@
 #include "affichefleches.h"
 #include "lecturedateexif.h"
+#include "lignecommande.h"
+#include "nomsfichiers.h"
+#include "nomwindows.h"
+#include "ordresdeplacement.h"
+#include "regleprofil.h"
+#include "typesfichiers.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTest>
 
+using namespace OrdresDeplacement;
+
+namespace {
+
+// Lists are written as letters, one entry each: "ABCDE".
+QList<int> indices(const QString& liste, const QString& choisies) {
+    QList<int> sources;
+    for (QChar c : choisies)
+        sources.append(int(liste.indexOf(c)));
+    return sources;
+}
+
+QString lettres(const QString& liste, const QList<int>& ordre) {
+    QString s;
+    for (int i : ordre)
+        s += liste.at(i);
+    return s;
+}
+
+} // namespace
+
 class TstTri : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void fleches();
+    void deplacements();
     void date();
-    void dateAuHasard();
+    void motifs();
+    void environnement();
 };
 
-void TstTri::fleches() {
+void TstTri::deplacements() {
     // Entries, current index, up arrow, down arrow.
     for (const auto& [nombre, index, haut, bas] : {
-             std::tuple{0, -1, false, false},
-             {1, 0, false, false},
+             std::tuple{1, 0, false, false},
              {3, -1, false, false},
              {3, 3, false, false},
              {3, 0, false, true},
@@ -28,6 +55,56 @@ void TstTri::fleches() {
         QCOMPARE(f.ImgUp, haut);
         QCOMPARE(f.ImgDown, bas);
     }
+
+    const QString liste = QStringLiteral("ABCDEFG");
+    // Moved entries, order (0..3, 4 cancels), rank, list after; the target may itself move.
+    for (const auto& [choisies, ordre, rang, attendu] : {
+             std::tuple{"BD", 0, 4, "ACBDE"},
+             {"BD", 1, 4, "ACDBE"},
+             {"BC", 0, 5, "ADBCE"},
+             {"BC", 1, 5, "ADCBE"},
+             {"BC", 2, 5, "ADEBC"},
+             {"BC", 3, 5, "ADECB"},
+             {"DE", 1, 1, "EDABC"},
+             {"BC", 2, 1, "ABCDE"},
+             // Sources given out of list order still move in list order.
+             {"DB", 0, 1, "BDACE"},
+             {"BD", 4, 4, "ABCDE"},
+         })
+        QCOMPARE(lettres(liste, Deplacer(5, indices(liste, choisies), ordre, rang)),
+                 QString(attendu));
+
+    // The insertions (entry, index) in the order they are made: the reversed orders start
+    // from the last.
+    for (const auto& [ordre, attendu] :
+         {std::pair{0, "04 15 26"}, {1, "24 15 06"}, {2, "05 16 27"}, {3, "25 16 07"}, {4, ""}}) {
+        QStringList plan;
+        for (const Insertion& i : Plan(ordre, 5, 3))
+            plan.append(QString::number(i.k) + QString::number(i.index));
+        QCOMPARE(plan.join(' '), QString(attendu));
+    }
+
+    // Moved entries, wheel steps, list after: a block stops at either end, a scattered
+    // selection is gathered.
+    for (const auto& [choisies, pas, attendu] : {
+             std::tuple{"CD", 2, "ABEFCDG"},
+             {"EF", -3, "AEFBCDG"},
+             {"CD", -5, "CDABEFG"},
+             {"CD", 5, "ABEFGCD"},
+             {"CD", 3, "ABEFGCD"},
+             {"BDF", 1, "ACBDFEG"},
+             {"BD", 0, "ABDCEFG"},
+         }) {
+        const auto cible = CibleMolette(7, indices(liste, choisies), pas);
+        QVERIFY(cible);
+        QCOMPARE(lettres(liste, Deplacer(7, indices(liste, choisies), cible->ordre, cible->rang)),
+                 QString(attendu));
+    }
+    // Nothing to move.
+    QVERIFY(!CibleMolette(7, indices(liste, "AB"), -5));
+    QVERIFY(!CibleMolette(7, indices(liste, "FG"), 5));
+    QVERIFY(!CibleMolette(7, indices(liste, "ABCDEFG"), 5));
+    QVERIFY(!CibleMolette(7, {}, 5));
 }
 
 void TstTri::date() {
@@ -46,16 +123,12 @@ void TstTri::date() {
              {QByteArray("2018:01:02 03:04:05 abcd: 2020:06:07 08:09:10"), "2020-06-07 08:09:10"},
              {QByteArray("2018:01:02 03:04:05 abcd: fin"), "2018-01-02 03:04:05"},
              {QByteArray("a:b 123456789012345 2017:11:30 23:59:59"), "2017-11-30 23:59:59"},
-             {QByteArray("BM\x36\x10\0\0\0\0\0\0\x36\0\0\0", 14) + "2015:08:09 10:11:12",
-              "2015-08-09 10:11:12"},
-             {QByteArray("ID3\x03\0\0\0\0\x01\x10TDRC\0\0\0\x14\0\0\0", 21) + "2016:12:24 20:00:00",
-              "2016-12-24 20:00:00"},
+             // Other headers are read the same way, zeros and all.
              {QByteArray("\xFF\xFE\x80\xE9\0\0", 6) + "2000:02:29 00:00:00", "2000-02-29 00:00:00"},
              // The first 1000 bytes only.
              {QByteArray(981, 'x') + "2010:10:10 10:10:10", "2010-10-10 10:10:10"},
              {QByteArray(993, 'x') + "2010:10:10 10:10:10", ""},
              {QByteArray(), ""},
-             {QByteArray("JFIF 2019 07 12 08 00 00"), ""},
              {QByteArray("ab:cdefghijklmnop"), ""},
              {QByteArray("2019:13:12 08:00:00"), ""},
              {QByteArray("0000:00:00 00:00:00"), ""},
@@ -72,16 +145,12 @@ void TstTri::date() {
                                   : t.mid(8, 2) + '/' + t.mid(5, 2) + '/' + t.left(4) + t.mid(10));
         QCOMPARE(d.lue(), !t.isEmpty());
     }
-}
 
-// Many generated headers, mostly digits, colons and spaces so that near-dates are common.
-// Each input sits in front of a date that must never be seen: the result is the same
-// whichever date follows, so nothing was read past the bytes given, and nothing past the
-// first 1000.
-void TstTri::dateAuHasard() {
+    // Many generated headers, mostly digits, colons and spaces so that near-dates are common.
+    // Each input sits in front of a date that must never be seen: the result is the same
+    // whichever date follows, so nothing was read past the bytes given, and nothing past the
+    // first 1000.
     QRandomGenerator hasard(20240517);
-    const QByteArray suites[] = {QByteArray("2001:01:01 01:01:01"),
-                                 QByteArray("2002:02:02 02:02:02")};
     const QRegularExpression forme(QStringLiteral("^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d$"));
     int lues = 0;
     for (int essai = 0; essai < 100000; ++essai) {
@@ -94,15 +163,11 @@ void TstTri::dateAuHasard() {
                 : tirage < 70 ? ' '
                               : char(hasard.bounded(256));
         }
-        if (essai % 3 == 0 && taille >= 19) {
-            const qsizetype ou = hasard.bounded(taille - 18);
-            t.replace(ou, 19, "2019:07:12 08:00:00");
-        }
+        if (essai % 3 == 0 && taille >= 19)
+            t.replace(hasard.bounded(taille - 18), 19, "2019:07:12 08:00:00");
 
-        const QByteArray premier = t + suites[0];
-        const QByteArray second = t + suites[1];
-        const DateExif a = LireDateExif(QByteArrayView(premier).first(taille));
-        const DateExif b = LireDateExif(QByteArrayView(second).first(taille));
+        const DateExif a = LireDateExif(QByteArrayView(t + "2001:01:01 01:01:01").first(taille));
+        const DateExif b = LireDateExif(QByteArrayView(t + "2002:02:02 02:02:02").first(taille));
         if (a.DatePhoto != b.DatePhoto)
             QFAIL(qPrintable(QStringLiteral("lu au-delà des octets donnés: ") + t.toHex()));
         if (taille > 1000) {
@@ -123,6 +188,121 @@ void TstTri::dateAuHasard() {
     }
     // The generator must reach the dated paths, or this test proves little.
     QVERIFY(lues > 1000);
+}
+
+void TstTri::motifs() {
+    for (const auto& [nom, motif, attendu] : {
+             std::tuple{"A.JPG", "*.jpg", true},
+             {"a.jpeg", "*.jpg", false},
+             {"a.jpg   [M]", "*.jpg", false},
+             {"photo.jpg.bmp", "*.jpg", false},
+             {"jpg", "*.jpg", false},
+             {"sans extension", "*.*", true},
+             {"x.mp3   [M]", "*.*   [M]", true},
+             {"x.mp3  [M]", "*.*   [M]", false},
+         })
+        QVERIFY2(NomsFichiers::CorrespondMotif(QString::fromUtf8(nom), motif) == attendu, nom);
+    for (const char* t : {"a\\b", "a/b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a>b"})
+        QVERIFY2(NomsFichiers::ContientCaractereInterdit(QString::fromUtf8(t)), t);
+    QVERIFY(!NomsFichiers::ContientCaractereInterdit(" _ Été [M] (R) 'x'.jpg"));
+
+    QStringList noms{"b.jpg", "A.jpg", "a.jpg", "Été.jpg", "_x.jpg", "10.jpg", "2.jpg", "B.jpg"};
+    NomsFichiers::TrierCommeDossier(noms);
+    QCOMPARE(noms, QStringList({"10.jpg", "2.jpg", "A.jpg", "a.jpg", "B.jpg", "b.jpg", "_x.jpg",
+                                "Été.jpg"}));
+    for (int i = 1; i < noms.size(); ++i)
+        QVERIFY(NomsFichiers::AvantDans(noms[i - 1], noms[i]));
+
+    struct Cas {
+        QStringList noms;
+        int index;
+        QString filtre;
+        bool casse;
+        QStringList attendu;
+    };
+    const QStringList dossier{"a.jpg   [M]", "b.jpg", "c.bmp"};
+    const QStringList ete{"ETE 2019.jpg", "Ete 2019.jpg", "hiver.jpg"};
+    const QString illisible = QStringLiteral(" / nom illisible");
+    const QList<Cas> cas{
+        // Marked first, then bmp before jpg.
+        {dossier, 0, "", true, {"a.jpg   [M]", "c.bmp", "b.jpg"}},
+        {{"b.jpg", "x.mp3   [M]"}, 0, "", true, {"x.mp3   [M]", "b.jpg"}},
+        {{"a.jpg   [M]", "b.jpg", "notes.txt"}, 8, "", true, {"a.jpg   [M]", "b.jpg", "notes.txt"}},
+        {{"a.jpeg", "b.jpg", "c.JPG"}, 1, "", true, {"b.jpg", "c.JPG", "a.jpeg"}},
+        {{"a.mid", "b.wav", "c.mp3", "d.jpg"}, 4, "", true, {"c.mp3", "b.wav", "a.mid"}},
+        {ete, 7, "Ete", true, {"Ete 2019.jpg"}},
+        {ete, 7, "Ete", false, {"ETE 2019.jpg", "Ete 2019.jpg"}},
+        {dossier, 7, "", true, {"a.jpg   [M]"}},
+        // An unreadable name is sorted by what can be read of it.
+        {{"a.JPG" + illisible, "b.jpg   [M]" + illisible, "c.txt" + illisible},
+         0,
+         "",
+         true,
+         {"b.jpg   [M]" + illisible, "a.JPG" + illisible}},
+    };
+    for (Cas c : cas) {
+        NomsFichiers::TrierCommeDossier(c.noms);
+        QCOMPARE(TypesFichiers::ComposerListe(c.noms, c.index, {c.filtre, c.casse}), c.attendu);
+    }
+
+    QCOMPARE(TypesFichiers::Texte(0), QString("Tous fichiers image  (*.*)"));
+    QCOMPARE(TypesFichiers::Texte(7), QString("Tri par chaîne de caractères"));
+    QCOMPARE(TypesFichiers::Texte(8), QString("Tous fichiers  (*.*)"));
+    QVERIFY(TypesFichiers::EstImage(TypesFichiers::Gif) && !TypesFichiers::EstImage(4));
+    QCOMPARE(TypesFichiers::Motifs(0),
+             QStringList({"*.bmp", "*.jpg", "*.jpeg", "*.gif", "*.wmf", "*.ico"}));
+}
+
+void TstTri::environnement() {
+    // Major, minor, platform (1 = 9x, 2 = NT).
+    for (const auto& [majeure, mineure, plateforme, attendu] : {
+             std::tuple{3, 51, 2, "WinNT3"},
+             {3, 10, 1, "Win3x"},
+             {4, 0, 2, "WinNT4"},
+             {4, 0, 1, "Win95"},
+             {4, 10, 1, "Win98"},
+             {4, 90, 1, "WinME"},
+             {5, 0, 2, "Win2000"},
+             {5, 1, 2, "WinXP"},
+             {5, 2, 2, ""},
+             {6, 1, 2, "???"},
+         })
+        QCOMPARE(NomWindows(majeure, mineure, plateforme), QString(attendu));
+
+    for (const auto& [dossier, accepte] : {
+             std::pair{"/home/nom", true},
+             {"/home/nommé", false},
+             {"/opt/photos", false},
+             {"/mnt/c/Users/Nom", true},
+             {"/media/xp/Documents and Settings/Nom", true},
+             {"/mnt/win/utilisateurs/nom", true},
+             {"/home/nom/Public", false},
+             {"/home/nom/Publications", true},
+             {"", false},
+         })
+        QVERIFY2(DossierProfilAccepte(QString::fromUtf8(dossier), "/home/nom") == accepte, dossier);
+    // XDG_DATA_HOME counts only when absolute.
+    const QString defaut = QStringLiteral("/home/nom/.local/share/Vimbral");
+    QCOMPARE(DossierProgrammeXdg("", "/home/nom"), defaut);
+    QCOMPARE(DossierProgrammeXdg("/data/nom/", "/home/nom"), QString("/data/nom/Vimbral"));
+    QCOMPARE(DossierProgrammeXdg("donnees", "/home/nom"), defaut);
+
+    using A = LigneCommande::Action;
+    for (const auto& [arguments, action, chemin] : {
+             std::tuple{QStringList{}, A::Ouvrir, ""},
+             {QStringList{"Photos/"}, A::Ouvrir, "/ici/Photos"},
+             {QStringList{"/a/../b/x.jpg"}, A::Ouvrir, "/b/x.jpg"},
+             {QStringList{"x", "--version"}, A::Version, ""},
+             {QStringList{"-h"}, A::Aide, ""},
+             {QStringList{"--tout"}, A::Erreur, ""},
+             {QStringList{"a", "b"}, A::Erreur, ""},
+             {QStringList{"--", "-x.jpg"}, A::Ouvrir, "/ici/-x.jpg"},
+         }) {
+        const LigneCommande l = LireLigneCommande(QStringList{"vimbral"} + arguments, "/ici");
+        QCOMPARE(l.action, action);
+        QCOMPARE(l.chemin, QString(chemin));
+        QCOMPARE(l.message.isEmpty(), l.action != A::Erreur);
+    }
 }
 
 QTEST_GUILESS_MAIN(TstTri)
