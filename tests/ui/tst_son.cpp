@@ -52,14 +52,6 @@ QByteArray wav(int bits, int format, int echantillons) {
            le(taille, 4) + QByteArray(int(taille), '\0');
 }
 
-bool ouvertParLeProgramme(const QString& chemin) {
-    for (const QFileInfo& fd :
-         QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::AllEntries | QDir::System))
-        if (fd.symLinkTarget() == chemin)
-            return true;
-    return false;
-}
-
 } // namespace
 
 class TstSon : public QObject {
@@ -166,8 +158,6 @@ void TstSon::lecteursReels_data() {
                           << QByteArray::fromHex("4d546864000000060000000100604d54726b0000000d009"
                                                  "03c408440803c4000ff2f00")
                           << "(35  octets" + d + "00:03  0/3";
-    QTest::newRow("midi en texte")
-        << "a.mid" << QByteArray("MThd? non, du texte") << "(19  octets" + d + "00:00  0/1";
 }
 
 void TstSon::lecteursReels() {
@@ -184,7 +174,8 @@ void TstSon::lecteursReels() {
     QTest::mouseClick(w.f.CmdJouer, Qt::LeftButton);
     b.horloge.declencher();
     QTest::mouseClick(w.f.CmdStop, Qt::LeftButton);
-    QVERIFY(!ouvertParLeProgramme(chemin));
+    for (const QFileInfo& fd : QDir("/proc/self/fd").entryInfoList(QDir::AllEntries | QDir::System))
+        QVERIFY(fd.symLinkTarget() != chemin);
     QTest::mouseClick(w.f.CmdJouer, Qt::LeftButton);
     taper(w.f, "b" + nom.right(4), Qt::Key_Return);
     QCOMPARE(nomsSurDisque(b.photos()), QStringList{"b" + nom.right(4)});
