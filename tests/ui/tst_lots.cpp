@@ -112,6 +112,7 @@ private Q_SLOTS:
 };
 void TstLots::lots_data() {
     QTest::addColumn<Lot>("p");
+    // The option choosing them all.
     const auto sansTitre = [](FrmChoixIncrementation& c) {
         c.ChkTitre->click();
         c.ChkSel->click();
@@ -125,31 +126,11 @@ void TstLots::lots_data() {
         QVERIFY(!c.TxtChiffre->isEnabled());
     };
     const QStringList incrementes{"03 _ old.jpg", "04 _ old.JPG   [M]", "x.jpg"};
-    // The option choosing them all; numbers as wide as the list's size, given in display
-    // order, every row in bold.
-    QStringList douze, numerotes, lignes;
-    for (int i = 1; i <= 12; ++i)
-        douze.append(QStringLiteral("IMG_%1.JPG").arg(i));
-    douze.sort();
-    for (int i = 0; i < 12; ++i) {
-        numerotes.append(QStringLiteral("%1 _ Vacances.jpg").arg(i + 1, 2, 10, QLatin1Char('0')));
-        lignes.append(".../  " + douze[i] + " | .../  " + numerotes[i]);
-    }
-    QTest::newRow("numéroter") << Lot{
-        .fichiers = douze,
-        .reglages = [](FrmChoixIncrementation& c) { c.ChkSel->click(); },
-        .choisis = {},
-        .boites = {"saisie:Vacances|o  Donnez un nom à votre liste de photos.\n\no  Ce nom NE "
-                   "DOIT PAS contenir la chaine de liaison.\n\no  Les caractères suivants ne "
-                   "doivent pas être utilisés :\n        \\   /   :   *   ?   \"   <   >",
-                   compte(12)},
-        .apres = numerotes,
-        .rapports = {lignes},
-        .pauses = 12 * 150};
     // The second pass's report lists the names the first one gave; the mark is dropped.
     QTest::newRow("retrait du numéro") << Lot{
         .fichiers = {"01 _ a.jpg", "02 _ b.jpg", "c.JPG   [M]"},
         .reglages = sansTitre,
+        .choisis = {},
         .boites = {"oui:Cette liste a peut être déjà été incrémentée.\nVoulez-vous "
                    "supprimer le numéro de la première incrémentation ?",
                    compte(3)},
@@ -176,7 +157,10 @@ void TstLots::lots_data() {
     // What the action refuses: the title's answer, the link string, the start number.
     QTest::newRow("rien de choisi") << Lot{.choisis = {}, .boites = {Choisir}};
     QTest::newRow("caractère") << Lot{
-        .boites = {"saisie:Mer*|", "Le titre comporte un caractère interdit !"}};
+        .boites = {"saisie:Mer*|o  Donnez un nom à votre liste de photos.\n\no  Ce nom NE DOIT "
+                   "PAS contenir la chaine de liaison.\n\no  Les caractères suivants ne doivent "
+                   "pas être utilisés :\n        \\   /   :   *   ?   \"   <   >",
+                   "Le titre comporte un caractère interdit !"}};
     QTest::newRow("liaison dans le titre")
         << Lot{.boites = {"saisie:Mer _ Plage|", "Le titre comporte la chaine de liaison !"}};
     QTest::newRow("vide ou annulé")
@@ -186,43 +170,40 @@ void TstLots::lots_data() {
         << Lot{.liaison = ":", .boites = {"saisie:T|", Conflit}};
     // The options window: its labels follow the link string; an empty one or a start with a
     // zero is put back; Cancel keeps nothing.
+    const auto annuler = [](FrmChoixIncrementation& c) {
+        QVERIFY(c.TxtL->text() == " - " && c.TxtChiffre->text() == "1" && c.Opt1->isChecked());
+        QCOMPARE(c.Lbl1->text() + "|" + c.Lbl2->text(), QString("Numéro - Titre|Titre - Numéro"));
+        c.TxtL->setText("++");
+        QCOMPARE(c.Lbl1->text() + "|" + c.Lbl2->text(), QString("Numéro++Titre|Titre++Numéro"));
+        c.TxtL->clear();
+        QVERIFY(c.TxtL->text() == " _ " && c.TxtL->selectedText() == " _ ");
+        QCOMPARE(c.Lbl1->text(), QString("Numéro _ Titre"));
+        c.TxtChiffre->setText(" 0 ");
+        QFocusEvent sortie(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(c.TxtChiffre, &sortie);
+        QCOMPARE(c.TxtChiffre->text(), QString("1"));
+        c.CmdI->click();
+        c.CmdAnnule->click();
+    };
     QTest::newRow("options annulées")
-        << Lot{.reglages =
-                   [](FrmChoixIncrementation& c) {
-                       QVERIFY(c.TxtL->text() == " - " && c.TxtChiffre->text() == "1" &&
-                               c.Opt1->isChecked());
-                       QCOMPARE(c.Lbl1->text() + "|" + c.Lbl2->text(),
-                                QString("Numéro - Titre|Titre - Numéro"));
-                       c.TxtL->setText("++");
-                       QCOMPARE(c.Lbl1->text() + "|" + c.Lbl2->text(),
-                                QString("Numéro++Titre|Titre++Numéro"));
-                       c.TxtL->clear();
-                       QVERIFY(c.TxtL->text() == " _ " && c.TxtL->selectedText() == " _ ");
-                       QCOMPARE(c.Lbl1->text(), QString("Numéro _ Titre"));
-                       c.TxtChiffre->setText(" 0 ");
-                       QFocusEvent sortie(QEvent::FocusOut, Qt::TabFocusReason);
-                       QApplication::sendEvent(c.TxtChiffre, &sortie);
-                       QCOMPARE(c.TxtChiffre->text(), QString("1"));
-                       c.CmdI->click();
-                       c.CmdAnnule->click();
-                   },
+        << Lot{.reglages = annuler,
                .liaison = " - ",
                .boites = {"Chaine vide interdite !\nCaractère \" _ \" par défaut.",
                           "Le chiffre de début ne doit pas commencer par zéro.",
                           "Les fichiers d'aide ne sont plus lus  ! "}};
     // Refused beyond 16 bits or null; accepted once corrected, the text kept as typed.
+    const auto huit = [](FrmChoixIncrementation& c) {
+        for (const char* depart : {"0", "32768"}) {
+            c.TxtChiffre->setText(depart);
+            c.CmdOK->click();
+            QVERIFY(c.TxtChiffre->text() == "1" && c.TxtChiffre->selectedText() == "1");
+        }
+        c.TxtChiffre->setText("0008");
+    };
     const QString depart = QStringLiteral(
         "Valeur de départ incorrecte ou nulle !\nLa valeur minimale est '1', ou '0...01'");
     QTest::newRow("départ") << Lot{
-        .reglages =
-            [](FrmChoixIncrementation& c) {
-                for (const char* depart : {"0", "32768"}) {
-                    c.TxtChiffre->setText(depart);
-                    c.CmdOK->click();
-                    QVERIFY(c.TxtChiffre->text() == "1" && c.TxtChiffre->selectedText() == "1");
-                }
-                c.TxtChiffre->setText("0008");
-            },
+        .reglages = huit,
         .boites = {depart, depart, "saisie:T|", compte(2)},
         .apres = {"0008 _ T.jpg", "0009 _ T.jpg"},
         .rapports = {{".../  a.jpg | .../  0008 _ T.jpg", ".../  b.jpg | .../  0009 _ T.jpg"}}};
@@ -328,32 +309,23 @@ void TstLots::lots() {
     QStringList pendant;
     QObject::connect(f.incrementation().rapport(), &FrmRenom::etatFinalAtteint,
                      [&] { pendant = nomsSurDisque(b.photos()); });
+    // Every box is queued at once: the replacement's first press asks for a selection, then
+    // "Poursuivre ?"; the number on the right first says what it does.
+    const bool remplacer = p.commande == Commande::F12 || p.commande == Commande::Liaison;
+    QStringList boites = p.boites;
+    if (remplacer)
+        boites.prepend((p.boites.isEmpty() ? "non:" : "oui:") +
+                       QStringLiteral("Poursuivre le remplacement de\nchaine de caractères ?"));
     if (p.commande == Commande::Action) {
-        entrerMode(b, f, p.reglages, p.boites);
+        entrerMode(b, f, p.reglages, boites);
     } else if (p.commande == Commande::F12) {
-        // The first press takes the selection away and asks for one.
         f.LstFF->selectAll();
-        b.dialogues.attendreMessage(Selectionnez);
+        b.dialogues.attendreMessages(QStringList{Selectionnez} + boites);
         QTest::keyClick(f.LstFF, Qt::Key_F12);
     } else if (p.commande == Commande::Liaison) {
         // The keyboard renaming's check finds another link string; No starts the replacement.
-        b.dialogues.attendreMessages({"", "non:", Selectionnez});
+        b.dialogues.attendreMessages(QStringList{"", "non:", Selectionnez} + boites);
         f.renommage().mnuSecOpt_Click();
-    }
-    if (p.choisis == QStringList{"*"})
-        f.LstFF->selectAll();
-    else if (!p.choisis.isEmpty())
-        choisir(f, p.choisis);
-    const bool remplacer = p.commande == Commande::F12 || p.commande == Commande::Liaison;
-    if (p.commande == Commande::Action) {
-        if (!f.CmdD->isHidden())
-            QTest::mouseClick(f.CmdD, Qt::LeftButton);
-    } else if (remplacer) {
-        b.dialogues.attendreMessages(
-            QStringList{(p.boites.isEmpty() ? "non:" : "oui:") +
-                        QStringLiteral("Poursuivre le remplacement de\nchaine de caractères ?")} +
-            p.boites);
-        f.menus().article("mnuremplace")->trigger();
     } else {
         b.dialogues.attendreMessages(
             QStringList{
@@ -365,9 +337,18 @@ void TstLots::lots() {
                 "faudra le faire \"manuellement\" :\n\n- incrémenter la liste à gauche,\n- peut "
                 "être la réorganiser,\n- puis effacer le chiffre d'incrémentation à droite, "
                 "fichier par fichier."} +
-            p.boites);
-        f.menus().article("mnuIncrDte")->trigger();
+            boites);
     }
+    if (p.choisis == QStringList{"*"})
+        f.LstFF->selectAll();
+    else if (!p.choisis.isEmpty())
+        choisir(f, p.choisis);
+    if (remplacer)
+        f.menus().article("mnuremplace")->trigger();
+    else if (p.commande == Commande::Droite)
+        f.menus().article("mnuIncrDte")->trigger();
+    else if (!f.CmdD->isHidden())
+        QTest::mouseClick(f.CmdD, Qt::LeftButton);
     VERIFIER_DIALOGUES(b.dialogues);
     QCOMPARE(nomsSurDisque(b.photos()), p.apres.isEmpty() ? avant : p.apres);
     // The link string only changes through the options confirmed, which no row does.
