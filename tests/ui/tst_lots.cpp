@@ -279,6 +279,7 @@ void TstLots::lots_data() {
           {.fichiers = {"001 _ a.jpg"}, .boites = {"non:Voulez-vous poursuivre ?"}});
     ligne(Commande::Droite, "à droite : un nom sans numéro",
           {.fichiers = {"001 _ a.jpg", "b.jpg"}, .boites = {oui, refus}});
+    ligne(Commande::Droite, "à droite : liste vide", {.fichiers = {}, .boites = {oui, refus}});
     // The marked file first; back again on Yes, with a report of its own.
     ligne(Commande::Droite, "à droite, aller et retour",
           {.fichiers = {"001 _ Plage.jpg", "002 _ Mer.JPG", "003 _ Port.jpg   [M]",
@@ -373,10 +374,12 @@ void TstLots::lots() {
         QCOMPARE(f.LstFF->currentRow(), 0);
     }
     QVERIFY(!f.CmdInc->isHidden() && f.CmdA->isHidden() && f.CmdD->isHidden());
+    QVERIFY(!w.etat.IgnorerClicVide);
     FrmRenom* rapport = f.incrementation().rapport();
     if (p.commande == Commande::Action && !p.rapports.isEmpty() && !p.laisser) {
         // The report names the folder; its button gives the focus back.
         QCOMPARE(rapport->LblRep->text(), b.photos() + "/");
+        QCOMPARE(rapport->palette().color(QPalette::Window), QColor(98, 80, 23));
         QCOMPARE(rapport->CmdTer->text(), QString("Opération terminée"));
         QCOMPARE(r.focus, f.CmdRefresh);
         QVERIFY(!w.etat.FinRapport);
@@ -415,6 +418,10 @@ void TstLots::avertissement() {
     QTest::mouseClick(w.f.CmdInc, Qt::LeftButton);
     VERIFIER_DIALOGUES(b.dialogues);
     QVERIFY(!coche && !w.etat.photo.AfficherAvertissement && !signale);
+    // The options closed without OK: the mode left, the list refreshed.
+    QVERIFY(!w.etat.IgnorerClicVide && !w.f.CmdInc->isHidden());
+    QCOMPARE(w.f.incrementation().parametres().NumeroDepart, qint16(0));
+    QCOMPARE(w.f.LstFF->currentRow(), 0);
     QVERIFY(Banc::lire(b.programme() + "/Photo.ini").contains("#FALSE#"));
     b.dialogues.attendreFenetre("FrmAvertissement", [&coche](QDialog& d) {
         coche = static_cast<FrmAvertissement&>(d).ChkAv->isChecked();

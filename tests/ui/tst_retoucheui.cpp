@@ -76,7 +76,10 @@ void TstRetoucheUi::redimensionnerUnePhoto() {
     a.montrer("Plage.jpg");
     d.attendreFenetre("FrmRedim", [&](QDialog& fenetre) {
         auto& r = static_cast<FrmRedim&>(fenetre);
-        [&] { QVERIFY(r.LblL->text() == "400" && !r.CmdPlusieurs->isVisibleTo(&r)); }();
+        [&] {
+            QCOMPARE(r.windowTitle(), QStringLiteral("      Redimensionner la photo"));
+            QVERIFY(r.LblL->text() == "400" && !r.CmdPlusieurs->isVisibleTo(&r));
+        }();
         QTest::mouseClick(r.CmdAction, Qt::LeftButton);
         QTest::keyClicks(r.TxtL, "200");
         [&] { QCOMPARE(r.TxtH->text(), QStringLiteral("152")); }();

@@ -75,6 +75,7 @@ void TstSon::parcours() {
     QCOMPARE(b.son.volume, 14);
     QTest::mouseClick(f.CmdJouer, Qt::LeftButton);
     QCOMPARE(panneau(f), "VVVvVVV " + a + "00:00 0/65");
+    QVERIFY(b.son.enLecture);
     QCOMPARE(f.focusWidget(), f.TxtFileName);
     b.son.position = 65.4;
     b.horloge.declencher();
