@@ -109,6 +109,7 @@ private Q_SLOTS:
     void lots();
     void avertissement();
 };
+
 void TstLots::lots_data() {
     QTest::addColumn<Lot>("p");
     // The option choosing them all.
