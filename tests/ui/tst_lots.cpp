@@ -263,7 +263,6 @@ void TstLots::lots_data() {
                {{".../  01-a.jpg | .../  01+a.jpg", ".../  02-b.jpg | .../  02+b.jpg"}});
     // The ways out of the replacement before anything is renamed.
     const QString vide = QStringLiteral("non:Voulez-vous poursuivre avec une chaine vide ?");
-    const auto abandon = parLiaison;
     parLiaison("Poursuivre : Non", {});
     parLiaison("chaine recherchée vide", {"saisie:|", vide});
     parLiaison("remplacement vide", {"saisie:a|", "saisie:|", vide});
