@@ -51,6 +51,19 @@ struct Atelier {
         f().SelectionnerEntree(f().LstFF->row(f().LstFF->findItems(nom, Qt::MatchExactly)[0]));
     }
     QString sauvegardes() const { return b.programme() + "/Photos sauvegardées"; }
+    // The resize window opened on a photo by its button and scripted, then these boxes, and
+    // nothing else shown.
+    void redimensionner(const QString& nom, const QStringList& boites,
+                        const std::function<void(FrmRedim&)>& script) {
+        montrer(nom);
+        b.dialogues.attendreFenetre("FrmRedim", [script](QDialog& d) {
+            script(static_cast<FrmRedim&>(d));
+            return d.result();
+        });
+        b.dialogues.attendreMessages(boites);
+        QTest::mouseClick(f().axBRedimensionner, Qt::LeftButton);
+        VERIFIER_DIALOGUES(b.dialogues);
+    }
     void entree() { QTest::keyClick(f().TxtFileName, Qt::Key_Return); }
 };
 
@@ -72,46 +85,33 @@ private Q_SLOTS:
 
 void TstRetoucheUi::redimensionnerUnePhoto() {
     Atelier a({{"Plage.jpg", 1}, {"Port.jpg", 1}});
-    DialoguesScriptes& d = a.b.dialogues;
-    a.montrer("Plage.jpg");
-    d.attendreFenetre("FrmRedim", [&](QDialog& fenetre) {
-        auto& r = static_cast<FrmRedim&>(fenetre);
-        [&] {
-            QCOMPARE(r.windowTitle(), QStringLiteral("      Redimensionner la photo"));
-            QVERIFY(r.LblL->text() == "400" && !r.CmdPlusieurs->isVisibleTo(&r));
-        }();
-        QTest::mouseClick(r.CmdAction, Qt::LeftButton);
-        QTest::keyClicks(r.TxtL, "200");
-        [&] { QCOMPARE(r.TxtH->text(), QStringLiteral("152")); }();
-        QTest::mouseClick(r.CmdAction, Qt::LeftButton);
-        return r.result();
-    });
-    d.attendreMessage(" Les nouvelles dimensions ne sont pas définies !");
-    QTest::mouseClick(a.f().axBRedimensionner, Qt::LeftButton);
-    VERIFIER_DIALOGUES(d);
+    a.redimensionner("Plage.jpg", {" Les nouvelles dimensions ne sont pas définies !"},
+                     [](FrmRedim& r) {
+                         QCOMPARE(r.windowTitle(), QStringLiteral("      Redimensionner la photo"));
+                         QVERIFY(r.LblL->text() == "400" && !r.CmdPlusieurs->isVisibleTo(&r));
+                         QTest::mouseClick(r.CmdAction, Qt::LeftButton);
+                         QTest::keyClicks(r.TxtL, "200");
+                         QCOMPARE(r.TxtH->text(), QStringLiteral("152"));
+                         QTest::mouseClick(r.CmdAction, Qt::LeftButton);
+                     });
     QCOMPARE(PhotosTest::brute(a.photo("(R)Plage.jpg")).size(), QSize(200, 152));
     QCOMPARE(entrees(a.f()), QStringList({"Plage.jpg", "(R)Plage.jpg", "Port.jpg"}));
     QCOMPARE(a.f().LstFF->currentItem()->text(), QStringLiteral("(R)Plage.jpg"));
 
     // Again, the photo not kept, its name already in "Photos sauvegardées".
     Banc::creerFichier(a.sauvegardes() + "/Plage.jpg", "autre");
-    a.montrer("Plage.jpg");
-    d.attendreFenetre("FrmRedim", [&](QDialog& fenetre) {
-        auto& r = static_cast<FrmRedim&>(fenetre);
-        QTest::keyClicks(r.TxtH, "100");
-        r.ChkCons->setChecked(false);
-        QTest::mouseClick(r.CmdAction, Qt::LeftButton);
-        QTest::mouseClick(r.CmdAction, Qt::LeftButton);
-        return r.result();
-    });
     const QString remplacer = "Le nom du fichier redimensionné (R) Plage.jpg existe déjà.\n"
                               "Voulez-vous le remplacer ?";
-    d.attendreMessage(remplacer, Dialogues::Reponse::Non);
-    d.attendreMessage(remplacer, Dialogues::Reponse::Oui);
-    d.attendreMessage("Le fichier Plage.jpg est déjà présent dans le répertoire de sauvegarde.\n"
-                      "Celui-ci sera sauvegardé sous le nom de : Copie de Plage.jpg");
-    QTest::mouseClick(a.f().axBRedimensionner, Qt::LeftButton);
-    VERIFIER_DIALOGUES(d);
+    a.redimensionner("Plage.jpg",
+                     {"non:" + remplacer, "oui:" + remplacer,
+                      "Le fichier Plage.jpg est déjà présent dans le répertoire de sauvegarde.\n"
+                      "Celui-ci sera sauvegardé sous le nom de : Copie de Plage.jpg"},
+                     [](FrmRedim& r) {
+                         QTest::keyClicks(r.TxtH, "100");
+                         r.ChkCons->setChecked(false);
+                         QTest::mouseClick(r.CmdAction, Qt::LeftButton);
+                         QTest::mouseClick(r.CmdAction, Qt::LeftButton);
+                     });
     QCOMPARE(PhotosTest::brute(a.photo("(R)Plage.jpg")).size(), QSize(132, 100));
     QCOMPARE(Banc::lire(a.sauvegardes() + "/Copie de Plage.jpg"), a.originaux["Plage.jpg"]);
     QCOMPARE(entrees(a.f()), QStringList({"(R)Plage.jpg", "Port.jpg"}));
@@ -119,18 +119,14 @@ void TstRetoucheUi::redimensionnerUnePhoto() {
     QVERIFY(QDir(corbeille()).entryList().filter("(R)Plage").size() >= 1);
     // A folder that refuses the new file: the error exit, and nothing written.
     a.b.fichiers.permis = 0;
-    a.montrer("Port.jpg");
-    d.attendreFenetre("FrmRedim", [&](QDialog& fenetre) {
-        auto& r = static_cast<FrmRedim&>(fenetre);
-        QTest::keyClicks(r.TxtL, "20");
-        QTest::mouseClick(r.CmdAction, Qt::LeftButton);
-        return r.result();
-    });
-    d.attendreMessage("Le fichier à redimensionner est probablement situé sur un support "
-                      "\"disque.\"\n\nRecopiez ce fichier dans un dossier de votre disque dur pour "
-                      "avoir accès à ce redimensionnement.");
-    QTest::mouseClick(a.f().axBRedimensionner, Qt::LeftButton);
-    VERIFIER_DIALOGUES(d);
+    a.redimensionner("Port.jpg",
+                     {"Le fichier à redimensionner est probablement situé sur un support "
+                      "\"disque.\"\n\nRecopiez ce fichier dans un dossier de votre disque dur "
+                      "pour avoir accès à ce redimensionnement."},
+                     [](FrmRedim& r) {
+                         QTest::keyClicks(r.TxtL, "20");
+                         QTest::mouseClick(r.CmdAction, Qt::LeftButton);
+                     });
     QCOMPARE(nomsSurDisque(a.b.photos()), QStringList({"(R)Plage.jpg", "Port.jpg"}));
 }
 
