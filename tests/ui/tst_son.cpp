@@ -1,5 +1,5 @@
-// The sound panel: its three states driven through the real controls with a player that
-// plays nothing, then the system's players on real sound files, damaged ones included.
+// The sound panel: its states through the real controls with a player that plays nothing,
+// then the system's players on real sound files, damaged ones included.
 #include "banc.h"
 #include "etatprogramme.h"
 #include "frmphoto.h"
@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
@@ -19,8 +18,8 @@
 
 namespace {
 
-// The panel as a user reads it: which of Lblmp31 Lblmp32 SLD CmdJouer CmdStop PctSon axBson
-// show ("V"; "v" disabled, "-" hidden), the two labels, the slider's value and maximum.
+// Which of Lblmp31 Lblmp32 SLD CmdJouer CmdStop PctSon axBson show ("V"; "v" disabled, "-"
+// hidden), the two labels, the slider's value and maximum.
 QString panneau(FrmPhoto& f) {
     QString s;
     for (QWidget* w : std::initializer_list<QWidget*>{f.Lblmp31, f.Lblmp32, f.SLD, f.CmdJouer,
@@ -53,14 +52,6 @@ QByteArray wav(int bits, int format, int echantillons) {
            le(taille, 4) + QByteArray(int(taille), '\0');
 }
 
-bool ouvertParLeProgramme(const QString& chemin) {
-    for (const QFileInfo& fd :
-         QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::AllEntries | QDir::System))
-        if (fd.symLinkTarget() == chemin)
-            return true;
-    return false;
-}
-
 } // namespace
 
 class TstSon : public QObject {
@@ -82,7 +73,6 @@ void TstSon::parcours() {
     QCOMPARE(panneau(f), "V--Vv-- " + a + " 0/65");
     QVERIFY(b.son.journal.contains("Charger a.mp3") && !b.son.journal.contains("Jouer"));
     QCOMPARE(b.son.volume, 14);
-
     QTest::mouseClick(f.CmdJouer, Qt::LeftButton);
     QCOMPARE(panneau(f), "VVVvVVV " + a + "00:00 0/65");
     QVERIFY(b.son.enLecture);
@@ -113,27 +103,28 @@ void TstSon::parcours() {
 
     // The mixer: the first one on PATH, or nothing.
     const QByteArray chemins = qgetenv("PATH");
-    Banc::creerFichier(b.racine() + "/bin/pavucontrol-qt");
-    QFile(b.racine() + "/bin/pavucontrol-qt").setPermissions(QFile::ExeOwner | QFile::ReadOwner);
+    const QString mixeur = Banc::creerFichier(b.racine() + "/bin/pavucontrol-qt");
+    QFile(mixeur).setPermissions(QFile::ExeOwner | QFile::ReadOwner);
     for (const QString& dossier : {b.racine() + "/bin", b.racine()}) {
         qputenv("PATH", dossier.toUtf8());
         QTest::mouseClick(f.axBson, Qt::LeftButton);
     }
     qputenv("PATH", chemins);
-    QCOMPARE(b.shell.lances, QList<QStringList>{{b.racine() + "/bin/pavucontrol-qt"}});
+    QCOMPARE(b.shell.lances, QList<QStringList>{{mixeur}});
 
     // Another file while playing: the sound stops, no tick is left, the slider is back at 0.
+    const QString b5 = QStringLiteral("V--Vv-- (5  octets)         Durée  ");
     cliquer(f, 1);
     QVERIFY(!b.son.enLecture);
     b.horloge.declencher();
     QCOMPARE(b.horloge.minuteriesEnAttente(), 0);
-    QCOMPARE(panneau(f), QString("V--Vv-- (5  octets)         Durée  00:00  0/1"));
+    QCOMPARE(panneau(f), b5 + "00:00  0/1");
     QTest::mouseClick(f.CmdJouer, Qt::LeftButton);
     QTest::mouseClick(f.CmdStop, Qt::LeftButton);
-    QCOMPARE(panneau(f), QString("V--Vv-- (5  octets)         Durée  00:00 00:00 0/1"));
+    QCOMPARE(panneau(f), b5 + "00:00 00:00 0/1");
     QVERIFY(!b.son.enLecture);
     cliquer(f, 2);
-    QCOMPARE(panneau(f), QString("V--Vv-- (5  octets)         Durée  1:40:00  0/6000"));
+    QCOMPARE(panneau(f), b5 + "1:40:00  0/6000");
     cliquer(f, 3);
     QCOMPARE(panneau(f), QString("-------   0/6000"));
 
@@ -153,25 +144,18 @@ void TstSon::lecteursReels_data() {
     QFile f(QStringLiteral(DONNEES_TESTS "/ton.mp3"));
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QByteArray mp3 = f.readAll();
-    const QByteArray midi = QByteArray::fromHex("4d546864000000060000000100604d54726b");
     const QString d = QStringLiteral(")         Durée  ");
+    // Durations read from the file itself; a damaged one is shown as empty, never refused.
     QTest::newRow("wav 16 bits") << "a.wav" << wav(16, 1, 16000) << "(32,04  Ko" + d + "00:02  0/2";
-    QTest::newRow("wav 8 bits") << "a.wav" << wav(8, 1, 12000) << "(12,04  Ko" + d + "00:02  0/2";
-    QTest::newRow("wav flottant") << "a.WAV" << wav(32, 3, 4000) << "(16,04  Ko" + d + "00:00  0/1";
     QTest::newRow("mp3") << "a.mp3" << mp3 << "(2,16  Ko" + d + "00:02  0/2";
     QTest::newRow("mp3 coupé") << "a.mp3" << mp3.left(1080) << "(1,08  Ko" + d + "00:01  0/1";
     QTest::newRow("mp3 de deux heures")
         << "a.mp3" << mp3.left(72).repeated(100000) << "(7,20 Mo" + d + "2:00:00  0/7200";
     QTest::newRow("mp3 vide") << "a.mp3" << QByteArray() << "(0  octets" + d + "00:00  0/1";
-    QTest::newRow("mp3 d'octets quelconques")
-        << "a.mp3" << QByteArray(3000, '\x5a') << "(3,00  Ko" + d + "00:00  0/1";
     QTest::newRow("midi") << "a.mid"
-                          << midi + QByteArray::fromHex("0000000d00903c408440803c4000ff2f00")
+                          << QByteArray::fromHex("4d546864000000060000000100604d54726b0000000d009"
+                                                 "03c408440803c4000ff2f00")
                           << "(35  octets" + d + "00:03  0/3";
-    QTest::newRow("midi sans notes") << "a.MID" << midi + QByteArray::fromHex("0000000400ff2f00")
-                                     << "(26  octets" + d + "00:00  0/1";
-    QTest::newRow("midi en texte")
-        << "a.mid" << QByteArray("MThd? non, du texte") << "(19  octets" + d + "00:00  0/1";
 }
 
 void TstSon::lecteursReels() {
@@ -182,16 +166,16 @@ void TstSon::lecteursReels() {
     b.plateforme.son = nullptr;
     const QString chemin = Banc::creerFichier(b.photos() + "/" + nom, contenu);
     FenetreOuverte w(b);
-    FrmPhoto& f = w.f;
-    f.CboFileType->setCurrentIndex(TypesFichiers::TousSons);
-    QCOMPARE(panneau(f), "V--Vv-- " + ligne);
+    w.f.CboFileType->setCurrentIndex(TypesFichiers::TousSons);
+    QCOMPARE(panneau(w.f), "V--Vv-- " + ligne);
     // Played (silently with no device), then let go by Stop; renamed while played again.
-    QTest::mouseClick(f.CmdJouer, Qt::LeftButton);
+    QTest::mouseClick(w.f.CmdJouer, Qt::LeftButton);
     b.horloge.declencher();
-    QTest::mouseClick(f.CmdStop, Qt::LeftButton);
-    QVERIFY(!ouvertParLeProgramme(chemin));
-    QTest::mouseClick(f.CmdJouer, Qt::LeftButton);
-    taper(f, "b" + nom.right(4), Qt::Key_Return);
+    QTest::mouseClick(w.f.CmdStop, Qt::LeftButton);
+    for (const QFileInfo& fd : QDir("/proc/self/fd").entryInfoList(QDir::AllEntries | QDir::System))
+        QVERIFY(fd.symLinkTarget() != chemin);
+    QTest::mouseClick(w.f.CmdJouer, Qt::LeftButton);
+    taper(w.f, "b" + nom.right(4), Qt::Key_Return);
     QCOMPARE(nomsSurDisque(b.photos()), QStringList{"b" + nom.right(4)});
     VERIFIER_DIALOGUES(b.dialogues);
 }
