@@ -33,84 +33,55 @@ void attendreDebut(Banc& b, const QString& dossier) {
 class TstDemarrage : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void dossierChoisi_data();
-    void dossierChoisi();
-    void refus_data();
-    void refus();
-    void cheminEnregistreSansTest();
-    void passageALaFenetrePrincipale();
+    void procedure_data();
+    void procedure();
+    void dossierEnregistre();
 };
 
-void TstDemarrage::dossierChoisi_data() {
+void TstDemarrage::procedure_data() {
+    // What "CheminData.cfg" held, the folder answers in turn ("" for Cancel) and the boxes
+    // between them; %1 the test's root, %2 its home. A refusal stops the program with nothing
+    // written.
+    QTest::addColumn<QStringList>("dossiers");
+    QTest::addColumn<QStringList>("boites");
     QTest::addColumn<QByteArray>("contenu");
-    QTest::addColumn<bool>("annulerDabord");
-    QTest::newRow("premier démarrage") << QByteArray("absent") << false;
-    QTest::newRow("sans DataPhoto") << QByteArray("\"/home/nom/Donnees\"\r\n") << false;
-    QTest::newRow("dataphoto en minuscules") << QByteArray("\"/home/nom/dataphoto\"\r\n") << false;
-    QTest::newRow("fichier vide") << QByteArray() << false;
-    QTest::newRow("annuler puis oui") << QByteArray("absent") << true;
+    auto ligne = [](const char* nom, const QStringList& dossiers, const QStringList& boites,
+                    const QByteArray& contenu = "absent") {
+        QTest::newRow(nom) << dossiers << boites << contenu;
+    };
+    ligne("premier démarrage", {"%1/Moi"}, {});
+    ligne("sans DataPhoto", {"%1/Moi"}, {}, "\"/home/nom/Donnees\"\r\n");
+    ligne("dataphoto en minuscules", {"%1/Moi"}, {}, "\"/home/nom/dataphoto\"\r\n");
+    ligne("fichier vide", {"%1/Moi"}, {}, "");
+    ligne("annuler puis oui", {"", "%1/Moi"}, {"oui:" + Obligatoire});
+    ligne(
+        "annuler puis non", {""},
+        {"non:" + Obligatoire, "Lancement du programme interrompu par défaut de renseignement !"});
+    // Outside the test's home, then its shared folder.
+    ligne("dossiers refusés", {"%2/../ailleurs", "%2/Public"},
+          {"oui:" + PasLeBon, "non:" + PasLeBon,
+           "Lancement du programme interrompu par erreur de renseignement !"});
+    // A file stands where the folder must go.
+    ligne("dossier impossible à créer", {"%1/Nom"},
+          {"Le dossier suivant n'a pas pu être créé :\n%1/Nom/DataKorvane\n\nLancement du "
+           "programme interrompu !"});
+    // The program folder itself: a file in its place ends the program before any question.
+    ligne("dossier du programme impossible à créer", {},
+          {"Le dossier suivant n'a pas pu être créé :\n%1/programme-fichier\n\nLancement du "
+           "programme interrompu !"});
 }
 
-void TstDemarrage::dossierChoisi() {
+void TstDemarrage::procedure() {
+    QFETCH(QStringList, dossiers);
+    QFETCH(QStringList, boites);
+    // The program starts unless the last box stops it.
+    const bool lance = boites.isEmpty() || boites.last().startsWith("oui:");
     QFETCH(QByteArray, contenu);
-    QFETCH(bool, annulerDabord);
     Banc b;
     if (contenu != "absent")
         Banc::creerFichier(b.programme() + "/CheminData.cfg", contenu);
-    const QString nom = b.racine() + "/Nom";
-    QDir().mkpath(nom);
-    attendreDebut(b, annulerDabord ? "" : nom);
-    if (annulerDabord) {
-        b.dialogues.attendreMessage(Obligatoire, Dialogues::Reponse::Oui);
-        b.dialogues.attendreDossier(nom);
-    }
-    EtatProgramme etat;
-    FrmDepart depart(b.plateforme, etat);
-    QVERIFY(depart.ProcedureDossierDonnees());
-    VERIFIER_DIALOGUES(b.dialogues);
-    const auto& vues = b.dialogues.vues();
-    QCOMPARE(vues[0].icone, Dialogues::Icone::Information);
-    QCOMPARE(vues[2].texte,
-             QString("Sélectionnez uniquement le répertoire à votre NOM D'UTILISATEUR"));
-    if (annulerDabord)
-        QCOMPARE(vues[3].boutons, Dialogues::Boutons::OuiNon);
-    const QString donnees = nom + "/DataKorvane/DataPhoto";
-    QCOMPARE(etat.DossierDonnees, donnees);
-    QVERIFY(QFileInfo(donnees).isDir());
-    QCOMPARE(Banc::lire(b.programme() + "/CheminData.cfg"), ("\"" + donnees + "\"\r\n").toUtf8());
-}
-
-void TstDemarrage::refus_data() {
-    // The folder answers in turn ("" for Cancel), the boxes between them; %1 the test's root,
-    // %2 its home. The program then stops with nothing written.
-    QTest::addColumn<QStringList>("dossiers");
-    QTest::addColumn<QStringList>("boites");
-    QTest::newRow("annuler puis non")
-        << QStringList{""}
-        << QStringList{"non:" + Obligatoire,
-                       "Lancement du programme interrompu par défaut de renseignement !"};
-    // Outside the test's home, then its shared folder.
-    QTest::newRow("dossiers refusés")
-        << QStringList{"%2/../ailleurs", "%2/Public"}
-        << QStringList{"oui:" + PasLeBon, "non:" + PasLeBon,
-                       "Lancement du programme interrompu par erreur de renseignement !"};
-    // A file stands where the folder must go.
-    QTest::newRow("dossier impossible à créer")
-        << QStringList{"%1/Nom"}
-        << QStringList{"Le dossier suivant n'a pas pu être créé :\n%1/Nom/DataKorvane\n\n"
-                       "Lancement du programme interrompu !"};
-    // The program folder itself: a file in its place ends the program before any question.
-    QTest::newRow("dossier du programme impossible à créer")
-        << QStringList{}
-        << QStringList{"Le dossier suivant n'a pas pu être créé :\n%1/programme-"
-                       "fichier\n\nLancement du programme interrompu !"};
-}
-
-void TstDemarrage::refus() {
-    QFETCH(QStringList, dossiers);
-    QFETCH(QStringList, boites);
-    Banc b;
     Banc::creerFichier(b.racine() + "/Nom/DataKorvane", "pas un dossier");
+    QDir().mkpath(b.racine() + "/Moi");
     auto texte = [&](QString t) {
         return t.replace("%1", b.racine()).replace("%2", DossierPersonnelTest());
     };
@@ -127,8 +98,20 @@ void TstDemarrage::refus() {
             b.dialogues.attendreDossier(chemin(dossiers[i + 1]));
     }
     Demarrage demarrage(b.plateforme);
-    QVERIFY(!demarrage.Lancer());
+    QCOMPARE(demarrage.Lancer(), lance);
     VERIFIER_DIALOGUES(b.dialogues);
+    if (lance) {
+        const auto& vues = b.dialogues.vues();
+        QCOMPARE(vues[0].icone, Dialogues::Icone::Information);
+        QCOMPARE(vues[2].texte,
+                 QString("Sélectionnez uniquement le répertoire à votre NOM D'UTILISATEUR"));
+        const QString donnees = b.racine() + "/Moi/DataKorvane/DataPhoto";
+        QCOMPARE(demarrage.etat().DossierDonnees, donnees);
+        QVERIFY(QFileInfo(donnees).isDir());
+        QCOMPARE(Banc::lire(b.programme() + "/CheminData.cfg"),
+                 ("\"" + donnees + "\"\r\n").toUtf8());
+        return;
+    }
     QVERIFY(!demarrage.fenetreDepart() && !demarrage.fenetrePrincipale());
     QCOMPARE(b.horloge.minuteriesEnAttente(), 0);
     QCOMPARE(QDir(b.programme()).entryList(QDir::Files), QStringList());
@@ -136,7 +119,9 @@ void TstDemarrage::refus() {
     QVERIFY(!QFile::exists(DossierPersonnelTest() + "/../ailleurs/DataKorvane"));
 }
 
-void TstDemarrage::cheminEnregistreSansTest() {
+// A data folder already recorded is taken without a test or a question, even gone; the start
+// window then hands over to the main window.
+void TstDemarrage::dossierEnregistre() {
     Banc b;
     const QString donnees = b.racine() + "/disparu/DataKorvane/DataPhoto";
     Banc::creerFichier(b.programme() + "/CheminData.cfg", FichiersParametres::texteSeul(donnees));
@@ -153,13 +138,7 @@ void TstDemarrage::cheminEnregistreSansTest() {
         QCOMPARE(Banc::lire(donnees + "/Date.mdb"), base);
     }
     QVERIFY(!QFile::exists(b.programme() + "/Date.mdb"));
-    QCOMPARE(b.dialogues.vues().size(), 0);
-}
 
-void TstDemarrage::passageALaFenetrePrincipale() {
-    Banc b;
-    const QString donnees = b.racine() + "/Nom/DataKorvane/DataPhoto";
-    Banc::creerFichier(b.programme() + "/CheminData.cfg", FichiersParametres::texteSeul(donnees));
     Demarrage demarrage(b.plateforme);
     QVERIFY(demarrage.Lancer());
     QVERIFY(demarrage.fenetreDepart()->isVisible());
@@ -174,6 +153,7 @@ void TstDemarrage::passageALaFenetrePrincipale() {
     QVERIFY(demarrage.fenetrePrincipale() && demarrage.fenetrePrincipale()->isVisible());
     QCOMPARE(demarrage.fenetrePrincipale()->windowTitle(), QString("  VIMBRAL"));
     QCOMPARE(demarrage.etat().DossierDonnees, donnees);
+    QCOMPARE(b.dialogues.vues().size(), 0);
 }
 
 VIMBRAL_TEST_MAIN(TstDemarrage)

@@ -44,7 +44,6 @@ class TstNavigation : public QObject {
 private Q_SLOTS:
     void historique();
     void enregistrementSelectif();
-    void dossierDisparuEtLecteurNonPret();
     void suppression_data();
     void suppression();
 };
@@ -74,7 +73,24 @@ void TstNavigation::historique() {
     // Opening a folder a second time keeps it twice in the folders opened.
     f.DefinirCheminDossier(n.A);
     QCOMPARE(n.w.etat.DossiersOuverts, QStringList({n.A, n.B, n.C, n.D, n.A}));
+    // A folder gone: going back to it says so and stays.
+    QDir(n.D).removeRecursively();
+    n.b.dialogues.attendreMessage("Ce dossier n'existe plus :\n" + n.D);
+    QTest::mouseClick(f.axBRetour, Qt::LeftButton);
     VERIFIER_DIALOGUES(n.b.dialogues);
+    QCOMPARE(f.CheminDossier(), n.A);
+    QVERIFY(n.w.etat.EnregistrerDossier);
+
+    const QString avant = f.DrvDrive->currentText();
+    n.b.dialogues.attendreMessage(" Lecteur non prêt !");
+    f.DrvDrive->addItem(n.b.racine() + "/lecteur-absent");
+    f.DrvDrive->setCurrentIndex(f.DrvDrive->count() - 1);
+    VERIFIER_DIALOGUES(n.b.dialogues);
+    QCOMPARE(n.b.dialogues.vues().last().titre, QString("Erreur"));
+    QCOMPARE(f.DrvDrive->currentText(), avant);
+    // The window goes on working.
+    f.DefinirCheminDossier(n.C);
+    QCOMPARE(n.w.etat.RepertoireOuvert, n.C + "/");
 }
 
 void TstNavigation::enregistrementSelectif() {
@@ -97,29 +113,6 @@ void TstNavigation::enregistrementSelectif() {
     QCOMPARE(n.historique(), QString("D @0 "));
     VERIFIER_DIALOGUES(n.b.dialogues);
     QCOMPARE(n.b.dialogues.vues().last().icone, Dialogues::Icone::Exclamation);
-}
-
-void TstNavigation::dossierDisparuEtLecteurNonPret() {
-    Fenetre n;
-    FrmPhoto& f = n.w.f;
-    f.DefinirCheminDossier(n.B);
-    QDir(n.A).removeRecursively();
-    n.b.dialogues.attendreMessage("Ce dossier n'existe plus :\n" + n.A);
-    QTest::mouseClick(f.axBRetour, Qt::LeftButton);
-    VERIFIER_DIALOGUES(n.b.dialogues);
-    QCOMPARE(f.CheminDossier(), n.B);
-    QVERIFY(n.w.etat.EnregistrerDossier);
-
-    const QString avant = f.DrvDrive->currentText();
-    n.b.dialogues.attendreMessage(" Lecteur non prêt !");
-    f.DrvDrive->addItem(n.b.racine() + "/lecteur-absent");
-    f.DrvDrive->setCurrentIndex(f.DrvDrive->count() - 1);
-    VERIFIER_DIALOGUES(n.b.dialogues);
-    QCOMPARE(n.b.dialogues.vues().last().titre, QString("Erreur"));
-    QCOMPARE(f.DrvDrive->currentText(), avant);
-    // The window goes on working.
-    f.DefinirCheminDossier(n.C);
-    QCOMPARE(n.w.etat.RepertoireOuvert, n.C + "/");
 }
 
 void TstNavigation::suppression_data() {
