@@ -46,6 +46,10 @@ template <typename B> Action appui(B* FrmPhoto::*bouton) {
     return [=](Banc&, FrmPhoto& f) { QTest::mouseClick(f.*bouton, Qt::LeftButton); };
 }
 
+Action type(int index) {
+    return [=](Banc&, FrmPhoto& f) { f.CboFileType->setCurrentIndex(index); };
+}
+
 // Files copied: the paste items are offered.
 void copie(Banc&, FrmPhoto& f) {
     f.menus().article("mnuCollerRep")->setEnabled(true);
@@ -60,7 +64,8 @@ QStringList etats(FrmPhoto& f, const EtatProgramme& e) {
         {"charge", f.PctCharge}, {"piv", f.axBPivoter}, {"redim", f.axBRedimensionner},
         {"mode", f.CmdD}};
     const std::pair<const char*, const QWidget*> actifs[] = {
-        {"ins", f.ChkIns}, {"zoom", f.OptZ0}, {"inc", f.CmdInc}, {"rafr", f.CmdRefresh}};
+        {"ins", f.ChkIns},      {"zoom", f.OptZ0}, {"inc", f.CmdInc},
+        {"rafr", f.CmdRefresh}, {"min", f.CmdMin}, {"diapo", f.axBDiapo}};
     QStringList l;
     for (const auto& [nom, w] : vus)
         l << QLatin1String(nom) + (w->isVisibleTo(&f) ? "=1" : "=0");
@@ -91,7 +96,7 @@ void TstEtats::etatsApres_data() {
     // All files listed: a marked photo first, two photos, a text; the first one shown.
     ligne("ouverture", {},
           "haut=0 bas=1 rapide=1 sel=1 des=0 rang=1 nom=b.jpg photo=1 ins=0 zoom=1 inc=1 "
-          "rafr=1 nonimage=0 charge=0 sel-liste=b.jpg piv=1 redim=1 mode=0");
+          "rafr=1 nonimage=0 charge=0 sel-liste=b.jpg piv=1 redim=1 mode=0 min=1 diapo=1");
     ligne("clic sur le dernier", {clic(3)},
           "haut=1 bas=0 rang=4 nom=d.txt photo=0 nonimage=1 ins=0 sel-liste=d.txt piv=0");
     ligne("clic sur un du milieu", {clic(1)}, "haut=1 bas=1 rang=2 nom=a.jpg photo=1 ins=1");
@@ -120,11 +125,14 @@ void TstEtats::etatsApres_data() {
           "sel=1 des=0 haut=0 bas=0 rapide=0 nom= photo=0 sel-liste=");
     ligne("sélectionner les marqués : le seul est montré", {clic(2), appui(&FrmPhoto::axBSel0)},
           "sel=0 des=1 nom=b.jpg rang=1 sel-liste=b.jpg");
-    ligne("type sans fichier : tout s'éteint", {[](Banc&, FrmPhoto& f) {
-              QFile::rename(f.etat().RepertoireOuvert + "b.jpg   [M]",
-                            f.etat().RepertoireOuvert + "b.jpg");
-              f.CboFileType->setCurrentIndex(6);
-          }},
+    // The thumbnails and the slideshow are for pictures.
+    ligne("les marqués : pas de miniatures", {type(6)}, "min=0 diapo=0 sel-liste=b.jpg");
+    ligne("type sans fichier : tout s'éteint",
+          {[](Banc&, FrmPhoto& f) {
+               QFile::rename(f.etat().RepertoireOuvert + "b.jpg   [M]",
+                             f.etat().RepertoireOuvert + "b.jpg");
+           },
+           type(6)},
           "inc=0 rafr=0 zoom=0 ins=0 haut=0 bas=0 nom= photo=0 nonimage=0 sel-liste=");
     ligne("un autre dossier : son premier fichier est montré", {[](Banc& b, FrmPhoto& f) {
               Banc::creerImage(b.racine() + "/autre/z.jpg");
