@@ -113,23 +113,20 @@ void TstNavigation::historique() {
 void TstNavigation::suppression_data() {
     // The open folder's deletion: its boxes and what stays of it.
     QTest::addColumn<QStringList>("boites");
-    QTest::addColumn<bool>("supprime");
     const QString sous = "Ce répertoire contient des sous-répertoire (qu'il faut effacer "
                          "auparavant), ou des fichiers cachés.\nSuppression impossible !";
-    QTest::newRow("à la corbeille")
-        << QStringList{"oui:Supprimer %1",
-                       "Cette action va réinitialiser la liste des dossiers ouverts et lus.",
-                       "oui:Vraiment sûr ?", Effacee}
-        << true;
-    QTest::newRow("non d'abord") << QStringList{"non:"} << false;
-    QTest::newRow("non ensuite") << QStringList{"oui:", "", "non:"} << false;
+    QTest::newRow("à la corbeille") << QStringList{
+        "oui:Supprimer %1", "Cette action va réinitialiser la liste des dossiers ouverts et lus.",
+        "oui:Vraiment sûr ?", Effacee};
+    QTest::newRow("non d'abord") << QStringList{"non:"};
+    QTest::newRow("non ensuite") << QStringList{"oui:", "", "non:"};
     // Refused before anything moves: the photos stay in the folder, not in the trash.
-    QTest::newRow("avec un sous-dossier") << QStringList{"oui:", "", "oui:", sous} << false;
+    QTest::newRow("avec un sous-dossier") << QStringList{"oui:", "", "oui:", sous};
 }
 
 void TstNavigation::suppression() {
     QFETCH(QStringList, boites);
-    QFETCH(bool, supprime);
+    const bool supprime = boites.last() == Effacee;
     Fenetre n;
     FrmPhoto& f = n.w.f;
     const QString cible = n.b.racine() + "/À jeter";
