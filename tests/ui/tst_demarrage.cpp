@@ -90,8 +90,6 @@ void TstDemarrage::procedure() {
     if (lance) {
         const auto& vues = b.dialogues.vues();
         QCOMPARE(vues[0].icone, Dialogues::Icone::Information);
-        QVERIFY(vues[1].texte.startsWith("Sélectionnez uniquement le répertoire où seront "
-                                         "enregistrées les données du programme"));
         QCOMPARE(vues[2].texte,
                  QString("Sélectionnez uniquement le répertoire à votre NOM D'UTILISATEUR"));
         const QString donnees = b.racine() + "/Moi/DataKorvane/DataPhoto";

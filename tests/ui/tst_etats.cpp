@@ -1,8 +1,6 @@
 // What the main window shows and offers after what a user does with the mouse and the
 // keyboard: which buttons stand, which are enabled, what the labels say. One row a path.
-#include "apercuphoto.h"
 #include "banc.h"
-#include "etatprogramme.h"
 #include "frmphoto.h"
 #include "menusphoto.h"
 #include "outilsfenetre.h"

