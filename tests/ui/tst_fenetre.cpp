@@ -1,5 +1,5 @@
-// The main window itself: its layout and names, its menus and the options they write, help,
-// the first activation and the start folder, the file types, the settings files, closing.
+// The main window itself: its size, its menus and the options they write, help, the first
+// activation and the start folder, the file types, the settings files, closing.
 #include "banc.h"
 #include "etatprogramme.h"
 #include "frmphoto.h"
@@ -53,7 +53,6 @@ void TstFenetre::fenetreNeuve() {
     FrmPhoto f(b.plateforme, etat);
     QCOMPARE(f.size(), QSize(1024, 741));
     QCOMPARE(f.pos(), QPoint(128, 141));
-    QVERIFY(QFileInfo(b.programme() + "/Photos sauvegardées").isDir());
     b.dialogues.attendreMessage(
         QStringLiteral("Le répertoire par défaut, à l'ouverture, est \n\n%1\n\nVous pourrez "
                        "choisir un autre répertoire, ou choisir d'ouvrir le programme sur le "
@@ -63,7 +62,6 @@ void TstFenetre::fenetreNeuve() {
     VERIFIER_DIALOGUES(b.dialogues);
     QCOMPARE(Banc::lire(b.programme() + "/Photo.ini"), photoIni(DossierPersonnelTest()));
     QCOMPARE(etat.RepertoireOuvert, DossierPersonnelTest() + "/");
-    QVERIFY(f.FenetreActivee());
     // Later activations ask nothing; nothing else is written before the window closes.
     f.Form_Activate();
     VERIFIER_DIALOGUES(b.dialogues);
@@ -138,7 +136,6 @@ void TstFenetre::menus() {
     QCOMPARE(relu.BullesListe + 10 * relu.OuvertureSimpleClic, 1);
 
     // The warning's item, written at once.
-    QVERIFY(m.article("mnuAv")->isChecked());
     m.article("mnuAv")->trigger();
     QVERIFY(!w.etat.photo.AfficherAvertissement && !m.article("mnuAv")->isChecked());
     QVERIFY(Banc::lire(b.programme() + "/Photo.ini").contains(",#FALSE#,"));
