@@ -7,10 +7,8 @@
 #include "outilsfenetre.h"
 
 #include <QComboBox>
-#include <QDialog>
 #include <QDir>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
@@ -257,8 +255,8 @@ void TstFenetre::reglagesDOuverture() {
         f.mnuNLi_Click();
         VERIFIER_DIALOGUES(b.dialogues);
         QCOMPARE(int(etat.options.PasMolette), 8);
-        // Closing asks whether to unmark them: Cancel keeps the window open, Yes unmarks them
-        // but for the name taken, and nothing is replaced.
+        // Closing asks whether to unmark the files of "autre": Cancel keeps the window open,
+        // Yes unmarks them but for the name taken, and nothing is replaced.
         f.move(100, 40);
         b.dialogues.attendreMessage(Question, Dialogues::Reponse::Annuler);
         QVERIFY(!f.close());
