@@ -158,7 +158,7 @@ void TstFenetre::typesDeFichiers() {
     f.CboFileType->setCurrentIndex(6);
     QCOMPARE(entrees(f), QStringList({a}));
 
-    // The string filter: the marked files, then those holding the string, the case respected
+    // The string filter: the marked files, then those holding the string, its case followed
     // or not; cancelled, the marked files alone under the labels as they were.
     auto filtrer = [&](const QString& chaine, int casse = -1) {
         f.CboFileType->setCurrentIndex(8);
