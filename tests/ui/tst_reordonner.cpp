@@ -1,6 +1,6 @@
-// The list put in another order: step moves, the fast move and its window, the move below a
-// clicked file, the wheel, and the sort by shooting date. Nothing is renamed: the list order
-// and the selection are what each path must get right.
+// The list put in another order: the fast move and its window; with the mouse, the wheel,
+// the arrows and the move below a clicked file; the sort by shooting date. Nothing is renamed:
+// the list order and the selection are what each path must get right.
 #include "banc.h"
 #include "deplacementpas.h"
 #include "deplacementrapide.h"
@@ -74,38 +74,12 @@ void baseTruquee(const QString& chemin) {
 class TstReordonner : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void deplacementsPasAPas();
     void deplacementRapide();
-    void deplacementSousClic();
     void souris();
     void tri();
     void baseInutilisable();
     void triConcurrent();
 };
-
-void TstReordonner::deplacementsPasAPas() {
-    Banc b;
-    FenetreOuverte w(b, {"A.jpg", "B.jpg", "C.jpg"});
-    FrmPhoto& f = w.f;
-    // The entry shown moves; every other entry keeps its selection.
-    cliquer(f, 1);
-    f.LstFF->item(0)->setSelected(true);
-    f.deplacementPas().Affiche_Fleches();
-    for (const auto& [bouton, attendu, courant] : {std::tuple{f.ImgDown, "A* C B* ^", 2},
-                                                   {f.ImgUp, "A* B* C ^v", 1},
-                                                   {f.ImgUp, "B* A* C v", 0}}) {
-        QTest::mouseClick(bouton, Qt::LeftButton);
-        QCOMPARE(vue(f), QString(attendu));
-        QVERIFY(w.etat.IndexCourant == courant && f.LstFF->currentRow() == courant);
-        QCOMPARE(f.LblRang->text(), QString::number(courant + 1));
-    }
-    // At the ends the hidden arrows' handlers do nothing either.
-    f.deplacementPas().ImgUp_Click();
-    cliquer(f, 2);
-    f.deplacementPas().ImgDown_Click();
-    QCOMPARE(vue(f), QString("B A C* ^"));
-    VERIFIER_DIALOGUES(b.dialogues);
-}
 
 // The fast move, to the rank of a clicked file and then to a rank typed in.
 void TstReordonner::deplacementRapide() {
@@ -151,7 +125,6 @@ void TstReordonner::deplacementRapide() {
     VERIFIER_DIALOGUES(b.dialogues);
 
     // By number: the selection moves; refused without one or with a wrong rank.
-    b.dialogues.effacer();
     w.etat.options.NiveauParNumero = 1;
     f.LstFF->clearSelection();
     b.dialogues.attendreMessage("Aucun fichier n'est sélectionné !");
@@ -169,46 +142,11 @@ void TstReordonner::deplacementRapide() {
     b.dialogues.attendreFenetre("FrmDeplace", choisirOrdre(3, "5"));
     QTest::mouseClick(f.CmdRapide, Qt::LeftButton);
     VERIFIER_DIALOGUES(b.dialogues);
-    QCOMPARE(b.dialogues.vues().at(1).titre, QString("Déplacement de fichier"));
     choisir(f, {"E.jpg"});
     b.dialogues.attendreSaisie(Invite, "1");
     b.dialogues.attendreFenetre("FrmDeplace", choisirOrdre(0, "1"));
     QTest::mouseClick(f.CmdRapide, Qt::LeftButton);
     QCOMPARE(vue(f), QString("E B C D* A ^v"));
-    VERIFIER_DIALOGUES(b.dialogues);
-}
-
-void TstReordonner::deplacementSousClic() {
-    Banc b;
-    FenetreOuverte w(b, Cinq);
-    FrmPhoto& f = w.f;
-    // Nothing selected after a copy: refused, nothing waits for a click, paste goes off.
-    cliquer(f, 0);
-    b.dialogues.attendreMenu("mnuCopDepInvisible", "mnuCopier");
-    cliquer(f, 0, {}, Qt::RightButton, 4);
-    QVERIFY(f.menus().article("mnuCollerDos")->isEnabled());
-    f.LstFF->clearSelection();
-    b.dialogues.attendreMessage(
-        "Vous devez au préalable sélectionner le ou les fichiers à déplacer !");
-    f.deplacementRapide().mnuDeplaceFich_Click();
-    QVERIFY(w.etat.OperationEnAttente != 3);
-    QVERIFY(!f.menus().article("mnuCollerRep")->isEnabled());
-    QVERIFY(!f.menus().article("mnuCollerDos")->isEnabled());
-
-    choisir(f, {"B.jpg", "D.jpg"});
-    b.dialogues.attendreMenu("mnuCopDepInvisible", "mnuDeplaceFich");
-    cliquer(f, 1, {}, Qt::RightButton);
-    QCOMPARE(w.etat.OperationEnAttente, 3);
-    QCOMPARE(w.etat.FichiersADeplacer, QStringList({"B.jpg   [M]", "D.jpg   [M]"}));
-    cliquer(f, 4);
-    // Until the list's click hands over by itself.
-    if (w.etat.OperationEnAttente == 3)
-        f.deplacementRapide().TerminerDeplacementSousClic();
-    QCOMPARE(vue(f), QString("A C E B D* ^"));
-    QCOMPARE(w.etat.OperationEnAttente, 0);
-    // The list follows the keys again.
-    QTest::keyClick(f.LstFF, Qt::Key_Up);
-    QCOMPARE(f.TxtFileName->text(), QString("B.jpg"));
     VERIFIER_DIALOGUES(b.dialogues);
 }
 
@@ -255,6 +193,52 @@ void TstReordonner::souris() {
     // One entry selected: the wheel scrolls, the order stays.
     choisir(f, {"A.jpg"});
     tourner(-120, "C D A* B E F G ^v");
+
+    // The arrows move the entry shown; every other entry keeps its selection.
+    f.LstFF->item(3)->setSelected(true);
+    f.deplacementPas().Affiche_Fleches();
+    for (const auto& [bouton, attendu, courant] : {std::tuple{f.ImgDown, "C D B* A* E F G ^v", 3},
+                                                   {f.ImgUp, "C D A* B* E F G ^v", 2},
+                                                   {f.ImgUp, "C A* D B* E F G ^v", 1},
+                                                   {f.ImgUp, "A* C D B* E F G v", 0}}) {
+        QTest::mouseClick(bouton, Qt::LeftButton);
+        QCOMPARE(vue(f), QString(attendu));
+        QVERIFY(w.etat.IndexCourant == courant && f.LstFF->currentRow() == courant);
+        QCOMPARE(f.LblRang->text(), QString::number(courant + 1));
+    }
+    // At the ends the hidden arrows' handlers do nothing either.
+    f.deplacementPas().ImgUp_Click();
+    cliquer(f, 6);
+    f.deplacementPas().ImgDown_Click();
+    QCOMPARE(vue(f), QString("A C D B E F G* ^"));
+
+    // The move below a clicked file. Nothing selected after a copy: refused, nothing waits
+    // for a click, paste goes off.
+    cliquer(f, 0);
+    b.dialogues.attendreMenu("mnuCopDepInvisible", "mnuCopier");
+    cliquer(f, 0, {}, Qt::RightButton, 4);
+    QVERIFY(f.menus().article("mnuCollerDos")->isEnabled());
+    f.LstFF->clearSelection();
+    b.dialogues.attendreMessage(
+        "Vous devez au préalable sélectionner le ou les fichiers à déplacer !");
+    f.deplacementRapide().mnuDeplaceFich_Click();
+    QVERIFY(w.etat.OperationEnAttente != 3);
+    QVERIFY(!f.menus().article("mnuCollerRep")->isEnabled());
+    QVERIFY(!f.menus().article("mnuCollerDos")->isEnabled());
+    choisir(f, {"B.jpg", "D.jpg"});
+    b.dialogues.attendreMenu("mnuCopDepInvisible", "mnuDeplaceFich");
+    cliquer(f, 3, {}, Qt::RightButton);
+    QCOMPARE(w.etat.OperationEnAttente, 3);
+    QCOMPARE(w.etat.FichiersADeplacer, QStringList({"D.jpg   [M]", "B.jpg   [M]"}));
+    cliquer(f, 5);
+    // Until the list's click hands over by itself.
+    if (w.etat.OperationEnAttente == 3)
+        f.deplacementRapide().TerminerDeplacementSousClic();
+    QCOMPARE(vue(f), QString("A C E F D B* G ^v"));
+    QCOMPARE(w.etat.OperationEnAttente, 0);
+    // The list follows the keys again.
+    QTest::keyClick(f.LstFF, Qt::Key_Up);
+    QCOMPARE(f.TxtFileName->text(), QString("D.jpg"));
     VERIFIER_DIALOGUES(b.dialogues);
 
     // The Delete key deletes only from a list of more than one entry.
