@@ -55,18 +55,17 @@ void TstAnnulation::reprise() {
     const QString d = b.photos();
     for (const char* n : {"a", "b", "c"})
         Banc::creerFichier(d + "/" + n + ".jpg", n);
-    const QList<QPair<QString, QString>> plan = {
-        {d + "/c.jpg", d + "/d.jpg"}, {d + "/b.jpg", d + "/c.jpg"}, {d + "/a.jpg", d + "/b.jpg"}};
     // What the batch left: its plan in the journal, some renames made, none recorded.
-    QList<Journal::Etape> etapes;
-    for (const auto& [de, vers] : plan)
-        etapes.append({de, vers, *b.fichiers.Identite(de)});
-    QVERIFY(JournalRenommages(CheminJournal(b.plateforme)).Commencer(etapes));
+    QList<Journal::Etape> plan;
+    for (const char* n : {"c", "b", "a"})
+        plan.append({d + "/" + n + ".jpg", d + "/" + QChar(*n + 1) + ".jpg",
+                     *b.fichiers.Identite(d + "/" + n + ".jpg")});
+    QVERIFY(JournalRenommages(CheminJournal(b.plateforme)).Commencer(plan));
     for (int k = 0; k < faits; ++k)
-        QVERIFY(b.fichiers.Renommer(plan[k].first, plan[k].second).ok);
+        QVERIFY(b.fichiers.Renommer(plan[k].ancien, plan[k].nouveau).ok);
     if (coupe)
-        QCOMPARE(::link(QFile::encodeName(plan[faits].first).constData(),
-                        QFile::encodeName(plan[faits].second).constData()),
+        QCOMPARE(::link(QFile::encodeName(plan[faits].ancien).constData(),
+                        QFile::encodeName(plan[faits].nouveau).constData()),
                  0);
     b.dialogues.attendreMessage(
         QStringLiteral("Le programme s'est arrêté pendant le renommage des fichiers du dossier "

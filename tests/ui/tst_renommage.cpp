@@ -32,8 +32,7 @@ private Q_SLOTS:
     void refus_data();
     void refus();
     void reglesDeSelection();
-    void touchesDeMarquage();
-    void selections();
+    void selectionsEtMarques();
 };
 
 // The files that are no picture, and the double click that opens them.
@@ -171,57 +170,17 @@ void TstRenommage::reglesDeSelection() {
     VERIFIER_DIALOGUES(b.dialogues);
 }
 
-void TstRenommage::touchesDeMarquage() {
+// The selection commands, then the marking keys.
+void TstRenommage::selectionsEtMarques() {
     Banc b;
     const QString longNom = QString(251, QLatin1Char('n')) + ".jpg";
-    FenetreOuverte w(b, {"a.jpg", "b.jpg", longNom});
-    FrmPhoto& f = w.f;
-    MenusPhoto& m = f.menus();
-    // A key already used by the other command is refused and nothing is written.
-    b.dialogues.attendreMessage("Ce raccourci est déjà employé pour une autre fonction !");
-    m.article("mnuDM(0)")->trigger();
-    QCOMPARE(w.etat.options.ToucheDemarquer, qint16(117));
-    QVERIFY(m.article("mnuDM(1)")->isChecked());
-    QVERIFY(!QFile::exists(b.programme() + "/Options.cfg"));
-    m.article("MnuM(7)")->trigger();
-    QCOMPARE(w.etat.options.ToucheMarquer, qint16(123));
-    QVERIFY(m.article("MnuM(7)")->isChecked());
-    QVERIFY(Banc::lire(b.programme() + "/Options.cfg").contains(",123,117,"));
-
-    // The marking key wins over every other handling of the key, in any control.
-    for (const auto& [touche, controle, apres] :
-         {std::tuple{Qt::Key_F5, (QWidget*)f.LstFF, "a.jpg"},
-          {Qt::Key_F12, (QWidget*)f.TxtFileName, "a.jpg   [M]"},
-          {Qt::Key_F6, (QWidget*)f.LstFF, "a.jpg"}}) {
-        choisir(f, {entrees(f).filter("a.jpg").first()});
-        QTest::keyClick(controle, touche);
-        QCOMPARE(nomsSurDisque(b.photos()).first(), QString(apres));
-    }
-    // Marked, then Down: the name box follows the mark, so the commit keeps it.
-    cliquer(f, 0);
-    QTest::keyClick(f.TxtFileName, Qt::Key_F12);
-    QTest::keyClick(f.TxtFileName, Qt::Key_Down);
-    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg   [M]", "b.jpg", longNom}));
-
-    // A name too long for its mark ends the pass: the list says what the disk holds, and the
-    // file not marked stays selected.
-    f.LstFF->selectAll();
-    QTest::mouseClick(f.axBM, Qt::LeftButton);
-    QCOMPARE(entrees(f), QStringList({"a.jpg   [M]", "b.jpg   [M]", longNom}));
-    QCOMPARE(selection(f), QStringList{longNom});
-    QCOMPARE(nomsSurDisque(b.photos()), QStringList({"a.jpg   [M]", "b.jpg   [M]", longNom}));
-    VERIFIER_DIALOGUES(b.dialogues);
-}
-
-void TstRenommage::selections() {
-    Banc b;
-    FenetreOuverte w(b, {"IMG_1.jpg", "img_2.jpg", "Plage.jpg"});
+    FenetreOuverte w(b, {"b.jpg", "IMG_1.jpg", "img_2.jpg", longNom, "Plage.jpg"});
     FrmPhoto& f = w.f;
     MenusPhoto& m = f.menus();
     m.article("mnuToutSel")->trigger();
-    QCOMPARE(selection(f), QStringList({"IMG_1.jpg", "img_2.jpg", "Plage.jpg"}));
+    QCOMPARE(selection(f).size(), 5);
     // All but one inverted: that one is the current file.
-    f.LstFF->item(1)->setSelected(false);
+    f.LstFF->item(2)->setSelected(false);
     m.article("mnuInversSel")->trigger();
     QCOMPARE(selection(f), QStringList({"img_2.jpg"}));
     QCOMPARE(f.TxtFileName->text(), QString("img_2.jpg"));
@@ -255,6 +214,44 @@ void TstRenommage::selections() {
     QCOMPARE(selection(f), QStringList({"img_2.jpg   [M]", "Plage.jpg   [M]"}));
     QTest::mouseClick(f.axBSel1, Qt::LeftButton);
     QVERIFY(!f.CmdRapide->isVisible() && f.TxtFileName->text().isEmpty());
+
+    // A key already used by the other command is refused and nothing is written.
+    const QByteArray options = Banc::lire(b.programme() + "/Options.cfg");
+    b.dialogues.attendreMessage("Ce raccourci est déjà employé pour une autre fonction !");
+    m.article("mnuDM(0)")->trigger();
+    QCOMPARE(w.etat.options.ToucheDemarquer, qint16(117));
+    QVERIFY(m.article("mnuDM(1)")->isChecked());
+    QCOMPARE(Banc::lire(b.programme() + "/Options.cfg"), options);
+    m.article("MnuM(7)")->trigger();
+    QCOMPARE(w.etat.options.ToucheMarquer, qint16(123));
+    QVERIFY(m.article("MnuM(7)")->isChecked());
+    QVERIFY(Banc::lire(b.programme() + "/Options.cfg").contains(",123,117,"));
+
+    // The marking key wins over every other handling of the key, in any control.
+    for (const auto& [touche, controle, apres] :
+         {std::tuple{Qt::Key_F5, (QWidget*)f.LstFF, "IMG_1.jpg"},
+          {Qt::Key_F12, (QWidget*)f.TxtFileName, "IMG_1.jpg   [M]"},
+          {Qt::Key_F6, (QWidget*)f.LstFF, "IMG_1.jpg"}}) {
+        choisir(f, {entrees(f).filter("IMG_1.jpg").first()});
+        QTest::keyClick(controle, touche);
+        QCOMPARE(nomsSurDisque(b.photos()).first(), QString(apres));
+    }
+    // Marked, then Down: the name box follows the mark, so the commit keeps it.
+    cliquer(f, int(entrees(f).indexOf("IMG_1.jpg")));
+    QTest::keyClick(f.TxtFileName, Qt::Key_F12);
+    QTest::keyClick(f.TxtFileName, Qt::Key_Down);
+    QCOMPARE(nomsSurDisque(b.photos()).first(), QString("IMG_1.jpg   [M]"));
+
+    // A name too long for its mark ends the pass: the list says what the disk holds, and
+    // that file and the ones after it stay selected.
+    f.LstFF->selectAll();
+    QTest::mouseClick(f.axBM, Qt::LeftButton);
+    QStringList attendus{"b.jpg   [M]", "IMG_1.jpg   [M]", "img_2.jpg   [M]", longNom,
+                         "Plage.jpg   [M]"};
+    QCOMPARE(entrees(f), attendus);
+    QCOMPARE(selection(f), QStringList({longNom, "Plage.jpg   [M]"}));
+    attendus.sort();
+    QCOMPARE(nomsSurDisque(b.photos()), attendus);
     VERIFIER_DIALOGUES(b.dialogues);
 }
 

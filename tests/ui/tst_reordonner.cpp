@@ -32,7 +32,8 @@ namespace {
 const QStringList Cinq{"A.jpg", "B.jpg", "C.jpg", "D.jpg", "E.jpg"};
 const QString Invite = QStringLiteral("Indiquez à quel rang vous désirez déplacer ces fichiers. ");
 
-// The move window's script: the rank it shows checked, an option clicked, then a button.
+// The move window's script: the rank it shows checked, an option clicked, then OK; without
+// an option, OK and then Cancel.
 std::function<int(QDialog&)> choisirOrdre(int ordre, const QString& rang) {
     return [=](QDialog& d) {
         if (d.findChild<QLabel*>("LblRang")->text() != "Déplacer au rang :  " + rang)
@@ -41,6 +42,8 @@ std::function<int(QDialog&)> choisirOrdre(int ordre, const QString& rang) {
             QTest::mouseClick(d.findChild<QLabel*>(QStringLiteral("Lbl(%1)").arg(ordre)),
                               Qt::LeftButton);
         d.findChild<QPushButton*>("CmdOK")->click();
+        if (ordre < 0)
+            d.findChild<QPushButton*>("CmdAnnule")->click();
         return d.result();
     };
 }
@@ -108,11 +111,7 @@ void TstReordonner::deplacementRapide() {
     choisir(f, {"B.jpg", "C.jpg"});
     QTest::mouseClick(f.axBM, Qt::LeftButton);
     cliquer(f, 4);
-    b.dialogues.attendreFenetre("FrmDeplace", [](QDialog& d) {
-        d.findChild<QPushButton*>("CmdOK")->click();
-        d.findChild<QPushButton*>("CmdAnnule")->click();
-        return d.result();
-    });
+    b.dialogues.attendreFenetre("FrmDeplace", choisirOrdre(-1, "5"));
     b.dialogues.attendreMessage("Choisissez un mode de déplacement, ou annuler.");
     QTest::mouseClick(f.CmdRapide, Qt::LeftButton);
     QCOMPARE(vue(f), QString("A C[M]* D B[M]* E "));
