@@ -97,7 +97,6 @@ void TstAnnulation::annulerEtRefaire() {
             b.dialogues.attendreMessage(confirmation, Dialogues::Reponse::Oui);
         b.dialogues.attendreMessage(bilan);
         QTest::keyClick(f.focusWidget(), Qt::Key_Z, Qt::ControlModifier);
-        VERIFIER_DIALOGUES(b.dialogues);
     };
     annuler({}, "Aucun renommage à annuler.");
 

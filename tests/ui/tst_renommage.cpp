@@ -151,7 +151,6 @@ void TstRenommage::reglesDeSelection() {
     choix->trigger();
     QVERIFY(optimal->isChecked());
     QCOMPARE(w.f.TxtFileName->selectedText(), QString("Plage"));
-    VERIFIER_DIALOGUES(b.dialogues);
 
     cliquer(w.f, 0);
     w.f.menus().article("mnuSecOpt")->trigger();
