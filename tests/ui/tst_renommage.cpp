@@ -27,41 +27,16 @@ const QStringList Trois{"IMG_0001.jpg", "IMG_0002.jpg", "IMG_0003.jpg"};
 class TstRenommage : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void nonImagesEtDoubleClic();
-    void renommerEtDescendre();
+    void renommerPuisOuvrir();
     void refus_data();
     void refus();
     void reglesDeSelection();
     void selectionsEtMarques();
 };
 
-// The files that are no picture, and the double click that opens them.
-void TstRenommage::nonImagesEtDoubleClic() {
-    Banc b;
-    Banc::creerFichier(b.photos() + "/b.JPG");
-    Banc::creerFichier(b.photos() + "/bruit.jpg", QByteArray(3000, '\x5a'));
-    Banc::creerFichier(b.photos() + "/chant.mp3", "ID3");
-    Banc::creerFichier(b.photos() + "/notes.txt", "texte");
-    Banc::creerFichier(b.photos() + "/vide.jpg", "");
-    FenetreOuverte w(b);
-    FrmPhoto& f = w.f;
-    // All files: b.JPG, bruit, chant, notes, vide. A sound is not "not a picture".
-    f.CboFileType->setCurrentIndex(8);
-    for (const int i : {1, 2, 3, 4}) {
-        cliquer(f, i);
-        QCOMPARE(f.LblNonImage->isVisibleTo(&f), i != 2);
-        QVERIFY(w.etat.PasDePhoto && f.LblTaille->text().isEmpty());
-    }
-    for (const int i : {0, 1, 3}) {
-        cliquer(f, i);
-        QTest::mouseDClick(f.LstFF->viewport(), Qt::LeftButton, {}, centre(f, i));
-    }
-    // The test of the endings is exact: ".JPG" opens, ".jpg" does not.
-    QCOMPARE(b.shell.ouverts, QStringList({b.photos() + "/b.JPG", b.photos() + "/notes.txt"}));
-    VERIFIER_DIALOGUES(b.dialogues);
-}
-
-void TstRenommage::renommerEtDescendre() {
+// The name box's keys and clipboard pair, then the files that are no picture and the double
+// click that opens them.
+void TstRenommage::renommerPuisOuvrir() {
     Banc b;
     FenetreOuverte w(b, Trois);
     FrmPhoto& f = w.f;
@@ -90,6 +65,26 @@ void TstRenommage::renommerEtDescendre() {
     QVERIFY(f.menus().article("mnuRens")->isChecked());
     QTest::keyClick(f.LstFF, Qt::Key_F3);
     QCOMPARE(w.etat.options.InfosAgrandissement, quint8(0));
+
+    Banc::creerFichier(b.photos() + "/b.JPG");
+    Banc::creerFichier(b.photos() + "/bruit.jpg", QByteArray(3000, '\x5a'));
+    Banc::creerFichier(b.photos() + "/chant.mp3", "ID3");
+    Banc::creerFichier(b.photos() + "/notes.txt", "texte");
+    Banc::creerFichier(b.photos() + "/vide.jpg", "");
+    // All files: b.JPG, bruit, chant, IMG_0002, IMG_0003, Mer, notes, vide. A sound is not
+    // "not a picture".
+    f.CboFileType->setCurrentIndex(8);
+    for (const int i : {1, 2, 6, 7}) {
+        cliquer(f, i);
+        QCOMPARE(f.LblNonImage->isVisibleTo(&f), i != 2);
+        QVERIFY(w.etat.PasDePhoto && f.LblTaille->text().isEmpty());
+    }
+    for (const int i : {0, 1, 6}) {
+        cliquer(f, i);
+        QTest::mouseDClick(f.LstFF->viewport(), Qt::LeftButton, {}, centre(f, i));
+    }
+    // The test of the endings is exact: ".JPG" opens, ".jpg" does not.
+    QCOMPARE(b.shell.ouverts, QStringList({b.photos() + "/b.JPG", b.photos() + "/notes.txt"}));
     VERIFIER_DIALOGUES(b.dialogues);
 }
 

@@ -88,9 +88,6 @@ void TstReordonner::deplacementRapide() {
     Banc b;
     FenetreOuverte w(b, Cinq);
     FrmPhoto& f = w.f;
-    // Its help is three boxes of fixed text.
-    b.dialogues.attendreMessages({{}, {}, {}});
-    f.menus().article("mnuDeplaceFichAide")->trigger();
     choisir(f, {"A.jpg", "B.jpg"});
     b.dialogues.attendreMessage(
         "Il faut \"marquer\" les fichiers à déplacer, avec le bouton dédié [M].");
