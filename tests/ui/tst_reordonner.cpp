@@ -270,6 +270,7 @@ void TstReordonner::tri() {
         QCOMPARE(vue(f), QString("C* son.mp3 z y x A B parti vide v"));
     }
     QVERIFY(f.LstFF->currentRow() == 0 && w.etat.IndexCourant == 0);
+    QVERIFY(f.cursor().shape() != Qt::WaitCursor);
 
     // The store unusable, an old file that is no base or a base that hands back other names:
     // the list stays as it was.
