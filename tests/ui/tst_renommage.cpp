@@ -28,8 +28,6 @@ class TstRenommage : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void renommerPuisOuvrir();
-    void refus_data();
-    void refus();
     void selections();
 };
 
@@ -65,6 +63,32 @@ void TstRenommage::renommerPuisOuvrir() {
     QTest::keyClick(f.LstFF, Qt::Key_F3);
     QCOMPARE(w.etat.options.InfosAgrandissement, quint8(0));
 
+    // The names the box refuses: nothing moves on disk and the name comes back. No is the
+    // default answer to the question.
+    Banc::creerFichier(b.photos() + "/Vacances/garde.jpg", "garde");
+    const QStringList avant = Banc::empreinte(b.photos());
+    const QString interdit = QStringLiteral("Le titre comporte un caractère interdit !");
+    const QString question =
+        QStringLiteral("Ce fichier existe déjà !\n\nVoulez-vous le remplacer ?");
+    cliquer(f, 1);
+    for (const auto& [saisie, message] : {std::pair{QString("a?b.jpg"), interdit},
+                                          {QString(), interdit},
+                                          {QString(".cache.jpg"), QString()},
+                                          {QString(300, QLatin1Char('x')) + ".jpg", Echec},
+                                          {QString("Vacances"), Echec},
+                                          {QString("IMG_0003.jpg"), question}}) {
+        if (!message.isEmpty())
+            b.dialogues.attendreMessage(message, message == question ? Dialogues::Reponse::Non
+                                                                     : Dialogues::Reponse::Ok);
+        taper(f, saisie);
+        if (message == question)
+            QCOMPARE(b.dialogues.vues().last().boutonDefaut, 1);
+        QCOMPARE(Banc::empreinte(b.photos()), avant);
+        QCOMPARE(f.LstFF->currentItem()->text(), QString("IMG_0002.jpg"));
+        QCOMPARE(f.TxtFileName->text(), QString("IMG_0002.jpg"));
+    }
+    QCOMPARE(Banc::lire(b.photos() + "/Vacances/garde.jpg"), QByteArray("garde"));
+
     Banc::creerFichier(b.photos() + "/b.JPG");
     Banc::creerFichier(b.photos() + "/bruit.jpg", QByteArray(3000, '\x5a'));
     Banc::creerFichier(b.photos() + "/chant.mp3", "ID3");
@@ -85,42 +109,6 @@ void TstRenommage::renommerPuisOuvrir() {
     // The test of the endings is exact: ".JPG" opens, ".jpg" does not.
     QCOMPARE(b.shell.ouverts, QStringList({b.photos() + "/b.JPG", b.photos() + "/notes.txt"}));
     VERIFIER_DIALOGUES(b.dialogues);
-}
-
-// The name box's messages, and the names it refuses: nothing moves on disk.
-void TstRenommage::refus_data() {
-    QTest::addColumn<QString>("saisie");
-    QTest::addColumn<QString>("message");
-    const QString interdit = QStringLiteral("Le titre comporte un caractère interdit !");
-    QTest::newRow("point d'interrogation") << "a?b.jpg" << interdit;
-    QTest::newRow("vide") << "" << interdit;
-    QTest::newRow("caché, en silence") << ".cache.jpg" << QString();
-    QTest::newRow("nom trop long") << QString(300, QLatin1Char('x')) + ".jpg" << Echec;
-    QTest::newRow("un dossier de ce nom") << "Vacances" << Echec;
-    // No is the default answer.
-    QTest::newRow("nom pris, non") << "IMG_0002.jpg"
-                                   << "Ce fichier existe déjà !\n\nVoulez-vous le remplacer ?";
-}
-
-void TstRenommage::refus() {
-    QFETCH(QString, saisie);
-    QFETCH(QString, message);
-    Banc b;
-    Banc::creerFichier(b.photos() + "/Vacances/garde.jpg", "garde");
-    FenetreOuverte w(b, Trois);
-    const QStringList avant = Banc::empreinte(b.photos());
-    const bool question = message.startsWith("Ce fichier existe");
-    if (!message.isEmpty())
-        b.dialogues.attendreMessage(message,
-                                    question ? Dialogues::Reponse::Non : Dialogues::Reponse::Ok);
-    taper(w.f, saisie);
-    VERIFIER_DIALOGUES(b.dialogues);
-    if (question)
-        QCOMPARE(b.dialogues.vues()[0].boutonDefaut, 1);
-    QCOMPARE(Banc::empreinte(b.photos()), avant);
-    QCOMPARE(Banc::lire(b.photos() + "/Vacances/garde.jpg"), QByteArray("garde"));
-    QCOMPARE(w.f.LstFF->currentItem()->text(), QString("IMG_0001.jpg"));
-    QCOMPARE(w.f.TxtFileName->text(), QString("IMG_0001.jpg"));
 }
 
 // The rules that select part of the name, the selection commands, then the marking keys.
