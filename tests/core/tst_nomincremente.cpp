@@ -47,19 +47,15 @@ void TstNomIncremente::numerosEtTitre() {
     for (const auto& [nombre, entrees, depart, attendu] : {
              std::tuple{1, 9, "1", "1"},
              {1, 12, "1", "01"},
-             {150, 150, "1", "150"},
              {19, 12, "0008", "0019"},
              {100, 12, "90", "100"},
-             {5, 3, " 5 ", "5"},
              {1, 3, "1abc", "0001"},
          })
         QCOMPARE(NumeroFormate(nombre, entrees, depart), QString(attendu));
 
     for (const auto& [texte, valeur] : {
-             std::pair{"001", 1},
-             {"abc", 0},
+             std::pair{"abc", 0},
              {"-3", -3},
-             {"99999", 99999},
              {" 12abc", 12},
              {"1 2", 12},
              // Halves go to the even number.
@@ -90,7 +86,6 @@ void TstNomIncremente::decoupage() {
         {"Note [M]", "", "Note [M]", {}, {}},
         // Four characters without their dot would lose it: "Titrejpeg".
         {"photo.jpeg", ".jpeg", "photo", {}, {}},
-        {"ab", "", "ab", {}, {}},
         {"a.b", ".b", "a", {}, {}},
         {"01_a.jpg", ".jpg", "01_a", {}, {}},
         {"012 _ Plage.jpg   [M]", ".jpg", "012 _ Plage", "012", {"012", "Plage.jpg   [M]"}},
@@ -136,9 +131,6 @@ void TstNomIncremente::numerotation() {
         // The steps' other fields: reparationDeLargeur.
         QVERIFY(!n.dejaIncrementee && !n.plan.refus);
     }
-    ParametresIncrementation autre = parametres("1", "Été");
-    autre.ChaineLiaison = QStringLiteral("-");
-    QCOMPARE(nouveaux(PlanNumerotation({"x.png"}, {true}, autre).plan), QStringList{"1-Été.png"});
 
     // 150 entries, three of them selected; unselected numbered names are widened to three
     // digits, in display order, without a report row or a pause. A name whose first piece is
@@ -174,10 +166,6 @@ void TstNomIncremente::deuxiemeIncrementationEtRefus() {
                                      {1, "2 _ 02 _ b.jpg", "2 _ b.jpg", 1, false, true},
                                      {2, "3 _ c.jpg", "3 _ c.jpg", 2, false, true}}));
 
-    const PlanRenommage marque = PlanSuppressionNumero(
-        {"x.jpg", "01 _ 05 _ 9 _ a.jpg   [M]", "b.jpg"}, {false, true, true}, liaison);
-    QCOMPARE(nouveaux(marque), QStringList({"01 _ a.jpg   [M]", "b.jpg"}));
-
     const QStringList entrees{"03 _ old.jpg", "04 _ old.JPG   [M]", "x.jpg", "005 _ a _ b.png"};
     const QList<bool> selection{true, true, false, true};
     const PlanRenommage plan = PlanRenommageListe(entrees, selection, liaison, "Mer");
@@ -206,7 +194,6 @@ void TstNomIncremente::remplacer() {
              std::tuple{"01 - a.jpg", " - ", " _ ", 1, -1, "01 _ a.jpg"},
              {"abcabc.jpg", "abc", "X", 4, -1, "abcX.jpg"},
              {"a-a-a-a.jpg", "-", "_", 1, 2, "a_a_a-a.jpg"},
-             {"a-a.jpg", "-", "_", 1, 0, "a-a.jpg"},
              // The mark is neither searched nor kept.
              {"IMG_1.jpg   [M]", "IMG", "Plage", 1, -1, "Plage_1.jpg"},
              {"a.jpg   [M]", "[M]", "x", 1, -1, "a.jpg"},
@@ -215,8 +202,6 @@ void TstNomIncremente::remplacer() {
              {"IMG_1.jpg", "img", "x", 1, -1, "IMG_1.jpg"},
              // What was put in is not searched again.
              {"aabb.jpg", "ab", "b", 1, -1, "abb.jpg"},
-             {"01 - a.jpg", " - ", "", 1, -1, "01a.jpg"},
-             {"abc.jpg", "g", "G", 7, -1, "abc.jpG"},
              {"a.jpg", ".jpg", "_x", 1, -1, "a_x"},
          })
         QCOMPARE(RemplacementSousChaine::Remplacer(nom, cherchee, remplacement, debut, nombre),
@@ -255,11 +240,9 @@ void TstNomIncremente::permuter() {
     // Name, link string, swapped; swapped back, the name as the pass writes it.
     for (const auto& [nom, liaison, permute, retour] : {
              std::tuple{"001 _ Plage.jpg", " _ ", "Plage _ 001.jpg", "001 _ Plage.jpg"},
-             {"002 _ Mer.JPG", " _ ", "Mer _ 002.jpg", "002 _ Mer.jpg"},
              {"004 _ 012 _ Vue.jpg", " _ ", "Vue _ 004.jpg", "004 _ Vue.jpg"},
              {"003 _ Port.jpg   [M]", " _ ", "Port _ 003.jpg", "003 _ Port.jpg"},
              {"07-Lac.bmp", "-", "Lac-07.bmp", "07-Lac.bmp"},
-             {"01 _ .jpg", " _ ", " _ 01.jpg", "01 _ .jpg"},
              {"Plage.jpg", " _ ", "Plage.jpg", "Plage.jpg"},
          }) {
         QCOMPARE(PermutationNumero::Permuter(nom, liaison), QString(permute));

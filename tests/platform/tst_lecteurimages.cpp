@@ -70,13 +70,10 @@ void TstLecteurImages::formats_data() {
     QTest::newRow("coupé dans l'EXIF") << Format{"m.jpg", faux.left(40), {}, {}, ""};
     QTest::newRow("png transparent, posé sur du blanc")
         << Format{"d.png", encoder(alpha, "PNG"), QSize(40, 30), QSize(40, 30), "WWWW"};
-    QTest::newRow("bmp") << Format{"f.bmp", encoder(QImage(200, 100, QImage::Format_RGB32), "BMP"),
-                                   QSize(200, 100), QSize(80, 40), ""};
     QTest::newRow("jpeg tronqué, lu ce qui peut l'être")
         << Format{"g.jpg", quatre.left(quatre.size() / 2), couchee, petite, "R"};
     QTest::newRow("40 mégapixels")
         << Format{"j.jpg", jpeg(7728, 5152, Qt::blue), QSize(7728, 5152), QSize(80, 53), ""};
-    QTest::newRow("octets au hasard") << Format{"i.jpg", QByteArray(5000, '\x5a'), {}, {}, "-"};
     QTest::newRow("tube nommé") << Format{"tube.jpg", {}, {}, {}, "-"};
 }
 
@@ -160,11 +157,9 @@ void TstLecteurImages::orientations_data() {
     QTest::addColumn<Orientation>("o");
     for (const Orientation& o : {Orientation{1, "RGBW", "GWRB"},
                                  {2, "GRWB", "RBGW"},
-                                 {3, "WBGR", "BRWG"},
                                  {4, "BWRG", "WGBR"},
                                  {5, "RBGW", "BWRG"},
                                  {6, "BRWG", "RGBW"},
-                                 {7, "WGBR", "GRWB"},
                                  {8, "GWRB", "WBGR"}})
         QTest::newRow(qPrintable(QString::number(std::get<0>(o)))) << o;
 }
