@@ -174,9 +174,6 @@ void TstDossiers::dossiers_data() {
         ligne(qPrintable(QStringLiteral("nouveau, %1").arg(c)), QStringLiteral("a%1b").arg(c),
               "Le nom d'un répertoire ne peut comporter aucun de ces caractères :\n\\ / : * ? \" "
               "< >");
-    ligne("nouveau, ..", "..",
-          "Le nom d'un répertoire ne peut commencer par un point : « . » et « .. » sont réservés, "
-          "et les autres noms seraient cachés.");
     ligne("renommer, fait", "2019-Vacances", "");
     ligne("renommer, question refusée", "non", "");
     ligne("renommer, sur un dossier vide existant", "vide",
