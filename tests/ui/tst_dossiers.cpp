@@ -6,6 +6,7 @@
 #include "banc.h"
 #include "etatprogramme.h"
 #include "favoris.h"
+#include "frmdeplace.h"
 #include "frmphoto.h"
 #include "frmrenom.h"
 #include "gestiondossiers.h"
@@ -17,6 +18,7 @@
 #include "renommageclavier.h"
 #include "traductions.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -25,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -585,13 +588,24 @@ void TstDossiers::cequeVoitLUtilisateur() {
     b.plateforme.environnement.ecran = QSize(800, 600);
     FenetreOuverte w(b, {"01 _ Plage.jpg", "02 _ Port.jpg", "03 _ Mer.jpg"});
     FrmPhoto& f = w.f;
+    // Rows leave room for descenders and for the "_" of a highlighted link string.
+    QVERIFY(f.LstFF->visualItemRect(f.LstFF->item(0)).height() >=
+            f.LstFF->fontMetrics().lineSpacing() + 4);
+    // A label whose text changes is read by its text.
+    f.SelectionnerEntree(1);
+    for (QLabel* l : {f.LblRang, f.LblDirName, f.LblTaille})
+        QCOMPARE(QAccessible::queryAccessibleInterface(l)->text(QAccessible::Name), l->text());
+    // The copy and paste groups of the list's menu are apart.
+    const QList<QAction*> articles = f.menus().mnuCopDepInvisible->actions();
+    QVERIFY(articles.at(articles.indexOf(f.menus().article("mnuCopier")) + 1)->isSeparator());
     // Qt's own dialogs speak French.
     QVERIFY(InstallerTraductions(*QCoreApplication::instance()));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Annuler"));
 
-    // The report opens over the window; near the screen's corner, it stays whole on the
-    // screen, against its edges.
+    // Entering the incrementation leaves no empty frame. The report opens over the window;
+    // near the screen's corner, it stays whole on the screen, against its edges.
     entrerEnIncrementation(b, f);
+    QCOMPARE(f.Img0->frameShape(), QFrame::NoFrame);
     FrmRenom* rapport = f.incrementation().rapport();
     rapport->Charger(w.etat.RepertoireOuvert, entrees(f));
     QVERIFY((rapport->frameGeometry().center() - f.frameGeometry().center()).manhattanLength() < 8);
@@ -603,6 +617,11 @@ void TstDossiers::cequeVoitLUtilisateur() {
     rapport->EtatFinal();
     rapport->close();
 
+    // The fast-move window keeps its longest option off its edge.
+    FrmDeplace deplace(b.dialogues, "2", &f);
+    deplace.show();
+    for (QLabel* l : deplace.Lbl)
+        QVERIFY(l->geometry().right() <= deplace.width() - 12);
     VERIFIER_DIALOGUES(b.dialogues);
 }
 
