@@ -34,18 +34,14 @@ const QString Selectionnez = QStringLiteral(
 const QString Choisir =
     QStringLiteral("Vous devez au préalable sélectionner les fichiers à incrémenter et renommer !");
 
-// CmdInc: the warning's box unticked, ticked if decocher, and closed by OK; the options
-// set by reglages and confirmed unless they closed the window; the boxes from the window on.
-void entrerMode(Banc& b, FrmPhoto& f, const Reglages& reglages = {}, const QStringList& boites = {},
-                bool decocher = false) {
+// CmdInc: the warning closed by OK; the options set by reglages and confirmed unless they
+// closed the window; the boxes from the window on.
+void entrerMode(Banc& b, FrmPhoto& f, const Reglages& reglages = {},
+                const QStringList& boites = {}) {
     if (f.etat().photo.AfficherAvertissement)
-        b.dialogues.attendreFenetre("FrmAvertissement", [decocher](QDialog& d) {
-            auto& a = static_cast<FrmAvertissement&>(d);
-            if (decocher)
-                a.ChkAv->click();
-            if (a.ChkAv->isChecked() == decocher)
-                a.CmdOK->click();
-            return a.result();
+        b.dialogues.attendreFenetre("FrmAvertissement", [](QDialog& d) {
+            static_cast<FrmAvertissement&>(d).CmdOK->click();
+            return d.result();
         });
     b.dialogues.attendreFenetre("FrmChoixIncrémentation", [reglages](QDialog& d) {
         auto& c = static_cast<FrmChoixIncrementation&>(d);
@@ -72,13 +68,11 @@ struct Lot {
     Commande commande = Commande::Action;
     QStringList fichiers{"a.jpg", "b.jpg"};
     Reglages reglages;
-    QString liaison = QStringLiteral(" _ ");
     QStringList choisis{"*"};
     QStringList boites;
     QStringList apres; // empty: the folder unchanged
     QList<QStringList> rapports;
     bool laisser = false;
-    bool annuler = false; // the options closed without OK, the warning unticked on the way
 };
 
 } // namespace
@@ -134,47 +128,7 @@ void TstLots::lots_data() {
                .apres = {"03 _ Mer.jpg", "04 _ Mer.jpg", "x.jpg"},
                .rapports = {{".../  04 _ old.JPG   [M] | .../  04 _ Mer.jpg",
                              ".../  03 _ old.jpg | .../  03 _ Mer.jpg"}}};
-    // What the action refuses: the title's answer (one of its refusals), the link string, the
-    // start number.
     QTest::newRow("rien de choisi") << Lot{.choisis = {}, .boites = {Choisir}};
-    QTest::newRow("caractère") << Lot{
-        .boites = {"saisie:Mer*|", "Le titre comporte un caractère interdit !"}};
-    // A link string with ":" or "/" would make every new name refused, or a path.
-    QTest::newRow("liaison avec deux-points")
-        << Lot{.liaison = ":", .boites = {"saisie:T|", Conflit}};
-    // The options window: an empty link string or a start with a zero is put back; Cancel
-    // keeps nothing.
-    const auto annuler = [](FrmChoixIncrementation& c) {
-        c.TxtL->clear();
-        QVERIFY(c.TxtL->text() == " _ " && c.TxtL->selectedText() == " _ ");
-        c.TxtChiffre->setText(" 0 ");
-        QFocusEvent sortie(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(c.TxtChiffre, &sortie);
-        QCOMPARE(c.TxtChiffre->text(), QString("1"));
-        c.CmdAnnule->click();
-    };
-    QTest::newRow("options annulées")
-        << Lot{.reglages = annuler,
-               .liaison = " - ",
-               .boites = {"Chaine vide interdite !\nCaractère \" _ \" par défaut.",
-                          "Le chiffre de début ne doit pas commencer par zéro."},
-               .annuler = true};
-    // Refused beyond 16 bits or null; accepted once corrected, the text kept as typed.
-    const auto huit = [](FrmChoixIncrementation& c) {
-        for (const char* depart : {"0", "32768"}) {
-            c.TxtChiffre->setText(depart);
-            c.CmdOK->click();
-            QVERIFY(c.TxtChiffre->text() == "1" && c.TxtChiffre->selectedText() == "1");
-        }
-        c.TxtChiffre->setText("0008");
-    };
-    const QString depart = QStringLiteral(
-        "Valeur de départ incorrecte ou nulle !\nLa valeur minimale est '1', ou '0...01'");
-    QTest::newRow("départ") << Lot{
-        .reglages = huit,
-        .boites = {depart, depart, "saisie:T|", ""},
-        .apres = {"0008 _ T.jpg", "0009 _ T.jpg"},
-        .rapports = {{".../  a.jpg | .../  0008 _ T.jpg", ".../  b.jpg | .../  0009 _ T.jpg"}}};
     // The report stays open with the rows done, its button there to close it.
     QTest::newRow("numéro au-delà de 32767")
         << Lot{.reglages = [](FrmChoixIncrementation& c) { c.TxtChiffre->setText("32767"); },
@@ -194,10 +148,9 @@ void TstLots::lots_data() {
            .apres = {"Plage_1.jpg", "Plage_IMG.jpg"},
            .rapports = {{".../  IMG_1.jpg   [M] | .../  Plage_1.jpg",
                          ".../  IMG_IMG.jpg | .../  Plage_IMG.jpg"}}});
-    // Nothing chosen at "Poursuivre ?": give up, or wait for a choice.
+    // Nothing chosen at "Poursuivre ?": wait for a choice.
     const QString aucun =
         QStringLiteral("Aucun fichier n'est sélectionné !\n\nVoulez-vous abandonner ?");
-    ligne(Commande::F12, "sans choix : abandon", {.choisis = {}, .boites = {"oui:" + aucun}});
     ligne(Commande::F12, "sans choix : attendre",
           {.choisis = {}, .boites = {"non:" + aucun, Selectionnez}});
     // The link string corrected, or not: the keyboard renaming's check says so.
@@ -220,19 +173,14 @@ void TstLots::lots_data() {
     // The ways out of the replacement before anything is renamed.
     const QString vide = QStringLiteral("non:Voulez-vous poursuivre avec une chaine vide ?");
     parLiaison("Poursuivre : Non", {});
-    parLiaison("chaine recherchée vide", {"saisie:|", vide});
     parLiaison("remplacement vide", {"saisie:a|", "saisie:|", vide});
     parLiaison("caractère interdit", {"saisie:a|", "saisie:x*|",
                                       "Ce caractères de remplacement est un caractère "
                                       "interdit !\nOpération annulée."});
-    parLiaison("début 0", {"saisie:a|", "saisie:b|", "saisie:0|"});
-    parLiaison("nombre vide", {"saisie:a|", "saisie:b|", "saisie:1|", "saisie:|"});
 
     const QString oui = QStringLiteral("oui:Voulez-vous poursuivre ?");
     const QString refus = QStringLiteral(
         "La liste doit être entièrement incrémentée à gauche pour réaliser cette opération.");
-    ligne(Commande::Droite, "à droite : Non",
-          {.fichiers = {"001 _ a.jpg"}, .boites = {"non:Voulez-vous poursuivre ?"}});
     ligne(Commande::Droite, "à droite : liste vide", {.fichiers = {}, .boites = {oui, refus}});
     // Back again on Yes, with a report of its own naming the names given.
     ligne(Commande::Droite, "à droite, aller et retour",
@@ -253,7 +201,6 @@ void TstLots::lots() {
     FrmPhoto& f = w.f;
     Rapports r(f);
     r.laisser = p.laisser;
-    w.etat.options.ChaineLiaison = p.liaison;
     const QStringList avant = nomsSurDisque(b.photos());
     QStringList pendant;
     QObject::connect(f.incrementation().rapport(), &FrmRenom::etatFinalAtteint,
@@ -266,7 +213,7 @@ void TstLots::lots() {
         boites.prepend((p.boites.isEmpty() ? "non:" : "oui:") +
                        QStringLiteral("Poursuivre le remplacement de\nchaine de caractères ?"));
     if (p.commande == Commande::Action) {
-        entrerMode(b, f, p.reglages, boites, p.annuler);
+        entrerMode(b, f, p.reglages, boites);
     } else if (p.commande == Commande::F12) {
         f.LstFF->selectAll();
         b.dialogues.attendreMessages(QStringList{Selectionnez} + boites);
@@ -291,8 +238,6 @@ void TstLots::lots() {
         QTest::mouseClick(f.CmdD, Qt::LeftButton);
     VERIFIER_DIALOGUES(b.dialogues);
     QCOMPARE(nomsSurDisque(b.photos()), p.apres.isEmpty() ? avant : p.apres);
-    // The link string only changes through the options confirmed, which no row does.
-    QCOMPARE(w.etat.options.ChaineLiaison, p.liaison);
     // The last reports, or none at all.
     QCOMPARE(r.lignes.mid(p.rapports.isEmpty() ? 0 : r.lignes.size() - p.rapports.size()),
              p.rapports);
@@ -313,11 +258,6 @@ void TstLots::lots() {
     }
     QVERIFY(!f.CmdInc->isHidden() && f.CmdA->isHidden() && f.CmdD->isHidden());
     QVERIFY(!w.etat.IgnorerClicVide);
-    // Cancelled, the start number is forgotten; the warning's box is saved and shown by the menu.
-    if (p.commande == Commande::Action)
-        QCOMPARE(f.incrementation().parametres().NumeroDepart == 0, p.annuler);
-    QCOMPARE(f.menus().article("mnuAv")->isChecked(), !p.annuler);
-    QCOMPARE(Banc::lire(b.programme() + "/Photo.ini").contains("#FALSE#"), p.annuler);
     FrmRenom* rapport = f.incrementation().rapport();
     if (p.commande == Commande::Action && !p.rapports.isEmpty() && !p.laisser)
         QVERIFY(!w.etat.FinRapport);
