@@ -92,7 +92,6 @@ void TstDemarrage::procedure() {
         return;
     }
     QVERIFY(!demarrage.fenetreDepart() && !demarrage.fenetrePrincipale());
-    QCOMPARE(b.horloge.minuteriesEnAttente(), 0);
     QCOMPARE(QDir(b.programme()).entryList(QDir::Files), QStringList());
     QCOMPARE(Banc::lire(b.racine() + "/Nom/DataKorvane"), QByteArray("pas un dossier"));
     QVERIFY(!QFile::exists(DossierPersonnelTest() + "/../ailleurs/DataKorvane"));

@@ -36,10 +36,6 @@ Action clic(int rang, Qt::KeyboardModifiers touches = {}, Qt::MouseButton bouton
     };
 }
 
-Action touche(Qt::Key k) {
-    return [=](Banc&, FrmPhoto& f) { QTest::keyClick(f.TxtFileName, k); };
-}
-
 template <typename B> Action appui(B* FrmPhoto::*bouton) {
     return [=](Banc&, FrmPhoto& f) { QTest::mouseClick(f.*bouton, Qt::LeftButton); };
 }
@@ -103,7 +99,6 @@ void TstEtats::etatsApres_data() {
           "haut=0 bas=0 sel=1 des=0 rang= nom= photo=0 nonimage=0 sel-liste=");
     ligne("clic droit dans le vide", {clic(-1, {}, Qt::RightButton)}, "rang=1 sel-liste=b.jpg");
     ligne("clic gauche après une copie", {copie, clic(1)}, "coller=0 rang=2");
-    ligne("Bas", {touche(Qt::Key_Down)}, "rang=2 nom=a.jpg photo=1 sel-liste=a.jpg");
     ligne("tout désélectionner", {clic(2, Qt::ShiftModifier), appui(&FrmPhoto::axBSel1)},
           "sel=1 des=0 haut=0 bas=0 rapide=0 nom= photo=0 sel-liste=");
     ligne("les marqués", {clic(2), appui(&FrmPhoto::axBSel0)}, "sel=0 des=1 nom=b.jpg rang=1");
@@ -117,16 +112,6 @@ void TstEtats::etatsApres_data() {
            type(6)},
           "inc=0 rafr=0 zoom=0 ins=0 haut=0 bas=0 nom= photo=0 nonimage=0 sel-liste=");
     ligne("mode d'incrémentation", {entrerEnIncrementation}, "mode=1 nom= sel-liste=");
-    ligne("un clic dans les dossiers arrête le chargement", {[](Banc&, FrmPhoto& f) {
-              f.LblN->clear();
-              QCoreApplication::postEvent(f.DirDirectory->viewport(),
-                                          new QMouseEvent(QEvent::MouseButtonPress, QPointF(5, 5),
-                                                          QPointF(5, 5), Qt::MiddleButton,
-                                                          Qt::MiddleButton, Qt::NoModifier));
-              f.CboFileType->setCurrentIndex(1);
-              QVERIFY(f.LblN->text().isEmpty());
-          }},
-          "charge=0");
 }
 
 void TstEtats::etatsApres() {

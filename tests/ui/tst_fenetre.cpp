@@ -72,12 +72,6 @@ void TstFenetre::menus() {
     QCOMPARE(relu.lire(Banc::lire(options)), 22);
     QCOMPARE(relu.PoliceTexte, QString("Police gardée"));
     QCOMPARE(relu.BullesListe + 10 * relu.OuvertureSimpleClic, 1);
-
-    // The warning's item, written at once.
-    m.article("mnuAv")->trigger();
-    QVERIFY(!w.etat.photo.AfficherAvertissement && !m.article("mnuAv")->isChecked());
-    QVERIFY(Banc::lire(b.programme() + "/Photo.ini").contains(",#FALSE#,"));
-    VERIFIER_DIALOGUES(b.dialogues);
 }
 
 // The file types and the string filter, a refresh, a folder change.
@@ -110,16 +104,12 @@ void TstFenetre::typesDeFichiers() {
                           "Répertoire ouvert : 3 fichier(s)"}));
     QCOMPARE(filtrer(""), QStringList({a, "Chaine : ETE", "Répertoire ouvert : 7 fichier(s)"}));
     VERIFIER_DIALOGUES(b.dialogues);
-    // A folder change falls back to all pictures.
-    f.DefinirCheminDossier(b.racine());
-    QVERIFY(f.CboFileType->currentIndex() == 0 && !f.LabelTrie->isVisibleTo(&f));
 }
 
-// The settings read at start and written on the way: the position, the last folder opened, the
+// The settings read at start and written on the way: the last folder opened, the
 // question about the start folder, the wheel's step; the marks at closing.
 void TstFenetre::reglagesDOuverture() {
     Banc b;
-    Banc::creerFichier(b.programme() + "/Pos.ini", "1200,450\r\n");
     ParametresPhoto p;
     p.RepertoireDemarrage = b.photos();
     p.OuvrirDernier = 1;
@@ -174,14 +164,11 @@ void TstFenetre::reglagesDOuverture() {
         QCOMPARE(int(etat.options.PasMolette), 8);
         // Closing asks whether to unmark the files of "autre": Cancel keeps the window open,
         // Yes unmarks them but for the name taken, and nothing is replaced.
-        f.move(100, 40);
         b.dialogues.attendreMessage(Question, Dialogues::Reponse::Annuler);
         QVERIFY(!f.close());
         b.dialogues.attendreMessage(Question, Dialogues::Reponse::Oui);
         QVERIFY(f.close());
-        QCOMPARE(b.dialogues.vues().last().boutons, Dialogues::Boutons::OuiNonAnnuler);
     }
-    QCOMPARE(Banc::lire(b.programme() + "/Pos.ini"), QByteArray("1500,600\r\n"));
     QCOMPARE(nomsSurDisque(autre), QStringList({"x.jpg", "y.jpg", "y.jpg   [M]"}));
     QCOMPARE(Banc::lire(autre + "/y.jpg") + Banc::lire(autre + "/x.jpg"), QByteArray("yx"));
     VERIFIER_DIALOGUES(b.dialogues);
