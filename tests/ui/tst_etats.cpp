@@ -23,13 +23,12 @@ namespace {
 using Action = std::function<void(Banc&, FrmPhoto&)>;
 
 // A click on an entry, or below the files for -1; the right button's menu is closed at once.
-Action clic(int rang, Qt::KeyboardModifiers touches = {}, Qt::MouseButton bouton = Qt::LeftButton,
-            int decalage = 0) {
+Action clic(int rang, Qt::KeyboardModifiers touches = {}, Qt::MouseButton bouton = Qt::LeftButton) {
     return [=](Banc& b, FrmPhoto& f) {
         if (bouton == Qt::RightButton)
             b.dialogues.attendreMenu("mnuCopDepInvisible", "");
         if (rang >= 0)
-            cliquer(f, rang, touches, bouton, decalage);
+            cliquer(f, rang, touches, bouton);
         else
             QTest::mouseClick(f.LstFF->viewport(), bouton, {},
                               QPoint(20, f.LstFF->viewport()->height() - 5));
