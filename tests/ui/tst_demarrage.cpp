@@ -49,6 +49,10 @@ void TstDemarrage::procedure_data() {
     ligne("dossier impossible à créer", {"%1/Nom"},
           {"Le dossier suivant n'a pas pu être créé :\n%1/Nom/DataKorvane\n\nLancement du "
            "programme interrompu !"});
+    // The program folder itself: a file in its place ends the program before any question.
+    ligne("dossier du programme impossible à créer", {},
+          {"Le dossier suivant n'a pas pu être créé :\n%1/programme-fichier\n\nLancement du "
+           "programme interrompu !"});
 }
 
 void TstDemarrage::procedure() {
@@ -66,9 +70,14 @@ void TstDemarrage::procedure() {
         return t.replace("%1", b.racine()).replace("%2", DossierPersonnelTest());
     };
     auto chemin = [&](const QString& t) { return QDir::cleanPath(texte(t)); };
-    // Two explanations open the procedure, then the folder picker.
-    b.dialogues.attendreMessages({"", ""});
-    b.dialogues.attendreDossier(chemin(dossiers[0]));
+    if (dossiers.isEmpty()) {
+        Banc::creerFichier(b.racine() + "/programme-fichier", "pas un dossier");
+        b.plateforme.environnement.dossierProgramme = b.racine() + "/programme-fichier";
+    } else {
+        // Two explanations open the procedure, then the folder picker.
+        b.dialogues.attendreMessages({"", ""});
+        b.dialogues.attendreDossier(chemin(dossiers[0]));
+    }
     for (int i = 0; i < boites.size(); ++i) {
         b.dialogues.attendreMessages({texte(boites[i])});
         if (i + 1 < dossiers.size())
