@@ -88,11 +88,6 @@ Resultat FichiersRefus::Supprimer(const QString& chemin) {
                                                         : FichiersSysteme::Supprimer(chemin);
 }
 
-Resultat FichiersRefus::CreerDossier(const QString& chemin) {
-    return refuserEtape == QLatin1String("dossier") ? refus()
-                                                    : FichiersSysteme::CreerDossier(chemin);
-}
-
 Resultat FichiersRefus::MettreCorbeille(const QString& chemin) {
     if (refuserCorbeille)
         return Resultat::echec(QStringLiteral("Pas de corbeille sur ce volume"));

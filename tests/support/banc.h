@@ -26,7 +26,7 @@ public:
     int permis = 1 << 30;
     bool refuserCorbeille = false;
     // "temporaire", "contenu" (after writing part of the data), "attributs", "verification",
-    // "suppression" (a moved source that stays), "dossier" (folder creation).
+    // "suppression" (a moved source that stays).
     QString refuserEtape;
     // Renames between two folders fail as across volumes; within one folder they work.
     bool autreVolume = false;
@@ -36,7 +36,6 @@ public:
     Resultat MettreCorbeille(const QString& chemin) override;
     QStringList Lister(const QString& dossier) override;
     Resultat Supprimer(const QString& chemin) override;
-    Resultat CreerDossier(const QString& chemin) override;
 
 protected:
     int RenommerBrut(const QString& de, const QString& vers) override;

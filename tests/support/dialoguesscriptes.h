@@ -34,8 +34,6 @@ public:
     void attendreDossier(const QString& reponse);
     // The program file chosen ("" for Cancel); the box's title is recorded as its text.
     void attendreProgramme(const QString& reponse);
-    void attendreCouleur(std::optional<QColor> reponse);
-    void attendrePolice(std::optional<QFont> reponse);
     // A window of the program: the script acts on it and answers its result code.
     void attendreFenetre(const QString& nomObjet, std::function<int(QDialog&)> script);
 
@@ -78,9 +76,7 @@ private:
         QString texte;
         Reponse reponse = Reponse::Ok;
         QString saisie;
-        std::optional<QColor> couleur;
         std::function<int(QDialog&)> script;
-        std::optional<QFont> police = std::nullopt;
     };
     // The next expected box if it is of this kind and text; records a failure otherwise.
     std::optional<Attendu> prendre(Genre genre, const QString& texte);
