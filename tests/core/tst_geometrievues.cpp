@@ -87,16 +87,12 @@ void TstGeometrieVues::loupe() {
         QCOMPARE(g.pointZoom, zoomApres);
     }
 
+    // The first thumbnail asked for: refused, or 0 and below taken as the first.
     using N = G::NumeroDepart;
-    for (const auto& [reponse, issue, premiereEstUn, premiere] : {
-             std::tuple{"2,5", N::ErreurSaisie, false, 0},
-             {"99999999999999999999", N::TropGrand, false, 0},
-         }) {
-        const N n = G::LireNumeroDepart(reponse, 146);
-        QCOMPARE(n.issue, issue);
-        QCOMPARE(n.premiereEstUn, premiereEstUn);
-        QCOMPARE(n.premiere, premiere);
-    }
+    QCOMPARE(G::LireNumeroDepart("2,5", 146).issue, N::ErreurSaisie);
+    QCOMPARE(G::LireNumeroDepart("99999999999999999999", 146).issue, N::TropGrand);
+    const N un = G::LireNumeroDepart("-3", 146);
+    QVERIFY(un.issue == N::Accepte && un.premiereEstUn && un.premiere == 0);
     // The slideshow's interval, in seconds, one to an hour.
     for (const auto& [reponse, millisecondes] : {
              std::pair{"2,5", 2500},
@@ -175,11 +171,8 @@ void TstGeometrieVues::retouche() {
         }
     QCOMPARE(QByteArray(&tourne[0][0], 6), QByteArray("CFBEAD"));
 
-    for (const auto& [nom, resultat] : {
-             std::pair{"IMG_0001.jpg   [M]", "(R)IMG_0001.jpg"},
-             {"012 _ St. Tropez", "(R)012 _ St. Tropez.jpg"},
-         })
-        QCOMPARE(NomResultat(QStringLiteral("(R)"), nom), QString(resultat));
+    QCOMPARE(NomResultat("(R)", "IMG_0001.jpg   [M]"), QString("(R)IMG_0001.jpg"));
+    QCOMPARE(NomResultat("(R)", "012 _ St. Tropez"), QString("(R)012 _ St. Tropez.jpg"));
     QCOMPARE(NomDossierRedim(QDateTime(QDate(2023, 7, 5), QTime(9, 5))),
              QStringLiteral("Redim 2023-7-5  [9H05]"));
     QCOMPARE(NombreEnTete(QStringLiteral(" 50 %")), 50.0);
