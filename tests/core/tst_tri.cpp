@@ -48,6 +48,7 @@ void TstTri::deplacements() {
              {3, 0, false, true},
              {3, 2, true, false},
              {3, 1, true, true},
+             {2, 1, true, false},
          }) {
         const EtatFleches f = Affiche_Fleches(nombre, index);
         QCOMPARE(f.ImgUp, haut);
@@ -175,6 +176,8 @@ void TstTri::motifs() {
               QStringList{"c.mp3", "b.wav", "a.mid"}},
              {QStringList{"ETE 2019.jpg", "Ete 2019.jpg", "hiver.jpg"}, 7, "Ete",
               QStringList{"Ete 2019.jpg"}},
+             // An empty filter: the marked files only.
+             {QStringList{"a.jpg   [M]", "b.jpg"}, 7, "", QStringList{"a.jpg   [M]"}},
              // An unreadable name is sorted by what can be read of it.
              {QStringList{"a.JPG" + illisible, "b.jpg   [M]" + illisible, "c.txt" + illisible}, 0,
               "", QStringList{"b.jpg   [M]" + illisible, "a.JPG" + illisible}},
