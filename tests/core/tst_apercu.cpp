@@ -57,8 +57,6 @@ void TstApercu::textes() {
         QCOMPARE(FormatTaille(octets), QString(texte));
     QCOMPARE(PauseChargement(999999), 100);
     QCOMPARE(PauseChargement(2000000), 20);
-    // Only the last "/ " goes: the space before it stays.
-    QCOMPARE(DecrireLiaison(" _ "), QString("espace / tiret bas / espace "));
     QVERIFY(EstNombre("-7") && EstNombre("00"));
     QVERIFY(!EstNombre("abc") && !EstNombre(""));
 
