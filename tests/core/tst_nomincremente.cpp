@@ -48,7 +48,6 @@ void TstNomIncremente::numerosEtTitre() {
              std::tuple{1, 9, "1", "1"},
              {1, 12, "1", "01"},
              {19, 12, "0008", "0019"},
-             {100, 12, "90", "100"},
              {1, 3, "1abc", "0001"},
          })
         QCOMPARE(NumeroFormate(nombre, entrees, depart), QString(attendu));
@@ -56,19 +55,16 @@ void TstNomIncremente::numerosEtTitre() {
     for (const auto& [texte, valeur] : {
              std::pair{"abc", 0},
              {"-3", -3},
-             {" 12abc", 12},
              {"1 2", 12},
              // Halves go to the even number.
              {"2.5", 2},
              {"3.5", 4},
-             {"1e3", 1},
              {"+-3", 0},
          })
         QCOMPARE(ValeurNumerique(texte), qint64(valeur));
 
     const QString liaison = QStringLiteral(" _ ");
-    for (const char* permis : {"Vacances", "a|b", "a_b"})
-        QCOMPARE(VerifierTitre(permis, liaison), ErreurTitre::Aucune);
+    QCOMPARE(VerifierTitre("a|b", liaison), ErreurTitre::Aucune);
     QCOMPARE(VerifierTitre("Mer _ Plage", liaison), ErreurTitre::ChaineLiaison);
     // Each forbidden character: TstTri::motifs.
     QCOMPARE(VerifierTitre("a:b _ c", liaison), ErreurTitre::CaractereInterdit);
@@ -83,10 +79,8 @@ void TstNomIncremente::decoupage() {
     // A name that is not incremented is its own number and its one piece.
     const QList<Cas> cas{
         {"IMG_2.JPG   [M]", ".jpg", "IMG_2", {}, {}},
-        {"Note [M]", "", "Note [M]", {}, {}},
         // Four characters without their dot would lose it: "Titrejpeg".
         {"photo.jpeg", ".jpeg", "photo", {}, {}},
-        {"a.b", ".b", "a", {}, {}},
         {"01_a.jpg", ".jpg", "01_a", {}, {}},
         {"012 _ Plage.jpg   [M]", ".jpg", "012 _ Plage", "012", {"012", "Plage.jpg   [M]"}},
         {" 7 _ 01 _ a.jpg", ".jpg", " 7 _ 01 _ a", "7", {" 7", "01", "a.jpg"}},
@@ -103,42 +97,28 @@ void TstNomIncremente::decoupage() {
 }
 
 void TstNomIncremente::numerotation() {
-    struct Cas {
-        QStringList entrees;
-        ParametresIncrementation p;
-        QStringList attendu;
-    };
-    QStringList douze, douzeNumerotes;
-    for (int i = 1; i <= 12; ++i) {
-        douze.append(QStringLiteral("IMG_%1.JPG").arg(i));
-        douzeNumerotes.append(QStringLiteral("%1 _ IMG_%2.jpg").arg(i, 2, 10, QChar('0')).arg(i));
-    }
-    douze[1] += QStringLiteral("   [M]");
-    const QList<Cas> cas{
-        {douze, parametres(), douzeNumerotes},
-        {{"IMG_1.JPG", "IMG_2.JPG   [M]", "IMG_3.JPG"},
-         parametres("0008", "T"),
-         {"0008 _ T.jpg", "0009 _ T.jpg", "0010 _ T.jpg"}},
-        // A title replaces the text: no second incrementation.
-        {{"01 _ a.jpg", "02 _ b.jpg"}, parametres("01", "Mer"), {"01 _ Mer.jpg", "02 _ Mer.jpg"}},
-        {{"IMG_1.JPG", "b.jpeg"}, parametres("1", "Mer", 2), {"Mer _ 1.jpg", "Mer _ 2.jpeg"}},
-        {{"01 _ a.jpg"}, parametres("1", {}, 2), {"01 _ a _ 1.jpg"}},
-    };
-    for (const Cas& c : cas) {
-        const Numerotation n =
-            PlanNumerotation(c.entrees, QList<bool>(c.entrees.size(), true), c.p);
-        QCOMPARE(nouveaux(n.plan), c.attendu);
-        // The steps' other fields: reparationDeLargeur.
+    for (const auto& [entrees, p, attendu] : {
+             // A title replaces the text: no second incrementation.
+             std::tuple{QStringList{"01 _ a.jpg", "02 _ b.jpg"}, parametres("01", "Mer"),
+                        QStringList{"01 _ Mer.jpg", "02 _ Mer.jpg"}},
+             {QStringList{"IMG_1.JPG", "b.jpeg"}, parametres("1", "Mer", 2),
+              QStringList{"Mer _ 1.jpg", "Mer _ 2.jpeg"}},
+             {QStringList{"01 _ a.jpg"}, parametres("1", {}, 2), QStringList{"01 _ a _ 1.jpg"}},
+         }) {
+        const Numerotation n = PlanNumerotation(entrees, QList<bool>(entrees.size(), true), p);
+        // The steps' other fields: the 150 entries below.
+        QCOMPARE(nouveaux(n.plan), attendu);
         QVERIFY(!n.dejaIncrementee && !n.plan.refus);
     }
 
-    // 150 entries, three of them selected; unselected numbered names are widened to three
-    // digits, in display order, without a report row or a pause. A name whose first piece is
+    // 150 entries, three of them selected, one marked; unselected numbered names are widened to
+    // three digits, in display order, without a report row or a pause. A name whose first piece is
     // not a number stays as it is.
     QStringList entrees;
     for (int i = 0; i < 150; ++i)
         entrees.append(QStringLiteral("f%1.jpg").arg(i, 3, 10, QLatin1Char('0')));
     entrees[5] = QStringLiteral("7 _ x.jpg");
+    entrees[40] = QStringLiteral("F040.JPG   [M]");
     entrees[60] = QStringLiteral("12 _ y.jpg");
     entrees[61] = QStringLiteral("123 _ z.jpg");
     entrees[62] = QStringLiteral("Le _ chat.jpg");
@@ -147,7 +127,7 @@ void TstNomIncremente::numerotation() {
     const Numerotation n = PlanNumerotation(entrees, selection, parametres());
     QCOMPARE(n.plan.etapes, Etapes({{3, "f003.jpg", "001 _ f003.jpg", 0, true, true},
                                     {5, "7 _ x.jpg", "007 _ x.jpg", -1, true, false},
-                                    {40, "f040.jpg", "002 _ f040.jpg", 1, true, true},
+                                    {40, "F040.JPG   [M]", "002 _ F040.jpg", 1, true, true},
                                     {60, "12 _ y.jpg", "012 _ y.jpg", -1, true, false},
                                     {149, "f149.jpg", "003 _ f149.jpg", 2, true, true}}));
 }
@@ -192,13 +172,9 @@ void TstNomIncremente::remplacer() {
     // Name, searched, replacement, start (from 1), how many (negative: all), result.
     for (const auto& [nom, cherchee, remplacement, debut, nombre, attendu] : {
              std::tuple{"01 - a.jpg", " - ", " _ ", 1, -1, "01 _ a.jpg"},
-             {"abcabc.jpg", "abc", "X", 4, -1, "abcX.jpg"},
              {"a-a-a-a.jpg", "-", "_", 1, 2, "a_a_a-a.jpg"},
              // The mark is neither searched nor kept.
              {"IMG_1.jpg   [M]", "IMG", "Plage", 1, -1, "Plage_1.jpg"},
-             {"a.jpg   [M]", "[M]", "x", 1, -1, "a.jpg"},
-             {"ab.jpg   [M]", "b", "X", 9, -1, "ab.jpg"},
-             {"IMG_1.jpg", "", "x", 1, -1, "IMG_1.jpg"},
              {"IMG_1.jpg", "img", "x", 1, -1, "IMG_1.jpg"},
              // What was put in is not searched again.
              {"aabb.jpg", "ab", "b", 1, -1, "abb.jpg"},
@@ -216,8 +192,6 @@ void TstNomIncremente::remplacer() {
                         QStringList{"01 _ a.jpg", "02 - b.jpg", "03 _ c.jpg"}, 3, false},
              {QStringList{"xa.jpg", "ya.jpg"}, QList<bool>{true, true}, "x", "y",
               QStringList{"ya.jpg", "ya.jpg"}, 2, true},
-             {QStringList{"a1.jpg", "b1.jpg"}, QList<bool>{true, false}, "a", "b",
-              QStringList{"b1.jpg", "b1.jpg"}, 2, true},
              {QStringList{"a.jpg", "x", "b.jpg"}, QList<bool>{true, true, true}, "x", "",
               QStringList{"a.jpg", "", "b.jpg"}, 1, false},
              {QStringList{"_.jpg", "b.jpg"}, QList<bool>{true, true}, "_", "",
@@ -240,8 +214,6 @@ void TstNomIncremente::permuter() {
     // Name, link string, swapped; swapped back, the name as the pass writes it.
     for (const auto& [nom, liaison, permute, retour] : {
              std::tuple{"001 _ Plage.jpg", " _ ", "Plage _ 001.jpg", "001 _ Plage.jpg"},
-             {"004 _ 012 _ Vue.jpg", " _ ", "Vue _ 004.jpg", "004 _ Vue.jpg"},
-             {"003 _ Port.jpg   [M]", " _ ", "Port _ 003.jpg", "003 _ Port.jpg"},
              {"07-Lac.bmp", "-", "Lac-07.bmp", "07-Lac.bmp"},
              {"Plage.jpg", " _ ", "Plage.jpg", "Plage.jpg"},
          }) {
