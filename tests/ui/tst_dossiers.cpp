@@ -154,6 +154,19 @@ void TstDossiers::favorisCopiesEtEditeurs() {
     m.article("mnuProg(1)")->trigger();
     QCOMPARE(b.shell.lances, QList<QStringList>({{bizarre, chemin}}));
 
+    // The preview's right click shows the programs only.
+    QStringList montres;
+    b.dialogues.libre = DialoguesScriptes::Libre{
+        {}, {}, {}, [&](const QMenu& menu) {
+            for (const QAction* a : menu.actions())
+                if (a->isVisible())
+                    montres.append(a->isSeparator() ? "-" : a->objectName());
+            return QString();
+        }};
+    QTest::mouseClick(f.Img0, Qt::RightButton);
+    b.dialogues.libre.reset();
+    QCOMPARE(montres, QStringList({"mnuProg(0)", "mnuProg(1)"}));
+
     // The first entry cannot be removed.
     b.dialogues.attendreMessages({""});
     b.dialogues.attendreMenu("mnuEdit", "mnuProg(0)");
